@@ -1,0 +1,26 @@
+#include "TestSupport.h"
+
+namespace testsupport {
+
+QPalette fixedPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+    palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xFF));
+    palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x00));
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x00));
+    palette.setColor(QPalette::ButtonText, QColor(0x00, 0x00, 0x00));
+    palette.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD7));
+    palette.setColor(QPalette::HighlightedText, QColor(0xFF, 0xFF, 0xFF));
+    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1));
+    palette.setColor(QPalette::ToolTipText, QColor(0x00, 0x00, 0x00));
+    return palette;
+}
+
+QImage grab(QWidget &widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace testsupport
