@@ -1,0 +1,13 @@
+#include "WheelSettings.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+
+namespace platform {
+
+int wheelScrollLines()
+{
+    return QGuiApplication::styleHints()->wheelScrollLines();
+}
+
+} // namespace platform

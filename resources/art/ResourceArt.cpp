@@ -1,0 +1,225 @@
+// Draws the program's icon, cursors and pan markers and writes them as the
+// 16-colour files that resources.qrc lists. Run it with the resources folder
+// as its argument after changing a drawing, and commit what it writes.
+
+#include "PaletteImageWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPolygon>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kGray(0x80, 0x80, 0x80);
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kTeal(0x00, 0x80, 0x80);
+const QColor kAqua(0x00, 0xFF, 0xFF);
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kLime(0x00, 0xFF, 0x00);
+const QColor kOlive(0x80, 0x80, 0x00);
+
+QImage blank(int size, const QColor &fill)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(fill);
+    return image;
+}
+
+// Pixels whose centre lies within the radius of the centre point.
+void fillDisc(QImage &image, double cx, double cy, double radius, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= radius)
+                image.setPixelColor(x, y, colour);
+        }
+    }
+}
+
+void fillPolygon(QImage &image, const QPolygon &polygon, const QColor &fill, const QColor &outline)
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(outline.isValid() ? QPen(outline, 0) : QPen(Qt::NoPen));
+    painter.setBrush(fill);
+    painter.drawPolygon(polygon);
+}
+
+// --- pan markers: 26 x 26 on pure red -----------------------------------
+
+enum Arrow { Up = 1, Down = 2, Left = 4, Right = 8 };
+
+QImage panMarker(int arrows)
+{
+    QImage image = blank(26, kRed);
+    fillDisc(image, 13, 13, 12.5, kGray);
+    fillDisc(image, 13, 13, 11.3, kWhite);
+    fillDisc(image, 13, 13, 1.6, kGray);
+    // The disc's middle lies between pixels 12 and 13, so each triangle has a
+    // two-pixel tip and grows by a pixel on each side per step.
+    for (int step = 0; step < 4; ++step) {
+        for (int across = 12 - step; across <= 13 + step; ++across) {
+            if (arrows & Up)
+                image.setPixelColor(across, 4 + step, kGray);
+            if (arrows & Down)
+                image.setPixelColor(across, 21 - step, kGray);
+            if (arrows & Left)
+                image.setPixelColor(4 + step, across, kGray);
+            if (arrows & Right)
+                image.setPixelColor(21 - step, across, kGray);
+        }
+    }
+    return image;
+}
+
+// --- pan cursors: 32 x 32, hot spot in the middle ------------------------
+
+const QPoint kPanHotSpot(15, 15);
+
+void panHub(QImage &image)
+{
+    fillDisc(image, 15.5, 15.5, 4.5, kBlack);
+    fillDisc(image, 15.5, 15.5, 3.5, kWhite);
+    fillDisc(image, 15.5, 15.5, 1.0, kBlack);
+}
+
+// A white arrow head with a black outline pointing away from the hot spot.
+void panArrow(QImage &image, double dx, double dy, double tip, double base, double halfWidth)
+{
+    const double length = std::hypot(dx, dy);
+    const double ux = dx / length, uy = dy / length;
+    const double cx = kPanHotSpot.x(), cy = kPanHotSpot.y();
+    const auto at = [&](double along, double across) {
+        return QPoint(int(std::lround(cx + ux * along - uy * across)), int(std::lround(cy + uy * along + ux * across)));
+    };
+    fillPolygon(image, QPolygon({at(tip, 0), at(base, halfWidth), at(base, -halfWidth)}), kWhite, kBlack);
+}
+
+QImage panCursor(int dx, int dy)
+{
+    QImage image = blank(32, Qt::transparent);
+    if (dx == 0 && dy == 0) {
+        panArrow(image, 0, -1, 13, 7, 4);
+        panArrow(image, 0, 1, 13, 7, 4);
+        panArrow(image, -1, 0, 13, 7, 4);
+        panArrow(image, 1, 0, 13, 7, 4);
+    } else {
+        panArrow(image, dx, dy, 15, 6, 6);
+    }
+    panHub(image);
+    return image;
+}
+
+// --- selection-zone cursors: a black block arrow, hot spot at its tip -----
+
+QImage zoneCursor(const QPolygon &arrow)
+{
+    QImage image = blank(32, Qt::transparent);
+    fillPolygon(image, arrow, kBlack, kWhite);
+    return image;
+}
+
+// Pointing right, tip at (24, 15).
+const QPolygon kRightArrow({QPoint(6, 13), QPoint(16, 13), QPoint(16, 8), QPoint(24, 15), QPoint(16, 22),
+                            QPoint(16, 17), QPoint(6, 17)});
+
+QPolygon transposed(const QPolygon &polygon)
+{
+    QPolygon result;
+    for (const QPoint &point : polygon)
+        result << QPoint(point.y(), point.x());
+    return result;
+}
+
+// Pointing down and right, tip at (23, 23).
+const QPolygon kDiagonalArrow({QPoint(6, 9), QPoint(9, 6), QPoint(17, 14), QPoint(20, 11), QPoint(23, 23),
+                               QPoint(11, 20), QPoint(14, 17)});
+
+// --- application icon: a fish in the sea ----------------------------------
+
+QImage applicationIcon()
+{
+    QImage image = blank(32, Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kNavy);
+    painter.drawRect(1, 1, 30, 30);
+    painter.setBrush(kTeal);
+    painter.drawRect(1, 1, 30, 12);
+    painter.setBrush(kOlive);
+    painter.drawRect(1, 26, 30, 5);
+    painter.setPen(QPen(kGreen, 0));
+    painter.drawLine(4, 26, 4, 18);
+    painter.drawLine(6, 26, 7, 20);
+    painter.setPen(QPen(kLime, 0));
+    painter.drawLine(27, 26, 26, 17);
+    painter.setPen(QPen(kBlack, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, 31, 31);
+    painter.end();
+
+    fillPolygon(image, QPolygon({QPoint(6, 10), QPoint(10, 14), QPoint(6, 18)}), kYellow, kBlack);
+    fillDisc(image, 17, 14, 7.2, kBlack);
+    fillDisc(image, 17, 14, 6.2, kYellow);
+    image.setPixelColor(20, 12, kBlack);
+    fillDisc(image, 25.5, 6.5, 2.0, kWhite);
+    fillDisc(image, 25.5, 6.5, 1.0, kAqua);
+    fillDisc(image, 21.5, 3.5, 1.2, kWhite);
+    fillDisc(image, 15.5, 28.5, 2.5, kSilver);
+    return image;
+}
+
+bool writeFile(const QDir &dir, const QString &name, const QByteArray &data)
+{
+    QFile file(dir.filePath(name));
+    if (!dir.mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+
+    struct PanDirection {
+        int id, dx, dy;
+    };
+    // v = +1 means below the press point.
+    const PanDirection panCursors[] = {
+        {8000, 0, 0},  {8001, 0, 1},   {8002, -1, 0}, {8003, 1, 0},  {8004, 0, -1},
+        {8005, 1, -1}, {8006, -1, -1}, {8007, 1, 1},  {8008, -1, 1},
+    };
+
+    bool ok = writeFile(dir, "icons/MAINICON.ico", art::iconFile(applicationIcon()));
+    ok = writeFile(dir, "bitmaps/INTLI1.bmp", art::bitmapFile(panMarker(Up | Down | Left | Right))) && ok;
+    ok = writeFile(dir, "bitmaps/INTLI2.bmp", art::bitmapFile(panMarker(Left | Right))) && ok;
+    ok = writeFile(dir, "bitmaps/INTLI3.bmp", art::bitmapFile(panMarker(Up | Down))) && ok;
+    for (const PanDirection &pan : panCursors) {
+        ok = writeFile(dir, QStringLiteral("cursors/%1.cur").arg(pan.id),
+                       art::cursorFile(panCursor(pan.dx, pan.dy), kPanHotSpot)) && ok;
+    }
+    ok = writeFile(dir, "cursors/8010.cur", art::cursorFile(zoneCursor(kRightArrow), QPoint(24, 15))) && ok;
+    ok = writeFile(dir, "cursors/8011.cur", art::cursorFile(zoneCursor(transposed(kRightArrow)), QPoint(15, 24))) && ok;
+    ok = writeFile(dir, "cursors/8012.cur", art::cursorFile(zoneCursor(kDiagonalArrow), QPoint(23, 23))) && ok;
+    return ok ? 0 : 1;
+}
