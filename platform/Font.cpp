@@ -1,0 +1,52 @@
+#include "platform/Font.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+// Rounds a * b / c to the nearest integer, halves away from zero, without overflow.
+int mulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
+{
+    const std::int64_t product = a * b;
+    const std::int64_t half = c / 2;
+    const std::int64_t rounded = product >= 0 ? (product + half) / c : (product - half) / c;
+    return int(std::clamp<std::int64_t>(rounded, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+int TFont::size() const
+{
+    return -mulDiv(height_, 72, kFormPixelsPerInch);
+}
+
+void TFont::setSize(int points)
+{
+    height_ = -mulDiv(points, kFormPixelsPerInch, 72);
+}
+
+LogicalFont TFont::logicalFont() const
+{
+    LogicalFont record;
+    record.height = height_;
+    record.escapement = escapement_;
+    record.orientation = escapement_;
+    record.weight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+    record.italic = (style_ & fsItalic) != 0;
+    record.underline = (style_ & fsUnderline) != 0;
+    record.strikeOut = (style_ & fsStrikeOut) != 0;
+    record.charSet = charSet_;
+    record.faceName = name_;
+    return record;
+}
+
+bool operator==(const TFont &a, const TFont &b)
+{
+    return a.name_ == b.name_ && a.height_ == b.height_ && a.color_ == b.color_
+        && a.style_ == b.style_ && a.charSet_ == b.charSet_ && a.escapement_ == b.escapement_;
+}
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/Colors.h"
+#include "platform/LogicalFont.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace platform {
+
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// A set of TFontStyle bits; 0 is the plain font.
+using TFontStyles = std::uint8_t;
+
+// Fonts are sized for 96 pixels per inch, the density the forms are laid out for.
+inline constexpr int kFormPixelsPerInch = 96;
+
+// The canvas font and the fonts that settings hold: a face, a height in
+// pixels (negative: character height), a colour, a style and an escapement.
+class TFont {
+public:
+    const QString &name() const { return name_; }
+    void setName(const QString &name) { name_ = name; }
+
+    int height() const { return height_; }
+    void setHeight(int height) { height_ = height; }
+
+    // The size in points; setting it gives the matching negative height.
+    int size() const;
+    void setSize(int points);
+
+    TColor color() const { return color_; }
+    void setColor(TColor color) { color_ = color; }
+
+    TFontStyles style() const { return style_; }
+    void setStyle(TFontStyles style) { style_ = style; }
+
+    std::uint8_t charSet() const { return charSet_; }
+    void setCharSet(std::uint8_t charSet) { charSet_ = charSet; }
+
+    // Tenths of a degree, counter-clockwise; used as escapement and orientation.
+    int escapement() const { return escapement_; }
+    void setEscapement(int tenths) { escapement_ = tenths; }
+
+    LogicalFont logicalFont() const;
+
+    friend bool operator==(const TFont &a, const TFont &b);
+    friend bool operator!=(const TFont &a, const TFont &b) { return !(a == b); }
+
+private:
+    QString name_ = QStringLiteral("MS Sans Serif");
+    int height_ = -11;
+    TColor color_ = clWindowText;
+    TFontStyles style_ = 0;
+    std::uint8_t charSet_ = DEFAULT_CHARSET;
+    int escapement_ = 0;
+};
+
+} // namespace platform
