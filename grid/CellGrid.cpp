@@ -1,0 +1,581 @@
+#include "grid/CellGrid.h"
+
+#include "grid/CellGridUnit.h"
+#include "grid/GridErrors.h"
+#include "grid/GridThemes.h"
+#include "platform/SystemServices.h"
+
+#include <QFontMetrics>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+
+// The platform's wheel message number.
+constexpr int WM_MOUSEWHEEL = 0x020A;
+constexpr int GridTimerId = 111;
+constexpr int GridTimerInterval = 500;
+// The program's own cursor resource shown over links until a grid has loaded.
+constexpr TCursor InitialAnchorCursor = 8009;
+
+// Process-wide: shared by every grid, switched once the first grid has loaded.
+TCursor &anchorCursor()
+{
+    static TCursor cursor = InitialAnchorCursor;
+    return cursor;
+}
+
+} // namespace
+
+TCursor TCellGrid::AnchorCursor() { return anchorCursor(); }
+
+// ---- Construction -------------------------------------------------------------
+
+TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
+{
+    FFooterPanel = std::make_unique<TFooterPanel>();
+    FFooterPanel->hide();
+
+    FFloatingFooter = std::make_unique<TFloatingFooter>();
+    FPrintSettings = std::make_unique<TPrintSettings>();
+    FHTMLSettings = std::make_unique<THTMLSettings>();
+    FSortSettings = std::make_unique<TSortSettings>([this] { return FixedRows(); });
+    FDragDropSettings = std::make_unique<TDragDropSettings>();
+    FControlLook = std::make_unique<TControlLook>();
+    FNavigation = std::make_unique<TNavigation>();
+    FColumnSize = std::make_unique<TColumnSize>();
+    FCellNode = std::make_unique<TCellNode>();
+    FBands = std::make_unique<TBands>();
+    FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    FMouseActions = std::make_unique<TMouseActions>();
+    for (TGridSettings *settings :
+         std::initializer_list<TGridSettings *>{FPrintSettings.get(), FHTMLSettings.get(),
+                                                FSortSettings.get(), FDragDropSettings.get(),
+                                                FControlLook.get(), FNavigation.get(),
+                                                FColumnSize.get(), FCellNode.get(), FBands.get(),
+                                                FSizeWhileTyping.get(), FMouseActions.get()})
+        connect(settings, &TGridSettings::changed, this, qOverload<>(&QWidget::update));
+    connect(FFloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
+    connect(FFloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
+            &TCellGrid::FloatingFooterVisibilityChanged);
+    connect(FFloatingFooter.get(), &TFloatingFooter::styleChanged, this,
+            &TCellGrid::UpdateFooterFillsLastRow);
+    connect(FDragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
+            &TCellGrid::DropTargetSwitched);
+    connect(FColumnSize.get(), &TColumnSize::stretchSwitched, this, &TCellGrid::ApplyColumnStretch);
+
+    FFixedFont = std::make_unique<TFont>();
+    FFixedFont->SetName(QStringLiteral("Tahoma"));
+    connect(FFixedFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    Font()->SetName(QStringLiteral("Tahoma"));
+    FActiveCellFont = std::make_unique<TFont>();
+    FActiveCellFont->SetStyle(fsBold);
+    connect(FActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    FActiveCellColor = clGray;
+    FBackGround = std::make_unique<TBackGround>();
+    connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
+    FHintWindow = std::make_unique<THTMLHintWindow>();
+
+    FEnableWheel = true;
+    FIntelliZoom = true;
+    FEnableHTML = true;
+    FShowSelection = true;
+    FHideFocusRect = false;
+    FHintColor = clInfoBk;
+    FSelectionColor = clHighlight;
+    FSelectionTextColor = clHighlightText;
+    FURLColor = clBlue;
+    FVAlignment = vtaTop;
+    FFilter = std::make_unique<TFilter>();
+    FAutoSize = false;
+
+    HookFormResize();
+
+    FColumnVisible.fill(true);
+    FHiddenColumnCount = 0;
+    FFloatFormat = QStringLiteral("%.2f");
+    FPasswordChar = QLatin1Char('*');
+    FTextMargin = QPoint(2, 2);
+    FZoomOffset = 0;
+    FCheckTrue = QStringLiteral("Y");
+    FCheckFalse = QStringLiteral("N");
+    SetDefaultRowHeight(21);
+    FFixedRowHeight = 21;
+    FLook = glSoft;
+    FScrollType = ssNormal;
+    FScrollColor = clNone;
+    FScrollWidth = CellGridUnit::Services().verticalScrollBarWidth();
+
+    ReadPlatformVersion();
+
+    FRichEdit = std::make_unique<TGridRichEdit>();
+    FRichEditForSelection = std::make_unique<TGridRichEdit>();
+    connect(FRichEditForSelection.get(), &QTextEdit::selectionChanged, this, [this] {
+        if (OnRichEditSelectionChange)
+            OnRichEditSelectionChange(this);
+    });
+
+    for (int direction = 0; direction < 4; ++direction)
+        FArrowWindows[std::size_t(direction)] = std::make_unique<TArrowWindow>(this, direction);
+    FEditors = std::make_unique<TInplaceEditors>(this, CellGridUnit::DatePickerAvailable(),
+                                                  FThemesActive);
+}
+
+void TCellGrid::ReadPlatformVersion()
+{
+    platform::SystemServices &services = CellGridUnit::Services();
+    const platform::PlatformVersion version = services.platformVersion();
+    const bool themedPlatform = version.major > 5 || (version.major == 5 && version.minor >= 1);
+    FThemesActive = themedPlatform && GridThemes::IsThemeActive() != 0;
+
+    const bool oldWheelPlatform = (version.platformId == 1 && (version.major < 4 || (version.major == 4 && version.minor < 10)))
+        || (version.platformId == 2 && version.major < 4);
+    if (oldWheelPlatform) {
+        // Such platforms had their wheel through a separate driver window;
+        // ours has none, so the grid gets no wheel there.
+        FWheelMessage = 0;
+        FWheelScrollLines = 0;
+    } else {
+        FWheelScrollLines = services.wheelScrollLines();
+        FWheelMessage = WM_MOUSEWHEEL;
+    }
+}
+
+// ---- Destruction --------------------------------------------------------------
+
+TCellGrid::~TCellGrid()
+{
+    UnhookFormResize();
+    if (FColumnSize->Save())
+        SaveColumnWidths();
+    SetDestroying();
+    EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
+
+    FFloatingFooter.reset();
+    FIntLists = {};
+    FPrintSettings.reset();
+    FHTMLSettings.reset();
+    FSortSettings.reset();
+    FDragDropSettings.reset();
+    FControlLook.reset();
+    FNavigation.reset();
+    FColumnSize.reset();
+    FCellNode.reset();
+    FBands.reset();
+    FSizeWhileTyping.reset();
+    FMouseActions.reset();
+    FPictureCache.clear();
+    FFixedFont.reset();
+    FActiveCellFont.reset();
+    FColumnHeaders.clear();
+    FRowHeaders.clear();
+    FLookupItems.clear();
+    FSortIndexes.clear();
+    FWorkBitmap = QImage();
+    FBackGround.reset();
+    FHintWindow.reset();
+    FFooterPanel.reset();
+    for (auto &arrow : FArrowWindows)
+        arrow.reset();
+    FFilter.reset();
+    TBaseGrid::SetCursor(FRestingCursor);
+    FRichEdit.reset();
+    FRichEditForSelection.reset();
+    FEditors.reset();
+    FDropTarget.reset();
+}
+
+// ---- Form resize hook -----------------------------------------------------------
+
+void TCellGrid::HookFormResize()
+{
+    FResizeHost = dynamic_cast<platform::ResizeHandlerHost *>(parentWidget());
+    if (!FResizeHost)
+        return;
+    FPreviousFormResize = FResizeHost->OnResize();
+    FResizeHost->SetOnResize([this](QObject *) { FormResized(); });
+    FFormSize = parentWidget()->size();
+}
+
+void TCellGrid::UnhookFormResize()
+{
+    if (FResizeHost)
+        FResizeHost->SetOnResize(FPreviousFormResize);
+}
+
+void TCellGrid::FormResized()
+{
+    const QSize formSize = parentWidget()->size();
+    if (FSizeWithForm) {
+        const int newWidth = width() + formSize.width() - FFormSize.width();
+        const int newHeight = height() + formSize.height() - FFormSize.height();
+        if (newWidth > 0 && newHeight > 0)
+            resize(newWidth, newHeight);
+        FFormSize = formSize;
+    }
+    if (FPreviousFormResize) {
+        // The form's own handler must not stop the grid from following it.
+        try {
+            FPreviousFormResize(parentWidget());
+        } catch (...) {
+        }
+    }
+    ApplyColumnStretch();
+}
+
+// ---- Loading and window creation ---------------------------------------------------
+
+void TCellGrid::Loaded()
+{
+    FRestingCursor = Cursor();
+    ApplyColumnHeaders();
+    ApplyRowHeaders();
+    anchorCursor() = crHandPoint;
+    if (FDropTarget) {
+        FDropTarget->AcceptText = FDragDropSettings->OleAcceptText();
+        FDropTarget->AcceptFiles = FDragDropSettings->OleAcceptFiles();
+    }
+    if (FColumnSize->Save())
+        LoadColumnWidths();
+}
+
+void TCellGrid::showEvent(QShowEvent *event)
+{
+    TBaseGrid::showEvent(event);
+    if (!FWindowCreated && parentWidget())
+        CreateWnd();
+}
+
+void TCellGrid::CreateWnd()
+{
+    FWindowCreated = true;
+    if (FEditors->DatePicker)
+        FEditors->DatePicker->setParent(this);
+    FRichEdit->setParent(this);
+    FRichEdit->hide();
+    FRichEdit->setGeometry(0, 0, 0, 0);
+    FRichEdit->setFrameShape(QFrame::NoFrame);
+    FRichEdit->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FFooterPanel->setParent(this);
+    FloatingFooterVisibilityChanged(FFloatingFooter->Visible());
+    if (FColumnSize->Save())
+        LoadColumnWidths();
+    Timers().start(GridTimerId, GridTimerInterval);
+}
+
+void TCellGrid::WindowTimer(int id)
+{
+    if (id != GridTimerId) {
+        TBaseGrid::WindowTimer(id);
+        return;
+    }
+    // Hovering and blinking text are the only users of this tick.
+    if (FHovering) {
+        const QPoint point = mapFromGlobal(QCursor::pos()) - ClientOrigin();
+        const TGridCoord cell = MouseCoord(point.x(), point.y());
+        if (cell.X >= FixedCols() && cell.Y >= FixedRows()) {
+            setFocus();
+            FocusCell(cell.X, cell.Y, true);
+        }
+    }
+}
+
+// ---- Shape -------------------------------------------------------------------
+
+void TCellGrid::SetColCount(std::int32_t value)
+{
+    TBaseGrid::SetColCount(value);
+    if (FFixedColAlways && value > 1)
+        TBaseGrid::SetFixedCols(1);
+    RepaintFooter();
+    ApplyBounds();
+}
+
+void TCellGrid::SetRowCount(std::int32_t value)
+{
+    if (FFixedRowAlways && TBaseGrid::FixedRows() == TBaseGrid::RowCount())
+        RestoreSelection();
+    TBaseGrid::SetRowCount(value);
+    if (FFixedRowAlways && value > 1)
+        TBaseGrid::SetFixedRows(1);
+    SetDisplayTextRowLimit(TBaseGrid::RowCount());
+    RepaintFooter();
+}
+
+std::int32_t TCellGrid::FixedCols() const
+{
+    const std::int32_t stored = TBaseGrid::FixedCols();
+    return stored == 0 && FFixedColAlways ? 1 : stored;
+}
+
+std::int32_t TCellGrid::FixedRows() const
+{
+    const std::int32_t stored = TBaseGrid::FixedRows();
+    return stored == 0 && FFixedRowAlways ? 1 : stored;
+}
+
+void TCellGrid::SetDefaultRowHeight(int value)
+{
+    TBaseGrid::SetDefaultRowHeight(value);
+    if (!FFloatingFooter)
+        return;
+    FFloatingFooter->SetHeight(value);
+    if (FFloatingFooter->Visible())
+        FFooterPanel->setFixedHeight(value);
+}
+
+void TCellGrid::SetCursor(TCursor value)
+{
+    TBaseGrid::SetCursor(value);
+    FRestingCursor = value;
+}
+
+void TCellGrid::RestoreSelection()
+{
+    if (!FSavedSelection)
+        return;
+    SetSelection(*FSavedSelection);
+    FSavedSelection.reset();
+}
+
+void TCellGrid::ApplyBounds()
+{
+    if (!FIntegralHeight)
+        return;
+    // Only whole rows: the client height drops to the last row that fits.
+    const int available = ClientHeight();
+    int used = 0;
+    for (std::int32_t row = 0; row < RowCount(); ++row) {
+        const int next = used + RowHeights(row);
+        if (next > available)
+            break;
+        used = next;
+    }
+    if (used > 0 && used < available)
+        resize(width(), height() - (available - used));
+}
+
+// ---- Settings with effects ---------------------------------------------------------
+
+void TCellGrid::SetVAlignment(TVAlignment value)
+{
+    FVAlignment = value;
+    switch (value) {
+    case vtaTop:
+        FVerticalTextFlag = 0;
+        break;
+    case vtaCenter:
+        FVerticalTextFlag = 4;
+        break;
+    case vtaBottom:
+        FVerticalTextFlag = 8;
+        break;
+    }
+    update();
+}
+
+void TCellGrid::SetAutoSize(bool value)
+{
+    FAutoSize = value;
+    if (value) {
+        const QFontMetrics metrics(Font()->ToQFont());
+        for (std::int32_t col = FixedCols(); col < ColCount(); ++col) {
+            int widest = 0;
+            for (std::int32_t row = 0; row < RowCount(); ++row)
+                widest = std::max(widest, metrics.horizontalAdvance(ReadCellText(col, row)));
+            SetColWidths(col, widest + 10);
+        }
+    }
+    update();
+}
+
+// Our platform offers no flat scroll bars (InitializeFlatSB is never found),
+// so FlatScrollBarsOn stays False and the flat settings are only stored.
+void TCellGrid::SetScrollType(TScrollType value)
+{
+    FScrollType = value;
+    update();
+}
+
+void TCellGrid::SetScrollColor(TColor value)
+{
+    FScrollColor = value;
+    update();
+}
+
+void TCellGrid::SetScrollWidth(int value)
+{
+    FScrollWidth = value;
+    update();
+}
+
+void TCellGrid::SetScrollProportional(bool value)
+{
+    FScrollProportional = value;
+    update();
+}
+
+void TCellGrid::SetIntegralHeight(bool value)
+{
+    FIntegralHeight = value;
+    ApplyBounds();
+    update();
+}
+
+void TCellGrid::SetColumnHeaders(const QStringList &value)
+{
+    FColumnHeaders = value;
+    ApplyColumnHeaders();
+}
+
+void TCellGrid::SetRowHeaders(const QStringList &value)
+{
+    FRowHeaders = value;
+    ApplyRowHeaders();
+}
+
+void TCellGrid::ApplyColumnHeaders()
+{
+    if (FixedRows() < 1)
+        return;
+    for (int col = 0; col < FColumnHeaders.size() && col < ColCount(); ++col)
+        SetCells(col, 0, FColumnHeaders.at(col));
+}
+
+void TCellGrid::ApplyRowHeaders()
+{
+    if (FixedCols() < 1)
+        return;
+    for (int row = 0; row < FRowHeaders.size() && row < RowCount(); ++row)
+        SetCells(0, row, FRowHeaders.at(row));
+}
+
+void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
+{
+    FFooterPanel->setFixedHeight(visible ? DefaultRowHeight() - 1 : 0);
+    if (FWindowCreated) {
+        FFooterPanel->setGeometry(0, height() - FFooterPanel->height(), width(),
+                                  FFooterPanel->height());
+        FFooterPanel->setVisible(visible);
+    }
+    SetFixedFooters(visible ? 1 : 0);
+    UpdateFooterFillsLastRow();
+}
+
+void TCellGrid::UpdateFooterFillsLastRow()
+{
+    SetFooterFillsLastRow(FFloatingFooter->Visible()
+                          && FFloatingFooter->FooterStyle() == fsFixedLastRow);
+    update();
+}
+
+void TCellGrid::RepaintFooter()
+{
+    if (FFooterPanel)
+        FFooterPanel->update();
+}
+
+void TCellGrid::DropTargetSwitched(bool on)
+{
+    if (on) {
+        FDropTarget = std::make_unique<TDropTarget>();
+        setAcceptDrops(true);
+    } else if (FDropTarget) {
+        setAcceptDrops(false);
+        FDropTarget.reset();
+    }
+}
+
+bool TCellGrid::ColumnVisible(int col) const
+{
+    return col < 0 || col >= MaxColumns || FColumnVisible[std::size_t(col)];
+}
+
+std::int32_t TCellGrid::RealColIndex(std::int32_t displayCol) const
+{
+    if (FHiddenColumnCount == 0)
+        return displayCol;
+    std::int32_t shown = -1;
+    for (std::int32_t col = 0; col < MaxColumns; ++col) {
+        if (FColumnVisible[std::size_t(col)] && ++shown == displayCol)
+            return col;
+    }
+    return displayCol + FHiddenColumnCount;
+}
+
+TArrowWindow *TCellGrid::ArrowWindow(int direction) const
+{
+    if (direction < 0 || direction >= int(FArrowWindows.size()))
+        return nullptr;
+    return FArrowWindows[std::size_t(direction)].get();
+}
+
+// ---- Rotated-text cells: the store half -----------------------------------------------
+
+void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t angle,
+                               const QString &text)
+{
+    NewCellGraphic(col, row).MakeRotated(angle);
+    WriteCellText(col, row, text);
+}
+
+// ---- Column widths ---------------------------------------------------------------
+
+void TCellGrid::ApplyColumnStretch()
+{
+    if (!FColumnSize->Stretch())
+        return;
+    const std::int32_t stretched =
+        FColumnSize->StretchColumn() == -1 ? ColCount() - 1 : FColumnSize->StretchColumn();
+    if (stretched < 0 || stretched >= ColCount())
+        throw EGridError(QStringLiteral("Stretch column index out of range"));
+    int others = 0;
+    for (std::int32_t col = 0; col < ColCount(); ++col) {
+        if (col != stretched)
+            others += ColWidths(col);
+    }
+    const int width = ClientWidth() - others;
+    if (width > 0)
+        SetColWidths(stretched, width);
+}
+
+namespace {
+
+// The store of saved column widths: the user's settings under Key, or the
+// initialisation file named Key.
+std::unique_ptr<QSettings> columnWidthStore(const TColumnSize &columnSize)
+{
+    if (columnSize.Key().isEmpty() || columnSize.Section().isEmpty())
+        return nullptr;
+    if (columnSize.Location() == clIniFile)
+        return std::make_unique<QSettings>(columnSize.Key(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::UserScope, columnSize.Key());
+}
+
+} // namespace
+
+void TCellGrid::LoadColumnWidths()
+{
+    const auto store = columnWidthStore(*FColumnSize);
+    if (!store)
+        return;
+    store->beginGroup(FColumnSize->Section());
+    for (std::int32_t col = 0; col < ColCount(); ++col) {
+        bool ok = false;
+        const int width = store->value(QStringLiteral("Col%1").arg(col), DefaultColWidth()).toInt(&ok);
+        if (ok && width != ColWidths(col))
+            SetColWidths(col, width);
+    }
+    store->endGroup();
+}
+
+void TCellGrid::SaveColumnWidths() const
+{
+    const auto store = columnWidthStore(*FColumnSize);
+    if (!store)
+        return;
+    store->beginGroup(FColumnSize->Section());
+    for (std::int32_t col = 0; col < ColCount(); ++col)
+        store->setValue(QStringLiteral("Col%1").arg(col), ColWidths(col));
+    store->endGroup();
+}

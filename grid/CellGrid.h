@@ -1,0 +1,458 @@
+#pragma once
+
+#include "grid/AuxiliaryControls.h"
+#include "grid/BaseGrid.h"
+#include "grid/BehaviourSettings.h"
+#include "grid/DisplaySettings.h"
+#include "grid/GridFilter.h"
+#include "grid/InplaceEditors.h"
+#include "grid/OutputSettings.h"
+#include "platform/ResizeHandlerHost.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The grid component: a string grid with per-cell graphics, settings objects
+// for its optional facilities, and its own painting and input handling.
+//
+// Its member functions live in one file per concern:
+//   CellGrid.cpp          construction, settings, loading, window, destruction
+//   CellGridPaint.cpp     the paint pipeline
+//   CellGridText.cpp      cell text and borders
+//   CellGridRotated.cpp   rotated-text cells (drawing)
+//   CellGridWheel.cpp     wheel, zoom and middle-button panning
+//   CellGridInput.cpp     pointer and keyboard handling
+class TCellGrid : public TBaseGrid {
+    Q_OBJECT
+    // Redeclared: the grid's setters add to the base grid's.
+    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+    Q_PROPERTY(TCursor Cursor READ Cursor WRITE SetCursor)
+
+    Q_PROPERTY(TBands *Bands READ Bands CONSTANT)
+    Q_PROPERTY(TControlLook *ControlLook READ ControlLook CONSTANT)
+    Q_PROPERTY(TSortSettings *SortSettings READ SortSettings CONSTANT)
+    Q_PROPERTY(TPrintSettings *PrintSettings READ PrintSettings CONSTANT)
+    Q_PROPERTY(THTMLSettings *HTMLSettings READ HTMLSettings CONSTANT)
+    Q_PROPERTY(TNavigation *Navigation READ Navigation CONSTANT)
+    Q_PROPERTY(TColumnSize *ColumnSize READ ColumnSize CONSTANT)
+    Q_PROPERTY(TCellNode *CellNode READ CellNode CONSTANT)
+    Q_PROPERTY(TSizeWhileTyping *SizeWhileTyping READ SizeWhileTyping CONSTANT)
+    Q_PROPERTY(TMouseActions *MouseActions READ MouseActions CONSTANT)
+    Q_PROPERTY(TFloatingFooter *FloatingFooter READ FloatingFooter CONSTANT)
+    Q_PROPERTY(TDragDropSettings *DragDropSettings READ DragDropSettings CONSTANT)
+    Q_PROPERTY(TBackGround *BackGround READ BackGround CONSTANT)
+    Q_PROPERTY(TFilter *Filter READ Filter CONSTANT)
+    Q_PROPERTY(TFont *FixedFont READ FixedFont CONSTANT)
+    Q_PROPERTY(TFont *ActiveCellFont READ ActiveCellFont CONSTANT)
+
+    Q_PROPERTY(bool ActiveCellShow READ ActiveCellShow WRITE SetActiveCellShow)
+    Q_PROPERTY(TColor ActiveCellColor READ ActiveCellColor WRITE SetActiveCellColor)
+    Q_PROPERTY(bool AutoNumAlign READ AutoNumAlign WRITE SetAutoNumAlign)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool EnhTextSize READ EnhTextSize WRITE SetEnhTextSize)
+    Q_PROPERTY(bool EnhRowColMove READ EnhRowColMove WRITE SetEnhRowColMove)
+    Q_PROPERTY(bool SizeWithForm READ SizeWithForm WRITE SetSizeWithForm)
+    Q_PROPERTY(bool Multilinecells READ Multilinecells WRITE SetMultilinecells)
+    Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
+    Q_PROPERTY(bool EnableBlink READ EnableBlink WRITE SetEnableBlink)
+    Q_PROPERTY(bool EnableHTML READ EnableHTML WRITE SetEnableHTML)
+    Q_PROPERTY(bool EnableWheel READ EnableWheel WRITE SetEnableWheel)
+    Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
+    Q_PROPERTY(TColor HintColor READ HintColor WRITE SetHintColor)
+    Q_PROPERTY(TColor SelectionColor READ SelectionColor WRITE SetSelectionColor)
+    Q_PROPERTY(TColor SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
+    Q_PROPERTY(bool SelectionRectangle READ SelectionRectangle WRITE SetSelectionRectangle)
+    Q_PROPERTY(bool SelectionResizer READ SelectionResizer WRITE SetSelectionResizer)
+    Q_PROPERTY(bool SelectionRTFKeep READ SelectionRTFKeep WRITE SetSelectionRTFKeep)
+    Q_PROPERTY(bool HintShowCells READ HintShowCells WRITE SetHintShowCells)
+    Q_PROPERTY(bool HintShowLargeText READ HintShowLargeText WRITE SetHintShowLargeText)
+    Q_PROPERTY(bool HintShowSizing READ HintShowSizing WRITE SetHintShowSizing)
+    Q_PROPERTY(int MaxEditLength READ MaxEditLength WRITE SetMaxEditLength)
+    Q_PROPERTY(TIntelliPan IntelliPan READ IntelliPan WRITE SetIntelliPan)
+    Q_PROPERTY(bool IntelliZoom READ IntelliZoom WRITE SetIntelliZoom)
+    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
+    Q_PROPERTY(bool URLShow READ URLShow WRITE SetURLShow)
+    Q_PROPERTY(bool URLFull READ URLFull WRITE SetURLFull)
+    Q_PROPERTY(bool URLEdit READ URLEdit WRITE SetURLEdit)
+    Q_PROPERTY(TScrollType ScrollType READ ScrollType WRITE SetScrollType)
+    Q_PROPERTY(TColor ScrollColor READ ScrollColor WRITE SetScrollColor)
+    Q_PROPERTY(int ScrollWidth READ ScrollWidth WRITE SetScrollWidth)
+    Q_PROPERTY(bool ScrollSynch READ ScrollSynch WRITE SetScrollSynch)
+    Q_PROPERTY(bool ScrollProportional READ ScrollProportional WRITE SetScrollProportional)
+    Q_PROPERTY(TScrollHintType ScrollHints READ ScrollHints WRITE SetScrollHints)
+    Q_PROPERTY(bool OemConvert READ OemConvert WRITE SetOemConvert)
+    Q_PROPERTY(int FixedFooters READ FixedFooters WRITE SetFixedFooters)
+    Q_PROPERTY(int FixedRightCols READ FixedRightCols WRITE SetFixedRightCols)
+    Q_PROPERTY(int FixedColWidth READ FixedColWidth WRITE SetFixedColWidth)
+    Q_PROPERTY(int FixedRowHeight READ FixedRowHeight WRITE SetFixedRowHeight)
+    Q_PROPERTY(bool FixedAsButtons READ FixedAsButtons WRITE SetFixedAsButtons)
+    Q_PROPERTY(bool FixedColAlways READ FixedColAlways WRITE SetFixedColAlways)
+    Q_PROPERTY(bool FixedRowAlways READ FixedRowAlways WRITE SetFixedRowAlways)
+    Q_PROPERTY(QString FloatFormat READ FloatFormat WRITE SetFloatFormat)
+    Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(bool Lookup READ Lookup WRITE SetLookup)
+    Q_PROPERTY(bool LookupCaseSensitive READ LookupCaseSensitive WRITE SetLookupCaseSensitive)
+    Q_PROPERTY(bool LookupHistory READ LookupHistory WRITE SetLookupHistory)
+    Q_PROPERTY(bool ShowSelection READ ShowSelection WRITE SetShowSelection)
+    Q_PROPERTY(bool HideFocusRect READ HideFocusRect WRITE SetHideFocusRect)
+    Q_PROPERTY(TGridLook Look READ Look WRITE SetLook)
+    Q_PROPERTY(bool Hovering READ Hovering WRITE SetHovering)
+    Q_PROPERTY(QStringList ColumnHeaders READ ColumnHeaders WRITE SetColumnHeaders)
+    Q_PROPERTY(QStringList RowHeaders READ RowHeaders WRITE SetRowHeaders)
+    Q_PROPERTY(QStringList LookupItems READ LookupItems WRITE SetLookupItems)
+
+public:
+    // The owner frees the grid; when the owner is a form, the grid takes
+    // over its resize handler for as long as the grid lives.
+    explicit TCellGrid(QWidget *owner = nullptr);
+    ~TCellGrid() override;
+
+    // ---- Loading and window creation (CellGrid.cpp) ---------------------------
+    // The step after the stored form has applied every property.
+    void Loaded();
+    // The grid's window has come into being with a parent.
+    void CreateWnd();
+    bool WindowCreated() const { return FWindowCreated; }
+
+    // ---- Shape, with the grid's own rules ---------------------------------------
+    std::int32_t ColCount() const { return TBaseGrid::ColCount(); }
+    void SetColCount(std::int32_t value);
+    std::int32_t RowCount() const { return TBaseGrid::RowCount(); }
+    void SetRowCount(std::int32_t value);
+    std::int32_t FixedCols() const;
+    void SetFixedCols(std::int32_t value) { TBaseGrid::SetFixedCols(value); }
+    std::int32_t FixedRows() const;
+    void SetFixedRows(std::int32_t value) { TBaseGrid::SetFixedRows(value); }
+    int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+    void SetDefaultRowHeight(int value);
+    TCursor Cursor() const { return TBaseGrid::Cursor(); }
+    void SetCursor(TCursor value);
+
+    // ---- Settings objects ----------------------------------------------------
+    TBands *Bands() const { return FBands.get(); }
+    TControlLook *ControlLook() const { return FControlLook.get(); }
+    TSortSettings *SortSettings() const { return FSortSettings.get(); }
+    TPrintSettings *PrintSettings() const { return FPrintSettings.get(); }
+    THTMLSettings *HTMLSettings() const { return FHTMLSettings.get(); }
+    TNavigation *Navigation() const { return FNavigation.get(); }
+    TColumnSize *ColumnSize() const { return FColumnSize.get(); }
+    TCellNode *CellNode() const { return FCellNode.get(); }
+    TSizeWhileTyping *SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TMouseActions *MouseActions() const { return FMouseActions.get(); }
+    TFloatingFooter *FloatingFooter() const { return FFloatingFooter.get(); }
+    TDragDropSettings *DragDropSettings() const { return FDragDropSettings.get(); }
+    TBackGround *BackGround() const { return FBackGround.get(); }
+    TFilter *Filter() const { return FFilter.get(); }
+    TFont *FixedFont() const { return FFixedFont.get(); }
+    TFont *ActiveCellFont() const { return FActiveCellFont.get(); }
+
+    // ---- Published settings --------------------------------------------------
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool value) { StoreAndRepaint(FActiveCellShow, value); }
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor value) { StoreAndRepaint(FActiveCellColor, value); }
+    bool AutoNumAlign() const { return FAutoNumAlign; }
+    void SetAutoNumAlign(bool value) { StoreAndRepaint(FAutoNumAlign, value); }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    bool EnhTextSize() const { return FEnhTextSize; }
+    void SetEnhTextSize(bool value) { StoreAndRepaint(FEnhTextSize, value); }
+    bool EnhRowColMove() const { return FEnhRowColMove; }
+    void SetEnhRowColMove(bool value) { StoreAndRepaint(FEnhRowColMove, value); }
+    bool SizeWithForm() const { return FSizeWithForm; }
+    void SetSizeWithForm(bool value) { FSizeWithForm = value; }
+    bool Multilinecells() const { return FMultilinecells; }
+    void SetMultilinecells(bool value) { StoreAndRepaint(FMultilinecells, value); }
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment value);
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool value) { StoreAndRepaint(FEnableBlink, value); }
+    bool EnableHTML() const { return FEnableHTML; }
+    void SetEnableHTML(bool value) { StoreAndRepaint(FEnableHTML, value); }
+    bool EnableWheel() const { return FEnableWheel; }
+    void SetEnableWheel(bool value) { FEnableWheel = value; }
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value) { StoreAndRepaint(FFlat, value); }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor value) { FHintColor = value; }
+    TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(TColor value) { StoreAndRepaint(FSelectionColor, value); }
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor value) { StoreAndRepaint(FSelectionTextColor, value); }
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(bool value) { StoreAndRepaint(FSelectionRectangle, value); }
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(bool value) { StoreAndRepaint(FSelectionResizer, value); }
+    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+    void SetSelectionRTFKeep(bool value) { FSelectionRTFKeep = value; }
+    bool HintShowCells() const { return FHintShowCells; }
+    void SetHintShowCells(bool value) { FHintShowCells = value; }
+    bool HintShowLargeText() const { return FHintShowLargeText; }
+    void SetHintShowLargeText(bool value) { FHintShowLargeText = value; }
+    bool HintShowSizing() const { return FHintShowSizing; }
+    void SetHintShowSizing(bool value) { FHintShowSizing = value; }
+    int MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int value) { FMaxEditLength = value; }
+    TIntelliPan IntelliPan() const { return FIntelliPan; }
+    void SetIntelliPan(TIntelliPan value) { FIntelliPan = value; }
+    bool IntelliZoom() const { return FIntelliZoom; }
+    void SetIntelliZoom(bool value) { FIntelliZoom = value; }
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor value) { StoreAndRepaint(FURLColor, value); }
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool value) { StoreAndRepaint(FURLShow, value); }
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool value) { StoreAndRepaint(FURLFull, value); }
+    bool URLEdit() const { return FURLEdit; }
+    void SetURLEdit(bool value) { FURLEdit = value; }
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType value);
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor value);
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int value);
+    bool ScrollSynch() const { return FScrollSynch; }
+    void SetScrollSynch(bool value) { FScrollSynch = value; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool value);
+    TScrollHintType ScrollHints() const { return FScrollHints; }
+    void SetScrollHints(TScrollHintType value) { FScrollHints = value; }
+    bool OemConvert() const { return FOemConvert; }
+    void SetOemConvert(bool value) { FOemConvert = value; }
+    int FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int value) { StoreAndRepaint(FFixedFooters, value); }
+    int FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int value) { StoreAndRepaint(FFixedRightCols, value); }
+    // The width of column 0; setting it changes nothing at run time.
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int) {}
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int value) { FFixedRowHeight = value; }
+    bool FixedAsButtons() const { return FFixedAsButtons; }
+    void SetFixedAsButtons(bool value) { StoreAndRepaint(FFixedAsButtons, value); }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool value) { StoreAndRepaint(FFixedColAlways, value); }
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool value) { StoreAndRepaint(FFixedRowAlways, value); }
+    QString FloatFormat() const { return FFloatFormat; }
+    void SetFloatFormat(const QString &value) { StoreAndRepaint(FFloatFormat, value); }
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value) { StoreAndRepaint(FWordWrap, value); }
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool value) { FLookup = value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool value) { FLookupCaseSensitive = value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool value) { FLookupHistory = value; }
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool value) { StoreAndRepaint(FShowSelection, value); }
+    bool HideFocusRect() const { return FHideFocusRect; }
+    void SetHideFocusRect(bool value) { StoreAndRepaint(FHideFocusRect, value); }
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook value) { StoreAndRepaint(FLook, value); }
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool value) { FHovering = value; }
+    QStringList ColumnHeaders() const { return FColumnHeaders; }
+    void SetColumnHeaders(const QStringList &value);
+    QStringList RowHeaders() const { return FRowHeaders; }
+    void SetRowHeaders(const QStringList &value);
+    QStringList LookupItems() const { return FLookupItems; }
+    void SetLookupItems(const QStringList &value) { FLookupItems = value; }
+
+    // ---- Grid state read by painting and input ----------------------------------
+    bool ThemesActive() const { return FThemesActive; }
+    int WheelMessage() const { return FWheelMessage; }
+    int WheelScrollLines() const { return FWheelScrollLines; }
+    static constexpr int MaxColumns = 513;
+    bool ColumnVisible(int col) const;
+    int HiddenColumnCount() const { return FHiddenColumnCount; }
+    // The stored column shown at a displayed column.
+    std::int32_t RealColIndex(std::int32_t displayCol) const;
+    TCursor RestingCursor() const { return FRestingCursor; }
+    platform::ResizeHandlerHost::ResizeHandler PreviousFormResize() const { return FPreviousFormResize; }
+    bool DropTargetRegistered() const { return FDropTarget != nullptr; }
+    bool FlatScrollBarsOn() const { return FFlatScrollBarsOn; }
+    int VerticalTextFlag() const { return FVerticalTextFlag; }
+    QPoint TextMargin() const { return FTextMargin; }
+    int ZoomOffset() const { return FZoomOffset; }
+    void SetZoomOffset(int value) { FZoomOffset = value; }
+    QChar PasswordChar() const { return FPasswordChar; }
+    QString CheckTrue() const { return FCheckTrue; }
+    QString CheckFalse() const { return FCheckFalse; }
+    // Saved while a one-row (one-column) grid with a fixed-always row
+    // (column) shows no selection.
+    void SaveSelection() { FSavedSelection = Selection(); }
+    void RestoreSelection();
+
+    // The cursor shown over a hyperlink; the hand once a grid has loaded.
+    static TCursor AnchorCursor();
+
+    // ---- Auxiliary controls --------------------------------------------------
+    TFooterPanel *FooterPanel() const { return FFooterPanel.get(); }
+    TGridRichEdit *RichEdit() const { return FRichEdit.get(); }
+    TGridRichEdit *RichEditForSelection() const { return FRichEditForSelection.get(); }
+    THTMLHintWindow *HintWindow() const { return FHintWindow.get(); }
+    TArrowWindow *ArrowWindow(int direction) const;
+    TInplaceEditors *Editors() const { return FEditors.get(); }
+
+    // ---- Rotated-text cells: the store half (CellGrid.cpp) ----------------------
+    // Gives the cell a fresh rotated-text graphic at the angle, then writes the text.
+    void SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t angle, const QString &text);
+
+    // ---- Column widths ---------------------------------------------------------
+    // Fits column StretchColumn (the last column for -1) to the client width.
+    void ApplyColumnStretch();
+    void LoadColumnWidths();
+    void SaveColumnWidths() const;
+
+    // ---- Events ----------------------------------------------------------------
+    TGridAlignEvent OnGetAlignment;
+    TNotifyEvent OnRichEditSelectionChange;
+
+protected:
+    void WindowTimer(int id) override;
+    void RepaintFooter() override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    template <typename T> void StoreAndRepaint(T &field, const T &value)
+    {
+        field = value;
+        update();
+    }
+
+    void HookFormResize();
+    void UnhookFormResize();
+    void FormResized();
+    void ApplyBounds();
+    void ApplyColumnHeaders();
+    void ApplyRowHeaders();
+    void FloatingFooterVisibilityChanged(bool visible);
+    void UpdateFooterFillsLastRow();
+    void DropTargetSwitched(bool on);
+    void ReadPlatformVersion();
+
+    // Settings objects, in the order they are made.
+    std::unique_ptr<TFooterPanel> FFooterPanel;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<THTMLHintWindow> FHintWindow;
+    std::unique_ptr<TGridRichEdit> FRichEdit;
+    std::unique_ptr<TGridRichEdit> FRichEditForSelection;
+    std::array<std::unique_ptr<TArrowWindow>, 4> FArrowWindows;
+    std::unique_ptr<TInplaceEditors> FEditors;
+
+    // Auxiliary lists and caches of the optional facilities.
+    QStringList FColumnHeaders;
+    QStringList FRowHeaders;
+    QStringList FLookupItems;
+    std::vector<std::int32_t> FSortIndexes;
+    std::array<std::vector<std::int32_t>, 3> FIntLists;
+    std::vector<QImage> FPictureCache;
+    QImage FWorkBitmap;
+
+    // Published settings.
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = clGray;
+    bool FAutoNumAlign = false;
+    bool FAutoSize = false;
+    bool FEnhTextSize = false;
+    bool FEnhRowColMove = false;
+    bool FSizeWithForm = false;
+    bool FMultilinecells = false;
+    TVAlignment FVAlignment = vtaTop;
+    bool FEnableBlink = false;
+    bool FEnableHTML = true;
+    bool FEnableWheel = true;
+    bool FFlat = false;
+    TColor FHintColor = clInfoBk;
+    TColor FSelectionColor = clHighlight;
+    TColor FSelectionTextColor = clHighlightText;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    bool FSelectionRTFKeep = false;
+    bool FHintShowCells = false;
+    bool FHintShowLargeText = false;
+    bool FHintShowSizing = false;
+    int FMaxEditLength = 0;
+    TIntelliPan FIntelliPan = ipVertical;
+    bool FIntelliZoom = true;
+    TColor FURLColor = clBlue;
+    bool FURLShow = false;
+    bool FURLFull = false;
+    bool FURLEdit = false;
+    TScrollType FScrollType = ssNormal;
+    TColor FScrollColor = clNone;
+    int FScrollWidth = 16;
+    bool FScrollSynch = false;
+    bool FScrollProportional = false;
+    TScrollHintType FScrollHints = shNone;
+    bool FOemConvert = false;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FFixedRowHeight = 21;
+    bool FFixedAsButtons = false;
+    bool FFixedColAlways = false;
+    bool FFixedRowAlways = false;
+    QString FFloatFormat;
+    bool FIntegralHeight = false;
+    bool FWordWrap = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    bool FShowSelection = true;
+    bool FHideFocusRect = false;
+    TGridLook FLook = glSoft;
+    bool FHovering = false;
+
+    // Grid state.
+    bool FThemesActive = false;
+    int FWheelMessage = 0;
+    int FWheelScrollLines = 0;
+    std::array<bool, MaxColumns> FColumnVisible{};
+    int FHiddenColumnCount = 0;
+    TCursor FRestingCursor = crDefault;
+    platform::ResizeHandlerHost *FResizeHost = nullptr;
+    platform::ResizeHandlerHost::ResizeHandler FPreviousFormResize;
+    QSize FFormSize;
+    struct TDropTarget {
+        bool AcceptText = true;
+        bool AcceptFiles = true;
+    };
+    std::unique_ptr<TDropTarget> FDropTarget;
+    bool FFlatScrollBarsOn = false;
+    int FVerticalTextFlag = 0;
+    QPoint FTextMargin;
+    int FZoomOffset = 0;
+    QChar FPasswordChar;
+    QString FCheckTrue;
+    QString FCheckFalse;
+    std::optional<TGridRect> FSavedSelection;
+    bool FWindowCreated = false;
+};

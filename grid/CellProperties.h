@@ -1,0 +1,121 @@
+#pragma once
+
+#include "grid/GridTypes.h"
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <vector>
+
+class TBaseGrid;
+
+// Root of everything that can hang on a cell: a cell's properties object, its
+// graphic, and the payload objects a graphic carries. Cell slots hold this
+// type so that an object of a foreign class is told apart from a graphic.
+class TCellObject {
+public:
+    TCellObject() = default;
+    TCellObject(const TCellObject &) = delete;
+    TCellObject &operator=(const TCellObject &) = delete;
+    virtual ~TCellObject() = default;
+};
+
+// A list of integers, e.g. the image-list indexes of an images cell.
+class TIntList : public TCellObject {
+public:
+    std::vector<std::int32_t> Items;
+};
+
+// What a cell carries besides its text: colours, font, span, alignment, and
+// the slot for its graphic. At most one per cell, owned by the grid's store.
+class TCellProperties : public TCellObject {
+public:
+    TCellProperties(TBaseGrid *grid, std::int32_t col, std::int32_t row);
+
+    TBaseGrid *Grid() const { return FGrid; }
+
+    std::int32_t OwnerCol = 0;
+    std::int32_t OwnerRow = 0;
+    // Free for the grid's user; no grid operation reads it.
+    TCellObject *CellObject = nullptr;
+    // The cell's graphic. Not owned here: whoever releases the properties
+    // object releases the graphic first.
+    TCellObject *AttachedGraphic = nullptr;
+    TBrushStyle BrushStyle = bsSolid;
+
+    TColor BrushColor() const { return FBrushColor; }
+    void SetBrushColor(TColor value);
+
+    std::int32_t FontSize = 0;
+    TColor FontColor = clNone;
+    TFontStyles FontStyle;
+    std::int32_t CellSpanY = -1;
+    std::int32_t CellSpanX = -1;
+    std::int32_t BorderWidth = 0;
+    TColor BorderColor = 0;
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { FAlignment = value; }
+
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment value);
+
+    // The paint pass in which a span's base cell was last drawn.
+    std::int32_t LastPaintPass = 0;
+
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+
+    bool IsBaseCell = true;
+    std::uint8_t FooterCalculation = 0;
+    std::int32_t NodeLevel = 0;
+    TEditorType Editor = edNormal;
+    QString FontName;
+    bool ReadOnly = false;
+
+    // Copies the cell's look and span, never its objects or its paint pass.
+    void Assign(const TCellProperties &source);
+
+private:
+    void RepaintOwnerCell();
+
+    TBaseGrid *FGrid;
+    TColor FBrushColor = clNone;
+    TAlignment FAlignment = taLeftJustify;
+    TVAlignment FVAlignment = vtaTop;
+    bool FWordWrap = false;
+};
+
+// A cell's graphic: changes how the cell is drawn. The payload objects in
+// ImageObject and IconObject are released with it as its kind says.
+class TCellGraphic : public TCellObject {
+public:
+    TCellGraphic() = default;
+    ~TCellGraphic() override;
+
+    TCellType CellType = ctNone;
+    TCellObject *ImageObject = nullptr;
+    TCellObject *IconObject = nullptr;
+    TCellVAlign CellVAlign = vaTop;
+    TCellHAlign CellHAlign = haLeft;
+    std::int32_t CellIndex = 0;
+    bool CellTransparent = false;
+    // The graphic owns its payload objects.
+    bool CellCreated = false;
+    bool CellBoolean = false;
+    std::int32_t CellAngle = 0;
+    double CellValue = 0.0;
+    std::int16_t CellErrFrom = 0;
+    std::int16_t CellErrLen = 0;
+    QString CellText;
+    QVariant CellVariant;
+
+    // Turns the graphic into rotated text at the angle brought into 0..360.
+    TCellGraphic &MakeRotated(std::int16_t angle);
+
+    // Copies the values, never the payload objects.
+    void Assign(const TCellGraphic &source);
+
+    // The angle that MakeRotated stores for a given angle.
+    static std::int32_t NormalizedAngle(std::int16_t angle);
+};

@@ -1,0 +1,224 @@
+#include "grid/CellGrid.h"
+#include "grid/GridErrors.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records the order in which cell objects go.
+std::vector<std::string> &releaseLog()
+{
+    static std::vector<std::string> log;
+    return log;
+}
+
+class LoggedGraphic : public TCellGraphic {
+public:
+    ~LoggedGraphic() override { releaseLog().push_back("graphic"); }
+};
+
+class LoggedProperties : public TCellProperties {
+public:
+    using TCellProperties::TCellProperties;
+    ~LoggedProperties() override { releaseLog().push_back("properties"); }
+};
+
+class LoggedPayload : public TCellObject {
+public:
+    ~LoggedPayload() override { releaseLog().push_back("payload"); }
+};
+
+class CellStore : public ::testing::Test {
+protected:
+    void SetUp() override { releaseLog().clear(); }
+    TCellGrid grid;
+};
+
+} // namespace
+
+TEST_F(CellStore, AnUnwrittenCellIsEmptyAndReadingCreatesNothing)
+{
+    EXPECT_EQ(grid.ReadCellText(3, 4), QString());
+    EXPECT_EQ(grid.CellGraphicKind(3, 4), ctEmpty);
+    EXPECT_EQ(grid.FindCellGraphic(3, 4), nullptr);
+    EXPECT_FALSE(grid.CellHasProperties(3, 4));
+    EXPECT_EQ(grid.StoredCellCount(), 0u);
+}
+
+TEST_F(CellStore, WritingAnEmptyTextToAPlainCellRemovesItsEntry)
+{
+    grid.WriteCellText(2, 2, QStringLiteral("x"));
+    EXPECT_EQ(grid.StoredCellCount(), 1u);
+    grid.WriteCellText(2, 2, QString());
+    EXPECT_EQ(grid.StoredCellCount(), 0u);
+}
+
+TEST_F(CellStore, CellsBeyondTheGridAreKeptAndSurviveShrinking)
+{
+    grid.WriteCellText(20, 30, QStringLiteral("far"));
+    grid.NewCellGraphic(20, 30).MakeRotated(10);
+    grid.SetColCount(1);
+    grid.SetRowCount(1);
+    grid.SetColCount(25);
+    grid.SetRowCount(35);
+    EXPECT_EQ(grid.ReadCellText(20, 30), QStringLiteral("far"));
+    EXPECT_EQ(grid.CellGraphicKind(20, 30), ctRotated);
+}
+
+TEST_F(CellStore, NegativeIndexIsRefusedBeforeAnythingChanges)
+{
+    grid.WriteCellText(0, 0, QStringLiteral("keep"));
+    try {
+        grid.WriteCellText(0, -3, QStringLiteral("lost"));
+        FAIL() << "a negative row was accepted";
+    } catch (const EListError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Listenindex überschreitet das Maximum (-3)"));
+    }
+    EXPECT_THROW(grid.NewCellGraphic(-1, 0), EListError);
+    EXPECT_THROW(grid.ReplaceCellProperties(-2, 0, std::make_unique<LoggedProperties>(&grid, -2, 0)),
+                 EListError);
+    // The refused properties object went with the failed call, nothing else did.
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"properties"});
+    EXPECT_EQ(grid.StoredCellCount(), 1u);
+    EXPECT_EQ(grid.ReadCellText(0, 0), QStringLiteral("keep"));
+}
+
+TEST_F(CellStore, AttachingKeepsTheTextAndCreatesTheProperties)
+{
+    auto first = std::make_unique<TCellGraphic>();
+    grid.AttachCellGraphic(1, 1, first.get());
+    EXPECT_TRUE(grid.CellHasProperties(1, 1));
+    EXPECT_EQ(grid.ReadCellText(1, 1), QString());
+
+    grid.WriteCellText(2, 1, QStringLiteral("text"));
+    auto second = std::make_unique<TCellGraphic>();
+    grid.AttachCellGraphic(2, 1, second.get());
+    EXPECT_EQ(grid.ReadCellText(2, 1), QStringLiteral("text"));
+
+    // Attaching releases nothing: the first graphic is still ours to free.
+    grid.AttachCellGraphic(1, 1, nullptr);
+    grid.AttachCellGraphic(2, 1, nullptr);
+    EXPECT_EQ(first->CellType, ctNone);
+}
+
+TEST_F(CellStore, NewGraphicReleasesTheOldOneAndKeepsTheProperties)
+{
+    auto *old = new LoggedGraphic;
+    grid.AttachCellGraphic(0, 0, old);
+    TCellProperties *properties = grid.CellProperties(0, 0);
+
+    TCellGraphic &fresh = grid.NewCellGraphic(0, 0);
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
+    EXPECT_EQ(grid.CellProperties(0, 0), properties);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0), &fresh);
+    EXPECT_EQ(fresh.CellType, ctNone);
+    EXPECT_FALSE(fresh.CellCreated);
+    EXPECT_EQ(fresh.CellAngle, 0);
+    EXPECT_EQ(fresh.ImageObject, nullptr);
+}
+
+TEST_F(CellStore, AForeignObjectInTheGraphicSlotIsNeverAGraphic)
+{
+    LoggedPayload foreign;
+    grid.AttachCellGraphic(0, 0, &foreign);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
+    EXPECT_EQ(grid.CellGraphicKind(0, 0), ctEmpty);
+    EXPECT_FALSE(grid.DetachCellGraphic(0, 0));
+    grid.NewCellGraphic(0, 0);
+    EXPECT_TRUE(releaseLog().empty());
+}
+
+TEST_F(CellStore, DetachSparesVirtualCheckBoxesOnly)
+{
+    auto virtualBox = std::make_unique<TCellGraphic>();
+    virtualBox->CellType = ctVirtCheckBox;
+    grid.AttachCellGraphic(0, 0, virtualBox.get());
+    EXPECT_TRUE(grid.DetachCellGraphic(0, 0));
+    EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
+    EXPECT_EQ(virtualBox->CellType, ctVirtCheckBox);
+
+    auto *box = new LoggedGraphic;
+    box->CellType = ctCheckBox;
+    grid.AttachCellGraphic(0, 0, box);
+    EXPECT_TRUE(grid.DetachCellGraphic(0, 0));
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
+
+    EXPECT_FALSE(grid.DetachCellGraphic(4, 4));
+    EXPECT_FALSE(grid.CellHasProperties(4, 4));
+}
+
+TEST_F(CellStore, SpansRedirectTextToTheBaseCell)
+{
+    TCellProperties &base = grid.EnsureCellProperties(1, 1);
+    base.CellSpanX = 1;
+    base.CellSpanY = 1;
+    TCellProperties &inner = grid.EnsureCellProperties(2, 2);
+    inner.IsBaseCell = false;
+    inner.CellSpanX = 1;
+    inner.CellSpanY = 1;
+
+    grid.WriteCellText(2, 2, QStringLiteral("spanned"));
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("spanned"));
+    EXPECT_EQ(grid.Cells(2, 2), QString());
+    EXPECT_EQ(grid.ReadCellText(2, 2), QStringLiteral("spanned"));
+    EXPECT_EQ(grid.BaseCellOf(2, 2), (TGridCoord{1, 1}));
+    EXPECT_EQ(grid.BaseCellOf(1, 1), (TGridCoord{1, 1}));
+
+    // A graphic is found at the cell itself, never through the span.
+    grid.NewCellGraphic(1, 1).MakeRotated(5);
+    EXPECT_EQ(grid.FindCellGraphic(2, 2), nullptr);
+}
+
+TEST_F(CellStore, DisplayTextEventOnlyBelowTheRowLimit)
+{
+    grid.SetRowCount(3);
+    grid.WriteCellText(0, 1, QStringLiteral("raw"));
+    grid.WriteCellText(0, 3, QStringLiteral("beyond"));
+    std::vector<std::int32_t> askedRows;
+    grid.OnGetDisplText = [&](QObject *sender, std::int32_t col, std::int32_t row, QString &value) {
+        EXPECT_EQ(sender, &grid);
+        EXPECT_EQ(col, 0);
+        askedRows.push_back(row);
+        value += QStringLiteral("!");
+    };
+    EXPECT_EQ(grid.ReadCellText(0, 1), QStringLiteral("raw!"));
+    EXPECT_EQ(grid.ReadCellText(0, 3), QStringLiteral("beyond"));
+    EXPECT_EQ(grid.DisplayTextRowLimit(), 3);
+    EXPECT_EQ(askedRows, std::vector<std::int32_t>{1});
+}
+
+TEST_F(CellStore, EraseReleasesGraphicBeforePropertiesAndReportsTheChange)
+{
+    grid.ReplaceCellProperties(1, 1, std::make_unique<LoggedProperties>(&grid, 1, 1));
+    grid.AttachCellGraphic(1, 1, new LoggedGraphic);
+    grid.WriteCellText(1, 1, QStringLiteral("gone"));
+    grid.WriteCellText(3, 3, QStringLiteral("outside"));
+    std::vector<TGridRect> changes;
+    grid.OnCellsChanged = [&](QObject *, const TGridRect &rect) { changes.push_back(rect); };
+
+    grid.EraseCellRange(0, 0, 2, 2);
+
+    EXPECT_EQ(releaseLog(), (std::vector<std::string>{"graphic", "properties"}));
+    EXPECT_EQ(grid.ReadCellText(1, 1), QString());
+    EXPECT_FALSE(grid.CellHasProperties(1, 1));
+    EXPECT_EQ(grid.ReadCellText(3, 3), QStringLiteral("outside"));
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.front(), (TGridRect{0, 0, 2, 2}));
+}
+
+TEST(CellStoreLifetime, DestroyingTheGridReleasesGraphicsBeforeTheirProperties)
+{
+    releaseLog().clear();
+    {
+        TCellGrid grid;
+        grid.ReplaceCellProperties(0, 0, std::make_unique<LoggedProperties>(&grid, 0, 0));
+        grid.AttachCellGraphic(0, 0, new LoggedGraphic);
+        grid.SetRotatedCell(5, 9, 45, QStringLiteral("orientation"));
+        grid.SetColCount(1);
+    }
+    EXPECT_EQ(releaseLog(), (std::vector<std::string>{"graphic", "properties"}));
+}
