@@ -1,0 +1,11 @@
+#include "platform/controls/TCheckBox.h"
+
+namespace platform {
+
+TCheckBox::TCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+} // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/forms/Events.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace platform {
+
+// Picture view: shows its picture unscaled at the top-left corner, cut off
+// at the view's edges; the rest shows what lies behind the view. It takes no
+// focus.
+//
+// OnMouseMove is raised for motion over the view and, while the left button
+// that was pressed over the view is held, for motion anywhere, with
+// coordinates beyond the view's edges. OnClick is raised when the left
+// button is pressed and released over the view; the second press of a double
+// click gives no further click.
+class TImage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget *parent);
+
+    const QImage &picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+
+    TNotifyEvent OnClick;
+    TMouseMoveEvent OnMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+    bool m_leftHeld = false;  // left button held since a press over the view
+    bool m_clickArmed = false; // that press was a single press, not a double click
+};
+
+} // namespace platform
