@@ -1,13 +1,17 @@
+#include "app/Main.h"
+#include "app/Units.h"
 #include "platform/FormFonts.h"
-
-#include <QApplication>
-#include <QWidget>
+#include "platform/forms/TApplication.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // Units shut down in reverse order once the window and the application are gone.
+    platform::UnitSequence units;
+    startUnits(units);
+
+    platform::TApplication application(argc, argv);
     platform::registerFormFonts();
-    QWidget window;
-    window.show();
-    return app.exec();
+    TForm1 form;
+    form.show();
+    return application.exec();
 }

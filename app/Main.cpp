@@ -1,0 +1,118 @@
+#include "app/Main.h"
+
+#include "app/LevelRecord.h"
+#include "app/PreviewPlaceholder.h"
+#include "platform/controls/TBevel.h"
+#include "platform/controls/TButton.h"
+#include "platform/controls/TCheckBox.h"
+#include "platform/controls/TEdit.h"
+#include "platform/controls/TFileDialog.h"
+#include "platform/controls/TImage.h"
+#include "platform/controls/TLabel.h"
+#include "platform/controls/TMemo.h"
+#include "platform/controls/TRadioGroup.h"
+#include "platform/controls/TScrollBar.h"
+#include "platform/controls/TSpinEdit.h"
+#include "platform/pictures/PictureLoader.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <stdexcept>
+
+using namespace platform;
+
+ScaledCursor &scaledCursor()
+{
+    static ScaledCursor cursor;
+    return cursor;
+}
+
+TForm1::TForm1()
+{
+    registerPreviewPlaceholder();
+    load(form1StoredForm(), handlers());
+    Bevel1 = component<TBevel>("Bevel1");
+    Image1 = component<TImage>("Image1");
+    OpenTerrain = component<TButton>("OpenTerrain");
+    Memo1 = component<TMemo>("Memo1");
+    rg = component<TRadioGroup>("rg");
+    Button1 = component<TButton>("Button1");
+    Button2 = component<TButton>("Button2");
+    ef_coord = component<TEdit>("ef_coord");
+    OpenDialog1 = component<TOpenDialog>("OpenDialog1");
+    Label1 = component<TLabel>("Label1");
+    se_scale = component<TSpinEdit>("se_scale");
+    ScrollBar1 = component<TScrollBar>("ScrollBar1");
+    CheckBox1 = component<TCheckBox>("CheckBox1");
+    ef_angle = component<TEdit>("ef_angle");
+    CellGrid1 = component<QWidget>("CellGrid1");
+}
+
+template <class T>
+T *TForm1::component(const char *name) const
+{
+    T *found = clientArea().findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!found)
+        throw std::runtime_error(std::string("Component ") + name + " not found");
+    return found;
+}
+
+HandlerTable TForm1::handlers()
+{
+    HandlerTable table;
+    table.add<TMouseMoveEvent>(QStringLiteral("Image1MouseMove"),
+                               [this](QObject *s, TShiftState shift, int x, int y) { Image1MouseMove(s, shift, x, y); });
+    table.add<TNotifyEvent>(QStringLiteral("OpenTerrainClick"), [this](QObject *s) { OpenTerrainClick(s); });
+    table.add<TNotifyEvent>(QStringLiteral("Button1Click"), [this](QObject *s) { Button1Click(s); });
+    table.add<TNotifyEvent>(QStringLiteral("ScrollBar1Change"), [this](QObject *s) { ScrollBar1Change(s); });
+    table.add<TNotifyEvent>(QStringLiteral("Image1Click"), [this](QObject *s) { Image1Click(s); });
+    table.add<TGetAlignmentEvent>(QStringLiteral("CellGrid1GetAlignment"),
+                                  [this](QObject *s, int row, int col, TAlignment &h, TVAlignment &v) {
+                                      CellGrid1GetAlignment(s, row, col, h, v);
+                                  });
+    return table;
+}
+
+void TForm1::Image1MouseMove(QObject *, TShiftState, int X, int Y)
+{
+    const std::int32_t factor = se_scale->value();
+    ScaledCursor &cursor = scaledCursor();
+    cursor.X = wrappedProduct(X, factor);
+    cursor.Y = wrappedProduct(Y, factor);
+    ef_coord->setText(coordinateText(cursor.X, cursor.Y));
+}
+
+void TForm1::OpenTerrainClick(QObject *)
+{
+    OpenDialog1->setInitialDir(QCoreApplication::applicationDirPath());
+    if (!OpenDialog1->Execute())
+        return;
+    if (const std::optional<QImage> picture = loadPicture(OpenDialog1->fileName()))
+        Image1->setPicture(*picture);
+}
+
+void TForm1::Button1Click(QObject *)
+{
+    Memo1->clear();
+}
+
+void TForm1::ScrollBar1Change(QObject *)
+{
+    ef_angle->setText(QString::number(ScrollBar1->value()));
+}
+
+void TForm1::Image1Click(QObject *)
+{
+    const ScaledCursor &cursor = scaledCursor();
+    const QStringList lines = levelRecordLines(rg->itemIndex(), cursor.X, cursor.Y, ScrollBar1->value(),
+                                               QLocale::system().decimalPoint());
+    for (const QString &line : lines)
+        Memo1->addLine(line);
+}
+
+void TForm1::CellGrid1GetAlignment(QObject *, int, int, TAlignment &HAlign, TVAlignment &VAlign)
+{
+    HAlign = taCenter;
+    VAlign = vtaCenter;
+}
