@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/metafile/MetafileError.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace platform::metafile {
+
+// Little-endian reads from a byte range; any read past its end throws, so a
+// record can never reach outside itself.
+class ByteReader
+{
+public:
+    ByteReader(const char *data, std::size_t size) : m_data(data), m_size(size) {}
+    explicit ByteReader(const QByteArray &bytes)
+        : m_data(bytes.constData()), m_size(static_cast<std::size_t>(bytes.size()))
+    {
+    }
+
+    std::size_t size() const { return m_size; }
+    std::size_t pos() const { return m_pos; }
+    std::size_t remaining() const { return m_size - m_pos; }
+    const char *data() const { return m_data; }
+
+    void seek(std::size_t pos)
+    {
+        if (pos > m_size)
+            throw MetafileError("seek outside data");
+        m_pos = pos;
+    }
+    void skip(std::uint64_t count)
+    {
+        if (count > remaining())
+            throw MetafileError("skip outside data");
+        m_pos += static_cast<std::size_t>(count);
+    }
+
+    std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)[0]); }
+    std::uint16_t u16()
+    {
+        const auto *p = reinterpret_cast<const unsigned char *>(take(2));
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
+    std::uint32_t u32()
+    {
+        const auto *p = reinterpret_cast<const unsigned char *>(take(4));
+        return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
+            | (std::uint32_t(p[3]) << 24);
+    }
+    std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
+    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    float f32()
+    {
+        const std::uint32_t bits = u32();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+
+    // A sub-range [offset, offset + length) of this reader's data.
+    ByteReader slice(std::uint64_t offset, std::uint64_t length) const
+    {
+        if (offset > m_size || length > m_size - offset)
+            throw MetafileError("slice outside data");
+        return ByteReader(m_data + offset, static_cast<std::size_t>(length));
+    }
+    QByteArray bytes(std::uint64_t length)
+    {
+        const char *p = take(length);
+        return QByteArray(p, static_cast<qsizetype>(length));
+    }
+
+private:
+    const char *take(std::uint64_t count)
+    {
+        if (count > remaining())
+            throw MetafileError("read outside data");
+        const char *p = m_data + m_pos;
+        m_pos += static_cast<std::size_t>(count);
+        return p;
+    }
+
+    const char *m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
+
+// count * size, throwing when the product does not fit what a record can hold.
+inline std::uint64_t checkedBytes(std::uint64_t count, std::uint64_t size)
+{
+    if (size != 0 && count > (std::uint64_t(1) << 40) / size)
+        throw MetafileError("count too large");
+    return count * size;
+}
+
+} // namespace platform::metafile

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/MetafilePlayer.h"
+
+#include <QElapsedTimer>
+
+#include <cstdint>
+
+namespace platform::metafile {
+
+// What one playing may cost. A file that needs more is not a valid picture.
+struct PlayLimits
+{
+    std::uint64_t maxRecords = 2'000'000;
+    std::uint64_t maxPoints = 8'000'000;
+    std::int64_t maxPixels = 4096 * 4096;
+    int maxSide = 16384;
+    int maxSaveDepth = 1024;
+    std::int64_t timeBudgetMs = 3000;
+};
+
+// Counts what a playing has used against its limits; throws when one is spent.
+class PlayBudget
+{
+public:
+    explicit PlayBudget(const PlayLimits &limits);
+
+    const PlayLimits &limits() const { return m_limits; }
+    void takeRecord();
+    void takePoints(std::uint64_t count);
+    void checkImageSize(std::int64_t width, std::int64_t height) const;
+
+private:
+    PlayLimits m_limits;
+    QElapsedTimer m_clock;
+    std::uint64_t m_records = 0;
+    std::uint64_t m_points = 0;
+};
+
+// The player with explicit limits; playMetafile uses the defaults.
+std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format,
+                                   const PlayLimits &limits);
+
+} // namespace platform::metafile
