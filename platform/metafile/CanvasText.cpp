@@ -1,0 +1,137 @@
+#include "platform/metafile/MetafileCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::metafile {
+
+namespace {
+
+enum TextOption : unsigned { TextOpaque = 0x2, TextClipped = 0x4 };
+
+constexpr double kDefaultFontPixels = 16;
+constexpr double kMaxFontPixels = 2048;
+
+// The length, in output pixels, of a logical vector.
+double mappedLength(const QTransform &t, QPointF vector)
+{
+    const QPointF d = t.map(vector) - t.map(QPointF(0, 0));
+    return std::hypot(d.x(), d.y());
+}
+
+QFont qtFont(const GdiFont &gdi, double pixelHeight)
+{
+    QFont font(gdi.face.isEmpty() ? QStringLiteral("Sans Serif") : gdi.face);
+    font.setPixelSize(std::max(1, int(std::lround(pixelHeight))));
+    font.setWeight(QFont::Weight(std::clamp(gdi.weight == 0 ? 400 : gdi.weight, 100, 900)));
+    font.setItalic(gdi.italic);
+    font.setUnderline(gdi.underline);
+    font.setStrikeOut(gdi.strikeOut);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    return font;
+}
+
+} // namespace
+
+void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned options,
+                             const std::optional<QRectF> &rect, const QVector<double> &dx)
+{
+    m_budget.takePoints(std::uint64_t(text.size()));
+    const QTransform t = logicalToOutput();
+    const GdiFont &gdi = m_state.font;
+
+    // A negative height is the character height; a positive one the cell
+    // height, which includes the internal leading.
+    double pixels = gdi.height == 0 ? kDefaultFontPixels : mappedLength(t, QPointF(0, gdi.height));
+    pixels = std::min(pixels, kMaxFontPixels);
+    QFont font = qtFont(gdi, pixels);
+    if (gdi.height > 0) {
+        const QFontMetricsF probe(font);
+        const double cell = probe.ascent() + probe.descent();
+        if (cell > 0)
+            font.setPixelSize(std::max(1, int(std::lround(pixels * pixels / cell))));
+    }
+    const QFontMetricsF metrics(font);
+
+    const bool updateCp = m_state.textAlign & TextUpdateCp;
+    const QPointF origin = toOutput(updateCp ? m_state.position : reference);
+    const double xScale = mappedLength(t, QPointF(1, 0));
+
+    QVector<double> advances;
+    double width = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const double a = i < dx.size() ? dx[i] * xScale : metrics.horizontalAdvance(text[i]);
+        advances.append(a);
+        width += a;
+    }
+    if (dx.isEmpty())
+        width = metrics.horizontalAdvance(text);
+
+    double x = 0;
+    switch (m_state.textAlign & TextHorizontalMask) {
+    case TextRight: x = -width; break;
+    case TextCenter: x = -width / 2; break;
+    default: break;
+    }
+    double baseline = metrics.ascent();
+    switch (m_state.textAlign & TextVerticalMask) {
+    case TextBaseline: baseline = 0; break;
+    case TextBottom: baseline = -metrics.descent(); break;
+    default: break;
+    }
+    const double angle = -gdi.escapement / 10.0;
+
+    QTransform placement;
+    placement.translate(origin.x(), origin.y());
+    placement.rotate(angle);
+    const QRectF textBox(x, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent());
+
+    if (updateCp && t.isInvertible()) {
+        double moved = width;
+        switch (m_state.textAlign & TextHorizontalMask) {
+        case TextRight: moved = -width; break;
+        case TextCenter: moved = 0; break;
+        default: break;
+        }
+        m_state.position = t.inverted().map(placement.map(QPointF(moved, 0)));
+    }
+
+    std::optional<QPainterPath> box;
+    if (rect) {
+        QPainterPath path;
+        path.addRect(rect->normalized());
+        box = toOutput(path);
+    }
+    if (!m_painter) {
+        addBounds(placement.mapRect(textBox));
+        if (box && (options & TextOpaque))
+            addBounds(box->boundingRect());
+        return;
+    }
+    applyClip();
+    if (box && (options & TextOpaque))
+        m_painter->fillPath(*box, m_state.backgroundColor);
+    m_painter->save();
+    if (box && (options & TextClipped))
+        m_painter->setClipPath(*box, Qt::IntersectClip);
+    m_painter->setTransform(placement);
+    if (m_state.backgroundMode == BkOpaque)
+        m_painter->fillRect(textBox, m_state.backgroundColor);
+    m_painter->setFont(font);
+    m_painter->setPen(m_state.textColor);
+    if (dx.isEmpty()) {
+        m_painter->drawText(QPointF(x, baseline), text);
+    } else {
+        for (int i = 0; i < text.size(); ++i) {
+            m_painter->drawText(QPointF(x, baseline), QString(text[i]));
+            x += advances[i];
+        }
+    }
+    m_painter->restore();
+}
+
+} // namespace platform::metafile
