@@ -1,10 +1,36 @@
 #include "platform/MetafilePlayer.h"
 
+#include "platform/metafile/EmfPlayer.h"
+#include "platform/metafile/MetafileError.h"
+#include "platform/metafile/PlayLimits.h"
+#include "platform/metafile/WmfPlayer.h"
+
 namespace platform {
 
-std::optional<QImage> playMetafile(const QByteArray &, MetafileFormat)
+namespace metafile {
+
+std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format,
+                                   const PlayLimits &limits)
 {
-    return std::nullopt;
+    PlayBudget budget(limits);
+    try {
+        QImage image = format == MetafileFormat::Enhanced ? playEmf(data, budget)
+                                                          : playWmf(data, budget);
+        if (image.isNull())
+            return std::nullopt;
+        return image;
+    } catch (const MetafileError &) {
+        return std::nullopt;
+    } catch (const std::bad_alloc &) {
+        return std::nullopt;
+    }
+}
+
+} // namespace metafile
+
+std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format)
+{
+    return metafile::playMetafile(data, format, metafile::PlayLimits{});
 }
 
 } // namespace platform

@@ -1,0 +1,584 @@
+#include "platform/metafile/WmfPlayer.h"
+
+#include "platform/metafile/AnsiText.h"
+#include "platform/metafile/ByteReader.h"
+#include "platform/metafile/DibDecoder.h"
+#include "platform/metafile/MetafileCanvas.h"
+
+#include <QPainter>
+#include <QRegion>
+
+#include <cmath>
+
+namespace platform::metafile {
+
+namespace {
+
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kPlaceableSize = 22;
+constexpr std::size_t kHeaderSize = 18;
+constexpr double kPixelsPerInch = 96;
+
+enum Function : std::uint16_t {
+    MetaEof = 0x0000,
+    MetaSaveDc = 0x001E,
+    MetaRealizePalette = 0x0035,
+    MetaSetPalEntries = 0x0037,
+    MetaCreatePalette = 0x00F7,
+    MetaSetBkMode = 0x0102,
+    MetaSetMapMode = 0x0103,
+    MetaSetRop2 = 0x0104,
+    MetaSetPolyFillMode = 0x0106,
+    MetaRestoreDc = 0x0127,
+    MetaInvertRegion = 0x012A,
+    MetaPaintRegion = 0x012B,
+    MetaSelectClipRegion = 0x012C,
+    MetaSelectObject = 0x012D,
+    MetaSetTextAlign = 0x012E,
+    MetaDibCreatePatternBrush = 0x0142,
+    MetaDeleteObject = 0x01F0,
+    MetaCreatePatternBrush = 0x01F9,
+    MetaSetBkColor = 0x0201,
+    MetaSetTextColor = 0x0209,
+    MetaSetWindowOrg = 0x020B,
+    MetaSetWindowExt = 0x020C,
+    MetaSetViewportOrg = 0x020D,
+    MetaSetViewportExt = 0x020E,
+    MetaOffsetWindowOrg = 0x020F,
+    MetaOffsetViewportOrg = 0x0211,
+    MetaLineTo = 0x0213,
+    MetaMoveTo = 0x0214,
+    MetaOffsetClipRgn = 0x0220,
+    MetaFillRegion = 0x0228,
+    MetaSelectPalette = 0x0234,
+    MetaCreatePenIndirect = 0x02FA,
+    MetaCreateFontIndirect = 0x02FB,
+    MetaCreateBrushIndirect = 0x02FC,
+    MetaPolygon = 0x0324,
+    MetaPolyline = 0x0325,
+    MetaScaleWindowExt = 0x0410,
+    MetaScaleViewportExt = 0x0412,
+    MetaExcludeClipRect = 0x0415,
+    MetaIntersectClipRect = 0x0416,
+    MetaEllipse = 0x0418,
+    MetaRectangle = 0x041B,
+    MetaSetPixel = 0x041F,
+    MetaFrameRegion = 0x0429,
+    MetaTextOut = 0x0521,
+    MetaPolyPolygon = 0x0538,
+    MetaRoundRect = 0x061C,
+    MetaPatBlt = 0x061D,
+    MetaCreateRegion = 0x06FF,
+    MetaArc = 0x0817,
+    MetaPie = 0x081A,
+    MetaChord = 0x0830,
+    MetaDibBitBlt = 0x0940,
+    MetaExtTextOut = 0x0A32,
+    MetaDibStretchBlt = 0x0B41,
+    MetaSetDibToDev = 0x0D33,
+    MetaStretchDib = 0x0F43,
+};
+
+QPointF readPoint(ByteReader &r)
+{
+    const double x = r.i16();
+    const double y = r.i16();
+    return QPointF(x, y);
+}
+
+// Most records list their coordinates last argument first.
+QPointF readPointYX(ByteReader &r)
+{
+    const double y = r.i16();
+    const double x = r.i16();
+    return QPointF(x, y);
+}
+
+QRectF readRectBRTL(ByteReader &r)
+{
+    const double bottom = r.i16();
+    const double right = r.i16();
+    const double top = r.i16();
+    const double left = r.i16();
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+QPolygonF readPoints(ByteReader &r, std::uint64_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw MetafileError("points outside their record");
+    QPolygonF points;
+    points.reserve(qsizetype(count));
+    for (std::uint64_t i = 0; i < count; ++i)
+        points.append(readPoint(r));
+    return points;
+}
+
+QPainterPath readRegion(ByteReader &r, PlayBudget &budget)
+{
+    r.skip(2 + 2 + 4 + 2);
+    const std::uint16_t scanCount = r.u16();
+    r.skip(2 + 8);
+    QRegion region;
+    for (std::uint16_t s = 0; s < scanCount; ++s) {
+        const std::uint16_t count = r.u16();
+        const double top = r.i16();
+        const double bottom = r.i16();
+        budget.takePoints(count);
+        for (std::uint16_t i = 0; i + 1 < count; i += 2) {
+            const int left = r.i16();
+            const int right = r.i16();
+            region += QRect(QPoint(left, int(top)), QPoint(right - 1, int(bottom) - 1));
+        }
+        if (count % 2)
+            r.skip(2);
+        r.skip(2);
+    }
+    QPainterPath path;
+    path.addRegion(region);
+    return path;
+}
+
+class WmfPlayer
+{
+public:
+    WmfPlayer(const QByteArray &data, PlayBudget &budget) : m_file(data), m_budget(budget) {}
+
+    QImage play();
+
+private:
+    void playRecords(MetafileCanvas &canvas);
+    void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
+                    std::uint32_t recordWords);
+    void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
+                    std::uint32_t recordWords);
+    void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    void createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    GdiBrush brushAt(MetafileCanvas &canvas, std::uint16_t index) const;
+    QPainterPath regionAt(MetafileCanvas &canvas, std::uint16_t index) const;
+
+    ByteReader m_file;
+    PlayBudget &m_budget;
+    std::size_t m_recordsStart = 0;
+    std::uint16_t m_objectCount = 0;
+};
+
+QImage WmfPlayer::play()
+{
+    std::size_t start = 0;
+    std::optional<QRectF> box;
+    double unitsPerInch = 0;
+    if (m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey) {
+        ByteReader header = m_file.slice(0, kPlaceableSize);
+        std::uint16_t checksum = 0;
+        for (int i = 0; i < 10; ++i)
+            checksum ^= header.u16();
+        if (header.u16() != checksum)
+            throw MetafileError("placeable header checksum");
+        header.seek(6);
+        const double left = header.i16();
+        const double top = header.i16();
+        const double right = header.i16();
+        const double bottom = header.i16();
+        unitsPerInch = header.u16();
+        if (unitsPerInch == 0)
+            throw MetafileError("placeable header without units");
+        box = QRectF(QPointF(left, top), QPointF(right, bottom));
+        start = kPlaceableSize;
+    }
+
+    ByteReader header = m_file.slice(start, kHeaderSize);
+    const std::uint16_t type = header.u16();
+    const std::uint16_t headerWords = header.u16();
+    if ((type != 1 && type != 2) || headerWords != kHeaderSize / 2)
+        throw MetafileError("not a Windows metafile");
+    header.skip(2 + 4);
+    m_objectCount = header.u16();
+    m_recordsStart = start + kHeaderSize;
+
+    const double pixelsPerMm = kPixelsPerInch / 25.4;
+    QTransform deviceToOutput;
+    QSize size;
+    if (box) {
+        size = QSize(int(std::lround(std::abs(box->width()) * kPixelsPerInch / unitsPerInch)),
+                     int(std::lround(std::abs(box->height()) * kPixelsPerInch / unitsPerInch)));
+    } else {
+        // Without a frame the picture is the extent of what its records draw.
+        MetafileCanvas measure(m_budget, pixelsPerMm, QTransform());
+        playRecords(measure);
+        const QRectF drawn = measure.drawnBounds();
+        const QPoint topLeft(int(std::floor(drawn.left())), int(std::floor(drawn.top())));
+        size = QSize(int(std::ceil(drawn.right())) - topLeft.x(),
+                     int(std::ceil(drawn.bottom())) - topLeft.y());
+        deviceToOutput = QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
+    }
+    m_budget.checkImageSize(size.width(), size.height());
+
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        throw MetafileError("no memory for the picture");
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    MetafileCanvas canvas(m_budget, pixelsPerMm, deviceToOutput);
+    if (box) {
+        canvas.setMapMode(MapAnisotropic);
+        canvas.setWindowOrg(box->topLeft());
+        canvas.setWindowExt(box->size());
+        canvas.setViewportExt(QSizeF(size));
+    }
+    canvas.setPainter(&painter);
+    playRecords(canvas);
+    return image;
+}
+
+void WmfPlayer::playRecords(MetafileCanvas &canvas)
+{
+    canvas.resetObjectTable(m_objectCount);
+    std::size_t pos = m_recordsStart;
+    while (m_file.size() - pos >= 6) {
+        ByteReader head = m_file.slice(pos, 6);
+        const std::uint32_t words = head.u32();
+        const std::uint16_t function = head.u16();
+        if (words < 3)
+            throw MetafileError("record too short");
+        const std::uint64_t bytes = std::uint64_t(words) * 2;
+        if (bytes > m_file.size() - pos)
+            throw MetafileError("record outside the file");
+        m_budget.takeRecord();
+        if (function == MetaEof)
+            return;
+        ByteReader params = m_file.slice(pos + 6, bytes - 6);
+        playRecord(canvas, function, params, words);
+        pos += std::size_t(bytes);
+    }
+}
+
+GdiBrush WmfPlayer::brushAt(MetafileCanvas &canvas, std::uint16_t index) const
+{
+    const GdiObject *object = canvas.objectAt(index);
+    if (const auto *brush = object ? std::get_if<GdiBrush>(object) : nullptr)
+        return *brush;
+    return GdiBrush{BrushNull, Qt::black, 0, {}};
+}
+
+QPainterPath WmfPlayer::regionAt(MetafileCanvas &canvas, std::uint16_t index) const
+{
+    const GdiObject *object = canvas.objectAt(index);
+    if (const auto *region = object ? std::get_if<GdiRegion>(object) : nullptr)
+        return region->area;
+    return {};
+}
+
+void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
+                           std::uint32_t recordWords)
+{
+    DrawingState &s = canvas.state();
+    switch (function) {
+    case MetaSaveDc: canvas.saveDc(); break;
+    case MetaRestoreDc: canvas.restoreDc(r.i16()); break;
+    case MetaSetBkMode: s.backgroundMode = r.u16() == BkTransparent ? BkTransparent : BkOpaque; break;
+    case MetaSetMapMode: canvas.setMapMode(r.u16()); break;
+    case MetaSetRop2: s.rop2 = r.u16(); break;
+    case MetaSetPolyFillMode: s.windingFill = r.u16() == 2; break;
+    case MetaSetTextAlign: s.textAlign = r.u16(); break;
+    case MetaSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
+    case MetaSetTextColor: s.textColor = colorFromRef(r.u32()); break;
+    case MetaSetWindowOrg: canvas.setWindowOrg(readPointYX(r)); break;
+    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r)); break;
+    case MetaSetWindowExt: {
+        const QPointF e = readPointYX(r);
+        canvas.setWindowExt(QSizeF(e.x(), e.y()));
+        break;
+    }
+    case MetaSetViewportExt: {
+        const QPointF e = readPointYX(r);
+        canvas.setViewportExt(QSizeF(e.x(), e.y()));
+        break;
+    }
+    case MetaOffsetWindowOrg: canvas.offsetWindowOrg(readPointYX(r)); break;
+    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r)); break;
+    case MetaScaleWindowExt:
+    case MetaScaleViewportExt: {
+        const double yDenom = r.i16();
+        const double yNum = r.i16();
+        const double xDenom = r.i16();
+        const double xNum = r.i16();
+        if (function == MetaScaleWindowExt)
+            canvas.scaleWindowExt(xNum, xDenom, yNum, yDenom);
+        else
+            canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
+        break;
+    }
+    case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
+    case MetaMoveTo: canvas.moveTo(readPointYX(r)); break;
+    case MetaExcludeClipRect: canvas.excludeClipRect(readRectBRTL(r)); break;
+    case MetaIntersectClipRect: canvas.intersectClipRect(readRectBRTL(r)); break;
+    case MetaOffsetClipRgn: canvas.offsetClip(readPointYX(r)); break;
+    case MetaRectangle: canvas.rectangle(readRectBRTL(r)); break;
+    case MetaEllipse: canvas.ellipse(readRectBRTL(r)); break;
+    case MetaRoundRect: {
+        const QPointF corner = readPointYX(r);
+        canvas.roundRect(readRectBRTL(r), QSizeF(corner.x(), corner.y()));
+        break;
+    }
+    case MetaArc:
+    case MetaPie:
+    case MetaChord: {
+        const QPointF end = readPointYX(r);
+        const QPointF start = readPointYX(r);
+        const QRectF box = readRectBRTL(r);
+        const ArcKind kind = function == MetaArc ? ArcKind::Arc
+            : function == MetaPie                ? ArcKind::Pie
+                                                 : ArcKind::Chord;
+        canvas.arc(kind, box, start, end);
+        break;
+    }
+    case MetaSetPixel: {
+        const QColor color = colorFromRef(r.u32());
+        canvas.setPixel(readPointYX(r), color);
+        break;
+    }
+    case MetaPatBlt: {
+        const std::uint32_t rop = r.u32();
+        const QPointF size = readPointYX(r);
+        const QPointF at = readPointYX(r);
+        canvas.patBlt(QRectF(at, QSizeF(size.x(), size.y())), rop);
+        break;
+    }
+    case MetaPolygon:
+    case MetaPolyline: {
+        const QPolygonF points = readPoints(r, r.u16());
+        if (function == MetaPolygon)
+            canvas.polygon(points);
+        else
+            canvas.polyline(points);
+        break;
+    }
+    case MetaPolyPolygon: {
+        const std::uint16_t count = r.u16();
+        if (checkedBytes(count, 2) > r.remaining())
+            throw MetafileError("polygon counts outside their record");
+        QVector<std::uint16_t> sizes;
+        for (std::uint16_t i = 0; i < count; ++i)
+            sizes.append(r.u16());
+        QVector<QPolygonF> polygons;
+        for (std::uint16_t n : sizes)
+            polygons.append(readPoints(r, n));
+        canvas.polyPolygon(polygons);
+        break;
+    }
+    case MetaFillRegion: {
+        const std::uint16_t region = r.u16();
+        const std::uint16_t brush = r.u16();
+        canvas.fillRegion(regionAt(canvas, region), brushAt(canvas, brush));
+        break;
+    }
+    case MetaFrameRegion: {
+        const std::uint16_t region = r.u16();
+        const std::uint16_t brush = r.u16();
+        const QPointF stroke = readPointYX(r);
+        canvas.frameRegion(regionAt(canvas, region), brushAt(canvas, brush),
+                           QSizeF(stroke.x(), stroke.y()));
+        break;
+    }
+    case MetaPaintRegion: canvas.fillRegion(regionAt(canvas, r.u16()), s.brush); break;
+    case MetaInvertRegion: canvas.invertRegion(regionAt(canvas, r.u16())); break;
+    case MetaSelectClipRegion:
+    case MetaSelectObject: canvas.selectObject(r.u16()); break;
+    case MetaSelectPalette: canvas.objectAt(r.u16()); break;
+    case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
+    case MetaTextOut:
+    case MetaExtTextOut: playText(canvas, function, r); break;
+    case MetaCreatePenIndirect:
+    case MetaCreateBrushIndirect:
+    case MetaCreateFontIndirect:
+    case MetaCreateRegion:
+    case MetaCreatePalette:
+    case MetaCreatePatternBrush:
+    case MetaDibCreatePatternBrush: createObject(canvas, function, r); break;
+    case MetaDibBitBlt:
+    case MetaDibStretchBlt:
+    case MetaStretchDib:
+    case MetaSetDibToDev: playBitmap(canvas, function, r, recordWords); break;
+    default: break;
+    }
+}
+
+void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    switch (function) {
+    case MetaCreatePenIndirect: {
+        GdiPen pen;
+        pen.style = r.u16();
+        pen.width = std::abs(r.i16());
+        r.i16();
+        pen.color = colorFromRef(r.u32());
+        pen.cosmetic = pen.width == 0;
+        canvas.addObject(pen);
+        return;
+    }
+    case MetaCreateBrushIndirect: {
+        GdiBrush brush;
+        brush.style = r.u16();
+        brush.color = colorFromRef(r.u32());
+        brush.hatch = r.u16();
+        if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
+            brush.style = BrushSolid;
+        canvas.addObject(brush);
+        return;
+    }
+    case MetaCreateFontIndirect: {
+        GdiFont font;
+        font.height = r.i16();
+        font.width = r.i16();
+        font.escapement = r.i16();
+        r.i16();
+        font.weight = r.i16();
+        font.italic = r.u8();
+        font.underline = r.u8();
+        font.strikeOut = r.u8();
+        font.charset = r.u8();
+        r.skip(4);
+        QByteArray face = r.bytes(std::min<std::size_t>(32, r.remaining()));
+        face.truncate(face.indexOf('\0') < 0 ? face.size() : face.indexOf('\0'));
+        font.face = decodeAnsi(face);
+        canvas.addObject(font);
+        return;
+    }
+    case MetaCreateRegion:
+        canvas.addObject(GdiRegion{readRegion(r, m_budget)});
+        return;
+    case MetaDibCreatePatternBrush: {
+        GdiBrush brush;
+        brush.style = BrushDibPattern;
+        const std::uint16_t style = r.u16();
+        r.u16();
+        if (style != BrushPattern) {
+            const QByteArray packed = r.bytes(r.remaining());
+            brush.pattern = decodeDib(splitPackedDib(packed), m_budget.limits());
+        }
+        if (brush.pattern.isNull())
+            brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
+        canvas.addObject(brush);
+        return;
+    }
+    case MetaCreatePatternBrush:
+        canvas.addObject(GdiBrush{BrushSolid, Qt::gray, 0, {}});
+        return;
+    default:
+        canvas.addObject(GdiPlaceholder{});
+        return;
+    }
+}
+
+void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    if (function == MetaTextOut) {
+        const std::uint16_t length = r.u16();
+        const QByteArray text = r.bytes(length);
+        r.skip(length % 2);
+        canvas.textOut(readPointYX(r), decodeAnsi(text), 0, std::nullopt, {});
+        return;
+    }
+    const QPointF at = readPointYX(r);
+    const std::uint16_t length = r.u16();
+    const std::uint16_t options = r.u16();
+    std::optional<QRectF> rect;
+    if (options & 0x6) {
+        const double left = r.i16();
+        const double top = r.i16();
+        const double right = r.i16();
+        const double bottom = r.i16();
+        rect = QRectF(QPointF(left, top), QPointF(right, bottom));
+    }
+    const QByteArray text = r.bytes(length);
+    if (r.remaining() > 0)
+        r.skip(length % 2);
+    QVector<double> dx;
+    if (r.remaining() >= checkedBytes(length, 2)) {
+        for (std::uint16_t i = 0; i < length; ++i)
+            dx.append(r.i16());
+    }
+    canvas.textOut(at, decodeAnsi(text), options, rect, dx);
+}
+
+void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
+                           std::uint32_t recordWords)
+{
+    // A blit whose record holds no bitmap is a pattern operation.
+    const bool withoutBitmap = recordWords == std::uint32_t(function >> 8) + 3;
+    const PlayLimits &limits = m_budget.limits();
+    auto sourceRect = [](const DibData &dib, const QImage &image, double x, double y, double w,
+                         double h) {
+        if (isBottomUp(dib))
+            y = image.height() - y - h;
+        return QRectF(x, y, w, h);
+    };
+
+    switch (function) {
+    case MetaDibBitBlt:
+    case MetaDibStretchBlt: {
+        const std::uint32_t rop = r.u32();
+        double srcH = 0;
+        double srcW = 0;
+        if (function == MetaDibStretchBlt) {
+            srcH = r.i16();
+            srcW = r.i16();
+        }
+        const QPointF src = readPointYX(r);
+        if (withoutBitmap)
+            r.skip(2);
+        const QPointF size = readPointYX(r);
+        const QPointF dest = readPointYX(r);
+        const QRectF destRect(dest, QSizeF(size.x(), size.y()));
+        if (function == MetaDibBitBlt) {
+            srcW = size.x();
+            srcH = size.y();
+        }
+        if (withoutBitmap) {
+            canvas.patBlt(destRect, rop);
+            return;
+        }
+        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
+        const QImage image = decodeDib(dib, limits);
+        canvas.drawImage(destRect, image, QRectF(src.x(), src.y(), srcW, srcH), rop);
+        return;
+    }
+    case MetaStretchDib: {
+        const std::uint32_t rop = r.u32();
+        r.u16();
+        const QPointF srcSize = readPointYX(r);
+        const QPointF src = readPointYX(r);
+        const QPointF destSize = readPointYX(r);
+        const QPointF dest = readPointYX(r);
+        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
+        const QImage image = decodeDib(dib, limits);
+        canvas.drawImage(QRectF(dest, QSizeF(destSize.x(), destSize.y())), image,
+                         sourceRect(dib, image, src.x(), src.y(), srcSize.x(), srcSize.y()), rop);
+        return;
+    }
+    case MetaSetDibToDev: {
+        r.skip(2 + 2 + 2);
+        const QPointF src = readPointYX(r);
+        const QPointF size = readPointYX(r);
+        const QPointF dest = readPointYX(r);
+        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
+        const QImage image = decodeDib(dib, limits);
+        canvas.drawImage(QRectF(dest, QSizeF(size.x(), size.y())), image,
+                         sourceRect(dib, image, src.x(), src.y(), size.x(), size.y()),
+                         0x00CC0020);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+QImage playWmf(const QByteArray &data, PlayBudget &budget)
+{
+    return WmfPlayer(data, budget).play();
+}
+
+} // namespace platform::metafile
