@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/MetafilePlayer.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <optional>
+
+namespace testsupport {
+
+inline std::optional<QImage> playWmf(const QByteArray &data)
+{
+    return platform::playMetafile(data, platform::MetafileFormat::Windows);
+}
+
+inline std::optional<QImage> playEmf(const QByteArray &data)
+{
+    return platform::playMetafile(data, platform::MetafileFormat::Enhanced);
+}
+
+// The colour of a picture pixel, opaque or transparent.
+inline QColor pixel(const QImage &image, int x, int y)
+{
+    return image.convertToFormat(QImage::Format_ARGB32).pixelColor(x, y);
+}
+
+inline bool isBlank(const QImage &image, int x, int y)
+{
+    return pixel(image, x, y).alpha() == 0;
+}
+
+// The bounding box of every pixel that is not transparent.
+QRect inkBounds(const QImage &image);
+
+} // namespace testsupport
