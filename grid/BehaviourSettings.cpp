@@ -13,8 +13,15 @@ void TDragDropSettings::SetOleDropTarget(bool value)
 
 void TColumnSize::SetStretch(bool value)
 {
+    const bool previous = FStretch;
     Store(FStretch, value);
-    emit stretchSwitched();
+    try {
+        emit stretchSwitched();
+    } catch (...) {
+        // The grid refused to stretch: the switch keeps its old position.
+        FStretch = previous;
+        throw;
+    }
 }
 
 TSortSettings::TSortSettings(std::function<int()> fixedRowCount, QObject *parent)

@@ -189,12 +189,15 @@ TCellGrid::~TCellGrid()
 
 void TCellGrid::HookFormResize()
 {
-    FResizeHost = dynamic_cast<platform::ResizeHandlerHost *>(parentWidget());
+    // The owner hands us its client area; the form is the window around it.
+    QWidget *form = parentWidget() ? parentWidget()->window() : nullptr;
+    FResizeHost = dynamic_cast<platform::ResizeHandlerHost *>(form);
     if (!FResizeHost)
         return;
+    FForm = form;
     FPreviousFormResize = FResizeHost->OnResize();
     FResizeHost->SetOnResize([this](QObject *) { FormResized(); });
-    FFormSize = parentWidget()->size();
+    FFormSize = form->size();
 }
 
 void TCellGrid::UnhookFormResize()
@@ -205,7 +208,7 @@ void TCellGrid::UnhookFormResize()
 
 void TCellGrid::FormResized()
 {
-    const QSize formSize = parentWidget()->size();
+    const QSize formSize = FForm->size();
     if (FSizeWithForm) {
         const int newWidth = width() + formSize.width() - FFormSize.width();
         const int newHeight = height() + formSize.height() - FFormSize.height();
@@ -216,7 +219,7 @@ void TCellGrid::FormResized()
     if (FPreviousFormResize) {
         // The form's own handler must not stop the grid from following it.
         try {
-            FPreviousFormResize(parentWidget());
+            FPreviousFormResize(FForm);
         } catch (...) {
         }
     }

@@ -438,6 +438,7 @@ private:
     std::array<bool, MaxColumns> FColumnVisible{};
     int FHiddenColumnCount = 0;
     TCursor FRestingCursor = crDefault;
+    QWidget *FForm = nullptr;
     platform::ResizeHandlerHost *FResizeHost = nullptr;
     platform::ResizeHandlerHost::ResizeHandler FPreviousFormResize;
     QSize FFormSize;

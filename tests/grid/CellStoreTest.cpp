@@ -222,3 +222,110 @@ TEST(CellStoreLifetime, DestroyingTheGridReleasesGraphicsBeforeTheirProperties)
     }
     EXPECT_EQ(releaseLog(), (std::vector<std::string>{"graphic", "properties"}));
 }
+
+TEST(CellGraphicRotation, AnglesAreBroughtIntoZeroTo360On16Bits)
+{
+    const std::pair<std::int16_t, std::int32_t> angles[] = {
+        {0, 0},     {-1, 359},  {359, 359}, {360, 360}, {361, 1},     {-360, 0},
+        {720, 360}, {721, 1},   {-721, 359}, {-32768, 352}, {32767, 7},
+    };
+    for (const auto &[angle, expected] : angles) {
+        TCellGraphic graphic;
+        graphic.CellIndex = 12;
+        graphic.CellText = QStringLiteral("kept");
+        EXPECT_EQ(&graphic.MakeRotated(angle), &graphic);
+        EXPECT_EQ(graphic.CellType, ctRotated);
+        EXPECT_EQ(graphic.CellAngle, expected) << angle;
+        EXPECT_EQ(graphic.CellIndex, 12);
+        EXPECT_EQ(graphic.CellText, QStringLiteral("kept"));
+    }
+}
+
+TEST_F(CellStore, EveryRotationGivesTheCellAFreshGraphicAndTheSameProperties)
+{
+    grid.SetRotatedCell(0, 0, 30, QStringLiteral("orientation"));
+    TCellProperties *properties = grid.CellProperties(0, 0);
+    ASSERT_NE(properties, nullptr);
+    EXPECT_EQ(properties->BrushColor(), clNone);
+    EXPECT_TRUE(properties->IsBaseCell);
+    EXPECT_EQ(grid.CellGraphicKind(0, 0), ctRotated);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0)->CellAngle, 30);
+
+    grid.AttachCellGraphic(0, 0, nullptr);
+    grid.AttachCellGraphic(0, 0, new LoggedGraphic);
+    grid.SetRotatedCell(0, 0, -90, QStringLiteral("orientation"));
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
+    EXPECT_EQ(grid.CellProperties(0, 0), properties);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0)->CellAngle, 270);
+    EXPECT_EQ(grid.ReadCellText(0, 0), QStringLiteral("orientation"));
+    EXPECT_EQ(grid.StoredCellCount(), 1u);
+}
+
+TEST(CellObjectCopies, AssignCopiesValuesButNeverObjects)
+{
+    TCellGrid grid;
+    TCellProperties &source = grid.EnsureCellProperties(1, 2);
+    source.SetBrushColor(clRed);
+    source.SetWordWrap(true);
+    source.SetAlignment(taCenter);
+    source.FontName = QStringLiteral("Tahoma");
+    source.CellSpanX = 2;
+    source.LastPaintPass = 9;
+    LoggedPayload userObject;
+    source.CellObject = &userObject;
+    TCellProperties &target = grid.EnsureCellProperties(0, 0);
+    target.Assign(source);
+    EXPECT_EQ(target.BrushColor(), clRed);
+    EXPECT_TRUE(target.WordWrap());
+    EXPECT_EQ(target.Alignment(), taCenter);
+    EXPECT_EQ(target.FontName, QStringLiteral("Tahoma"));
+    EXPECT_EQ(target.CellSpanX, 2);
+    EXPECT_EQ(target.OwnerCol, 1);
+    EXPECT_EQ(target.OwnerRow, 2);
+    EXPECT_EQ(target.LastPaintPass, 0);
+    EXPECT_EQ(target.CellObject, nullptr);
+    source.CellObject = nullptr;
+
+    TCellGraphic payloadOwner;
+    payloadOwner.CellType = ctBitmap;
+    payloadOwner.CellAngle = 45;
+    payloadOwner.CellErrLen = 3;
+    payloadOwner.CellCreated = true;
+    payloadOwner.ImageObject = new LoggedPayload;
+    TCellGraphic copy;
+    copy.Assign(payloadOwner);
+    EXPECT_EQ(copy.CellType, ctBitmap);
+    EXPECT_EQ(copy.CellAngle, 45);
+    EXPECT_EQ(copy.CellErrLen, 3);
+    EXPECT_TRUE(copy.CellCreated);
+    EXPECT_EQ(copy.ImageObject, nullptr);
+}
+
+TEST(CellGraphicRelease, PayloadGoesWithTheGraphicAsItsKindSays)
+{
+    struct Case {
+        TCellType kind;
+        bool created;
+        bool inIcon;
+        bool released;
+    };
+    const Case cases[] = {
+        {ctBitmap, true, false, true},   {ctBitmap, false, false, false},
+        {ctPicture, true, false, true},  {ctIcon, true, true, true},
+        {ctIcon, false, true, false},    {ctImages, false, false, true},
+        {ctRotated, true, false, false}, {ctCheckBox, true, false, false},
+    };
+    for (const Case &c : cases) {
+        releaseLog().clear();
+        LoggedPayload *payload = new LoggedPayload;
+        {
+            TCellGraphic graphic;
+            graphic.CellType = c.kind;
+            graphic.CellCreated = c.created;
+            (c.inIcon ? graphic.IconObject : graphic.ImageObject) = payload;
+        }
+        EXPECT_EQ(releaseLog().size(), c.released ? 1u : 0u) << int(c.kind);
+        if (!c.released)
+            delete payload;
+    }
+}

@@ -1,0 +1,454 @@
+#include "FakeSystemServices.h"
+
+#include "grid/CellGrid.h"
+#include "grid/CellGridUnit.h"
+#include "grid/GridErrors.h"
+#include "grid/GridThemes.h"
+#include "platform/ResizeHandlerHost.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// A form whose resize handler the grid can take over.
+class HostForm : public QWidget, public platform::ResizeHandlerHost {
+public:
+    ResizeHandler OnResize() const override { return handler; }
+    void SetOnResize(ResizeHandler value) override { handler = std::move(value); }
+    ResizeHandler handler;
+
+protected:
+    void resizeEvent(QResizeEvent *) override
+    {
+        if (handler)
+            handler(this);
+    }
+};
+
+// Starts the grid unit with chosen platform answers for one test.
+class WithServices {
+public:
+    explicit WithServices(FakeSystemServices &services)
+    {
+        GridThemes::StartUp(services);
+        CellGridUnit::StartUp(services);
+    }
+    ~WithServices()
+    {
+        CellGridUnit::ShutDown();
+        GridThemes::ShutDown();
+    }
+};
+
+void setProperty(QObject &object, const char *name, const QVariant &value)
+{
+    ASSERT_TRUE(object.setProperty(name, value)) << name;
+}
+
+} // namespace
+
+TEST(GridConstruction, DefaultsThatPaintingAndInputRead)
+{
+    TCellGrid grid;
+    EXPECT_EQ(grid.Options(), goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine
+                                  | goRangeSelect | goDrawFocusSelected);
+    EXPECT_EQ(grid.GridLineWidth(), 1);
+    EXPECT_EQ(grid.GridLineColor(), clSilver);
+    EXPECT_FALSE(grid.DefaultDrawing());
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.DefaultColWidth(), 64);
+    EXPECT_EQ(grid.DefaultRowHeight(), 21);
+    EXPECT_EQ(grid.FixedRowHeight(), 21);
+    EXPECT_EQ(grid.Color(), clWindow);
+    EXPECT_EQ(grid.FixedColor(), clBtnFace);
+    EXPECT_EQ(grid.ScrollBars(), ssBoth);
+    EXPECT_EQ(grid.BorderStyle(), bsSingle);
+
+    EXPECT_EQ(grid.Font()->Name(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(grid.FixedFont()->Name(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(grid.ActiveCellFont()->Style(), TFontStyles(fsBold));
+    EXPECT_EQ(grid.ActiveCellColor(), clGray);
+    EXPECT_EQ(grid.Look(), glSoft);
+    EXPECT_TRUE(grid.EnableWheel());
+    EXPECT_TRUE(grid.IntelliZoom());
+    EXPECT_EQ(grid.IntelliPan(), ipVertical);
+    EXPECT_TRUE(grid.EnableHTML());
+    EXPECT_TRUE(grid.ShowSelection());
+    EXPECT_FALSE(grid.HideFocusRect());
+    EXPECT_EQ(grid.SelectionColor(), clHighlight);
+    EXPECT_EQ(grid.SelectionTextColor(), clHighlightText);
+    EXPECT_EQ(grid.URLColor(), TColor(0xFF0000));
+    EXPECT_EQ(grid.VAlignment(), vtaTop);
+    EXPECT_EQ(grid.VerticalTextFlag(), 0);
+    EXPECT_EQ(grid.ScrollType(), ssNormal);
+    EXPECT_EQ(grid.ScrollColor(), clNone);
+    EXPECT_EQ(grid.FloatFormat(), QStringLiteral("%.2f"));
+    EXPECT_EQ(grid.CheckTrue(), QStringLiteral("Y"));
+    EXPECT_EQ(grid.CheckFalse(), QStringLiteral("N"));
+    EXPECT_EQ(grid.TextMargin(), QPoint(2, 2));
+    EXPECT_EQ(grid.ZoomOffset(), 0);
+    EXPECT_EQ(grid.PasswordChar(), QLatin1Char('*'));
+    EXPECT_TRUE(grid.ColumnVisible(0));
+    EXPECT_TRUE(grid.ColumnVisible(512));
+    EXPECT_EQ(grid.HiddenColumnCount(), 0);
+    EXPECT_EQ(grid.RealColIndex(7), 7);
+    EXPECT_FALSE(grid.DropTargetRegistered());
+    EXPECT_FALSE(grid.FlatScrollBarsOn());
+    EXPECT_FALSE(grid.AutoSize());
+}
+
+TEST(GridConstruction, SettingsObjectsStartWithTheirDefaults)
+{
+    TCellGrid grid;
+    EXPECT_FALSE(grid.Bands()->Active());
+    EXPECT_EQ(grid.Bands()->PrimaryColor(), clInfoBk);
+    EXPECT_EQ(grid.Bands()->SecondaryColor(), clWindow);
+    EXPECT_EQ(grid.Bands()->TotalLength(), 2);
+    grid.Bands()->SetPrimaryLength(3);
+    grid.Bands()->SetSecondaryLength(4);
+    EXPECT_EQ(grid.Bands()->TotalLength(), 7);
+
+    EXPECT_EQ(grid.ControlLook()->CheckSize(), 15);
+    EXPECT_EQ(grid.ControlLook()->RadioSize(), 10);
+    EXPECT_EQ(grid.ControlLook()->Color(), clBlack);
+    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csClassic);
+    EXPECT_TRUE(grid.ControlLook()->CheckedGlyph().isNull());
+
+    EXPECT_TRUE(grid.SortSettings()->Full());
+    EXPECT_TRUE(grid.SortSettings()->AutoFormat());
+    EXPECT_FALSE(grid.SortSettings()->Show());
+    EXPECT_EQ(grid.SortSettings()->IndexColor(), clYellow);
+    EXPECT_EQ(grid.SortSettings()->Row(), 0);
+
+    EXPECT_EQ(grid.PrintSettings()->property("PageNumSep").toString(), QStringLiteral("/"));
+    EXPECT_EQ(grid.PrintSettings()->property("DateFormat").toString(), QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(grid.HTMLSettings()->property("Width").toInt(), 100);
+    EXPECT_EQ(grid.HTMLSettings()->property("BorderSize").toInt(), 1);
+
+    EXPECT_TRUE(grid.Navigation()->CopyHTMLTagsToClipboard());
+    EXPECT_TRUE(grid.Navigation()->AllowClipboardRowGrow());
+    EXPECT_FALSE(grid.Navigation()->AdvanceOnEnter());
+    EXPECT_EQ(grid.Navigation()->HomeEndKey(), heFirstLastColumn);
+
+    EXPECT_FALSE(grid.ColumnSize()->Save());
+    EXPECT_EQ(grid.ColumnSize()->StretchColumn(), -1);
+    EXPECT_EQ(grid.ColumnSize()->Location(), clRegistry);
+    EXPECT_EQ(grid.CellNode()->Color(), clSilver);
+    EXPECT_FALSE(grid.MouseActions()->DirectEdit());
+    EXPECT_EQ(grid.FloatingFooter()->Color(), clBtnFace);
+    EXPECT_FALSE(grid.FloatingFooter()->Visible());
+    EXPECT_FALSE(grid.DragDropSettings()->OleDropTarget());
+    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptFiles());
+    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptText());
+    EXPECT_EQ(grid.BackGround()->Display(), bdTile);
+    EXPECT_EQ(grid.Filter()->Count(), 0);
+}
+
+TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
+{
+    FakeSystemServices services;
+    services.rootBlock = platform::FixedFileInfo{platform::FixedFileInfoSignature, 4u << 16};
+    {
+        const WithServices started(services);
+        TCellGrid withoutDate;
+        EXPECT_EQ(withoutDate.Editors()->DatePicker, nullptr);
+    }
+    services.rootBlock = platform::FixedFileInfo{platform::FixedFileInfoSignature, (4u << 16) | 70u};
+    const WithServices started(services);
+    TCellGrid grid;
+    const TInplaceEditors &editors = *grid.Editors();
+    ASSERT_NE(editors.DatePicker, nullptr);
+    for (QWidget *editor :
+         std::initializer_list<QWidget *>{editors.Combo.get(), editors.Spin.get(), editors.DatePicker.get(),
+                                          editors.CheckBox.get(), editors.EditBtn.get(),
+                                          editors.UnitEditBtn.get(), editors.Button.get(),
+                                          editors.PopupButton.get(), editors.ControlEdit.get(),
+                                          editors.ControlCombo.get()}) {
+        EXPECT_EQ(editor->parentWidget(), &grid) << editor->objectName().toStdString();
+        EXPECT_TRUE(editor->isHidden()) << editor->objectName().toStdString();
+        EXPECT_FALSE(editor->isEnabled()) << editor->objectName().toStdString();
+    }
+    EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
+    for (int direction = 0; direction < 4; ++direction) {
+        const TArrowWindow *arrow = grid.ArrowWindow(direction);
+        ASSERT_NE(arrow, nullptr);
+        EXPECT_EQ(arrow->Direction(), direction);
+        EXPECT_EQ(arrow->parentWidget(), &grid);
+        EXPECT_TRUE(arrow->isHidden());
+    }
+    EXPECT_EQ(grid.FooterPanel()->height(), 0);
+    EXPECT_TRUE(grid.RichEdit()->isHidden());
+}
+
+TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
+{
+    struct Case {
+        platform::PlatformVersion version;
+        int themeActive;
+        bool themes;
+        bool asked;
+        int wheelMessage;
+    };
+    const Case cases[] = {
+        {{5, 0, 2}, 1, false, false, 0x020A},
+        {{5, 1, 2}, 0, false, true, 0x020A},
+        {{5, 1, 2}, 1, true, true, 0x020A},
+        {{6, 0, 2}, 1, true, true, 0x020A},
+        {{3, 51, 2}, 1, false, false, 0},
+        {{4, 0, 1}, 1, false, false, 0},
+        {{4, 10, 1}, 1, false, false, 0x020A},
+    };
+    for (const Case &c : cases) {
+        FakeSystemServices services;
+        services.hasThemeLibrary = true;
+        services.themeActive = c.themeActive;
+        services.version = c.version;
+        services.wheelLines = 7;
+        const WithServices started(services);
+        const TCellGrid grid;
+        const std::string label = std::to_string(c.version.major) + "." + std::to_string(c.version.minor);
+        EXPECT_EQ(grid.ThemesActive(), c.themes) << label;
+        EXPECT_EQ(services.themeActiveQueries > 0, c.asked) << label;
+        EXPECT_EQ(grid.WheelMessage(), c.wheelMessage) << label;
+        EXPECT_EQ(grid.WheelScrollLines(), c.wheelMessage ? 7 : 0) << label;
+    }
+}
+
+TEST(GridConfiguration, StoredSettingsGiveOneCellWithoutBorderOrScrollBars)
+{
+    QWidget form;
+    TCellGrid grid(&form);
+    // The main window's settings for its preview grid, in the form's order.
+    const std::pair<const char *, QVariant> stored[] = {
+        {"Left", 688}, {"Top", 80}, {"Width", 73}, {"Height", 75},
+        {"Cursor", 0}, {"BorderStyle", QStringLiteral("bsNone")}, {"Color", uint(clMenu)},
+        {"ColCount", 1}, {"RowCount", 1}, {"Ctl3D", true}, {"ParentCtl3D", false},
+        {"DefaultColWidth", 75}, {"DefaultRowHeight", 75}, {"DefaultDrawing", false},
+        {"FixedCols", 0}, {"FixedRows", 0}, {"GridLineWidth", 1},
+        {"ScrollBars", QStringLiteral("ssNone")}, {"GridLineColor", uint(clSilver)},
+        {"SelectionColor", uint(clBtnFace)}, {"ScrollWidth", 16},
+        {"FixedColWidth", 75}, {"FixedRowHeight", 75},
+    };
+    for (const auto &[name, value] : stored)
+        setProperty(grid, name, value);
+    setProperty(*grid.Font(), "Height", -11);
+    grid.Loaded();
+    form.resize(800, 600);
+    form.show();
+
+    EXPECT_EQ(grid.ColCount(), 1);
+    EXPECT_EQ(grid.RowCount(), 1);
+    EXPECT_EQ(grid.FixedCols(), 0);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    EXPECT_EQ(grid.geometry(), QRect(688, 80, 73, 75));
+    EXPECT_EQ(grid.BorderWidth(), 0);
+    EXPECT_EQ(grid.ClientWidth(), 73);
+    EXPECT_EQ(grid.ClientHeight(), 75);
+    EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 75, 75));
+    EXPECT_EQ(grid.MouseCoord(72, 74), (TGridCoord{0, 0}));
+    for (const QScrollBar *bar : grid.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(grid.Col(), 0);
+    EXPECT_EQ(grid.Row(), 0);
+    EXPECT_EQ(grid.FloatingFooter()->Height(), 75);
+    EXPECT_EQ(grid.FixedColWidth(), 75);
+    EXPECT_EQ(grid.DisplayTextRowLimit(), 1);
+    EXPECT_EQ(grid.Color(), clMenu);
+}
+
+TEST(GridConfiguration, SettersWithSideEffects)
+{
+    TCellGrid grid;
+    const std::pair<TVAlignment, int> flags[] = {{vtaTop, 0}, {vtaCenter, 4}, {vtaBottom, 8}};
+    for (const auto &[alignment, flag] : flags) {
+        grid.SetVAlignment(alignment);
+        EXPECT_EQ(grid.VerticalTextFlag(), flag);
+    }
+
+    setProperty(grid, "Cursor", int(crCross));
+    EXPECT_EQ(grid.RestingCursor(), crCross);
+    EXPECT_EQ(grid.cursor().shape(), Qt::CrossCursor);
+
+    // The fixed column width is a design-time setting: nothing moves at run time.
+    grid.SetFixedColWidth(200);
+    EXPECT_EQ(grid.ColWidths(0), 64);
+    EXPECT_EQ(grid.FixedColWidth(), 64);
+    grid.SetFixedRowHeight(40);
+    EXPECT_EQ(grid.FixedRowHeight(), 40);
+    EXPECT_EQ(grid.RowHeights(0), 21);
+
+    grid.SetFixedRowAlways(true);
+    grid.SetFixedColAlways(true);
+    grid.SetFixedRows(0);
+    grid.SetFixedCols(0);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    grid.SetColCount(3);
+    EXPECT_EQ(grid.TBaseGrid::FixedCols(), 1);
+
+    grid.SetRowCount(9);
+    EXPECT_EQ(grid.DisplayTextRowLimit(), 9);
+}
+
+TEST(GridConfiguration, FloatingFooterFollowsTheRowHeight)
+{
+    TCellGrid grid;
+    setProperty(*grid.FloatingFooter(), "Visible", true);
+    EXPECT_EQ(grid.FooterPanel()->height(), 20);
+    EXPECT_EQ(grid.FixedFooters(), 1);
+    EXPECT_TRUE(grid.FooterFillsLastRow());
+    grid.SetDefaultRowHeight(30);
+    EXPECT_EQ(grid.FloatingFooter()->Height(), 30);
+    setProperty(*grid.FloatingFooter(), "Visible", false);
+    EXPECT_EQ(grid.FooterPanel()->height(), 0);
+    EXPECT_EQ(grid.FixedFooters(), 0);
+    EXPECT_FALSE(grid.FooterFillsLastRow());
+}
+
+TEST(GridConfiguration, RefusedValuesAreNotStored)
+{
+    TCellGrid grid;
+    grid.SetFixedRows(1);
+    grid.SortSettings()->SetRow(1);
+    try {
+        grid.SortSettings()->SetRow(2);
+        FAIL() << "a sort row below the fixed rows was accepted";
+    } catch (const EGridError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Sort row should be smaller than number of fixed rows"));
+    }
+    EXPECT_EQ(grid.SortSettings()->Row(), 1);
+
+    grid.SetColCount(3);
+    grid.ColumnSize()->SetStretchColumn(3);
+    try {
+        grid.ColumnSize()->SetStretch(true);
+        FAIL() << "stretching a column beyond the grid was accepted";
+    } catch (const EGridError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Stretch column index out of range"));
+    }
+    EXPECT_FALSE(grid.ColumnSize()->Stretch());
+
+    // A column inside the grid takes the room the others leave.
+    grid.ColumnSize()->SetStretchColumn(2);
+    grid.ColumnSize()->SetStretch(true);
+    EXPECT_EQ(grid.ColWidths(0) + grid.ColWidths(1) + grid.ColWidths(2), grid.ClientWidth());
+}
+
+TEST(GridConfiguration, AutoSizeFitsEveryNormalColumnToItsText)
+{
+    TCellGrid grid;
+    grid.SetColCount(3);
+    grid.WriteCellText(1, 2, QStringLiteral("a rather long text"));
+    grid.WriteCellText(0, 0, QStringLiteral("a fixed cell with a longer text still"));
+    grid.SetAutoSize(true);
+    const QFontMetrics metrics(grid.Font()->ToQFont());
+    EXPECT_EQ(grid.ColWidths(1), metrics.horizontalAdvance(QStringLiteral("a rather long text")) + 10);
+    EXPECT_EQ(grid.ColWidths(2), 10);
+    EXPECT_EQ(grid.ColWidths(0), 64);
+}
+
+TEST(GridConfiguration, DropTargetOnlyWhenSwitchedOn)
+{
+    TCellGrid grid;
+    grid.Loaded();
+    EXPECT_FALSE(grid.DropTargetRegistered());
+    EXPECT_FALSE(grid.acceptDrops());
+    grid.DragDropSettings()->SetOleDropTarget(true);
+    EXPECT_TRUE(grid.DropTargetRegistered());
+    grid.DragDropSettings()->SetOleDropTarget(false);
+    EXPECT_FALSE(grid.DropTargetRegistered());
+}
+
+TEST(GridLoading, AfterLoadingTheCursorRestsAndHeadersGoToFixedCellsOnly)
+{
+    TCellGrid grid;
+    grid.SetColumnHeaders({QStringLiteral("A"), QStringLiteral("B")});
+    EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("B"));
+    grid.SetCursor(crIBeam);
+    grid.TBaseGrid::SetCursor(crCross);
+    grid.Loaded();
+    EXPECT_EQ(grid.RestingCursor(), crCross);
+    EXPECT_EQ(TCellGrid::AnchorCursor(), crHandPoint);
+
+    TCellGrid bare;
+    bare.SetFixedRows(0);
+    bare.SetFixedCols(0);
+    bare.SetColumnHeaders({QStringLiteral("A")});
+    bare.SetRowHeaders({QStringLiteral("R")});
+    bare.Loaded();
+    EXPECT_EQ(bare.StoredCellCount(), 0u);
+}
+
+TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
+{
+    QWidget form;
+    TCellGrid grid(&form);
+    EXPECT_FALSE(grid.Timers().isActive(111));
+    form.show();
+    ASSERT_TRUE(grid.WindowCreated());
+    EXPECT_TRUE(grid.Timers().isActive(111));
+    EXPECT_EQ(grid.Timers().interval(111), 500);
+    EXPECT_EQ(grid.FooterPanel()->parentWidget(), &grid);
+    EXPECT_TRUE(grid.FooterPanel()->isHidden());
+    EXPECT_EQ(grid.RichEdit()->parentWidget(), &grid);
+    EXPECT_TRUE(grid.RichEdit()->isHidden());
+    EXPECT_EQ(grid.RichEdit()->size(), QSize(0, 0));
+}
+
+TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } counter;
+    QWidget form;
+    form.resize(200, 200);
+    TCellGrid grid(&form);
+    form.show();
+    QApplication::processEvents();
+    grid.installEventFilter(&counter);
+
+    grid.SetRotatedCell(1, 1, 90, QStringLiteral("orientation"));
+    grid.Bands()->SetPrimaryColor(clRed);
+    EXPECT_EQ(counter.paints, 0);
+    QApplication::processEvents();
+    EXPECT_GE(counter.paints, 1);
+}
+
+TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
+{
+    HostForm form;
+    form.resize(400, 300);
+    form.show();
+    int previousCalls = 0;
+    form.handler = [&](QObject *) {
+        ++previousCalls;
+        throw std::runtime_error("the form's own handler failed");
+    };
+    {
+        auto *grid = new TCellGrid(&form);
+        grid->resize(100, 50);
+        grid->SetSizeWithForm(true);
+        ASSERT_TRUE(grid->PreviousFormResize());
+        form.resize(450, 320);
+        EXPECT_EQ(previousCalls, 1);
+        EXPECT_EQ(grid->size(), QSize(150, 70));
+        delete grid;
+    }
+    ASSERT_TRUE(form.handler);
+    EXPECT_THROW(form.handler(&form), std::runtime_error);
+
+    HostForm bare;
+    delete new TCellGrid(&bare);
+    EXPECT_FALSE(bare.handler);
+}
