@@ -465,17 +465,18 @@ void TBaseGrid::UpdateScrollBars()
 {
     const QRect area = contentsRect();
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    auto total = [](std::int32_t from, std::int32_t count, auto sizeOf) {
+    // Only the extent matters, so a grid whose rows (columns) all keep the
+    // default size is measured without walking them.
+    auto total = [](std::int32_t count, int defaultSize, const std::vector<int> &sizes) {
+        if (sizes.empty())
+            return std::int64_t(count) * defaultSize;
         std::int64_t sum = 0;
-        for (std::int32_t i = from; i < count; ++i) {
-            sum += sizeOf(i);
-            if (sum > INT32_MAX)
-                break;
-        }
+        for (const int size : sizes)
+            sum += size;
         return sum;
     };
-    const std::int64_t width = total(0, FColCount, [this](std::int32_t c) { return ColWidths(c); });
-    const std::int64_t height = total(0, FRowCount, [this](std::int32_t r) { return RowHeights(r); });
+    const std::int64_t width = total(FColCount, FDefaultColWidth, FColWidths);
+    const std::int64_t height = total(FRowCount, FDefaultRowHeight, FRowHeights);
     const bool wantsHorz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
     const bool wantsVert = FScrollBars == ssVertical || FScrollBars == ssBoth;
     bool horz = wantsHorz && width > area.width();
