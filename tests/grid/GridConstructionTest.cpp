@@ -7,6 +7,8 @@
 #include "platform/ResizeHandlerHost.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -451,4 +453,37 @@ TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
     HostForm bare;
     delete new TCellGrid(&bare);
     EXPECT_FALSE(bare.handler);
+}
+
+TEST(GridColumnWidths, SavedOnlyWhenSwitchedOnAndLoadedBackAfterLoading)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("widths.ini"));
+    auto configure = [&](TCellGrid &grid) {
+        setProperty(*grid.ColumnSize(), "Key", file);
+        setProperty(*grid.ColumnSize(), "Section", QStringLiteral("Preview"));
+        setProperty(*grid.ColumnSize(), "Location", QStringLiteral("clIniFile"));
+        grid.SetColCount(3);
+    };
+    {
+        TCellGrid grid;
+        configure(grid);
+        grid.SetColWidths(1, 90);
+        grid.Loaded();
+    }
+    EXPECT_FALSE(QFileInfo::exists(file));
+    {
+        TCellGrid grid;
+        configure(grid);
+        setProperty(*grid.ColumnSize(), "Save", true);
+        grid.SetColWidths(1, 90);
+    }
+    ASSERT_TRUE(QFileInfo::exists(file));
+    TCellGrid grid;
+    configure(grid);
+    setProperty(*grid.ColumnSize(), "Save", true);
+    grid.Loaded();
+    EXPECT_EQ(grid.ColWidths(0), 64);
+    EXPECT_EQ(grid.ColWidths(1), 90);
 }
