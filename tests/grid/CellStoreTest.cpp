@@ -251,7 +251,7 @@ TEST_F(CellStore, EveryRotationGivesTheCellAFreshGraphicAndTheSameProperties)
     EXPECT_EQ(grid.CellGraphicKind(0, 0), ctRotated);
     EXPECT_EQ(grid.FindCellGraphic(0, 0)->CellAngle, 30);
 
-    grid.AttachCellGraphic(0, 0, nullptr);
+    ASSERT_TRUE(grid.DetachCellGraphic(0, 0));
     grid.AttachCellGraphic(0, 0, new LoggedGraphic);
     grid.SetRotatedCell(0, 0, -90, QStringLiteral("orientation"));
     EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
