@@ -324,7 +324,7 @@ void TCellGrid::SetDefaultRowHeight(int value)
         return;
     FFloatingFooter->SetHeight(value);
     if (FFloatingFooter->Visible())
-        FFooterPanel->setFixedHeight(value);
+        FFooterPanel->setFixedHeight(std::max(0, value));
 }
 
 void TCellGrid::SetCursor(TCursor value)
@@ -455,7 +455,7 @@ void TCellGrid::ApplyRowHeaders()
 
 void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
 {
-    FFooterPanel->setFixedHeight(visible ? DefaultRowHeight() - 1 : 0);
+    FFooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
     if (FWindowCreated) {
         FFooterPanel->setGeometry(0, height() - FFooterPanel->height(), width(),
                                   FFooterPanel->height());
@@ -566,7 +566,8 @@ void TCellGrid::LoadColumnWidths()
     for (std::int32_t col = 0; col < ColCount(); ++col) {
         bool ok = false;
         const int width = store->value(QStringLiteral("Col%1").arg(col), DefaultColWidth()).toInt(&ok);
-        if (ok && width != ColWidths(col))
+        // The store is outside the program: a width no column can have is ignored.
+        if (ok && width >= 0 && width != ColWidths(col))
             SetColWidths(col, width);
     }
     store->endGroup();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QScrollBar>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -480,10 +481,16 @@ TEST(GridColumnWidths, SavedOnlyWhenSwitchedOnAndLoadedBackAfterLoading)
         grid.SetColWidths(1, 90);
     }
     ASSERT_TRUE(QFileInfo::exists(file));
+    {
+        // Edited by hand: a width no column can have stays out.
+        QSettings store(file, QSettings::IniFormat);
+        store.setValue(QStringLiteral("Preview/Col2"), -5);
+    }
     TCellGrid grid;
     configure(grid);
     setProperty(*grid.ColumnSize(), "Save", true);
     grid.Loaded();
     EXPECT_EQ(grid.ColWidths(0), 64);
     EXPECT_EQ(grid.ColWidths(1), 90);
+    EXPECT_EQ(grid.ColWidths(2), 64);
 }
