@@ -105,8 +105,9 @@ void TForm1::ScrollBar1Change(QObject *)
 void TForm1::Image1Click(QObject *)
 {
     const ScaledCursor &cursor = scaledCursor();
+    // QLocale() follows the user's settings as they are now.
     const QStringList lines = levelRecordLines(rg->itemIndex(), cursor.X, cursor.Y, ScrollBar1->value(),
-                                               QLocale::system().decimalPoint());
+                                               QLocale().decimalPoint());
     for (const QString &line : lines)
         Memo1->addLine(line);
 }

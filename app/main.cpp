@@ -1,17 +1,27 @@
 #include "app/Main.h"
-#include "app/Units.h"
+#include "grid/GridUnits.h"
 #include "platform/FormFonts.h"
+#include "platform/ProgramResources.h"
+#include "platform/SystemServices.h"
 #include "platform/forms/TApplication.h"
+
+#include <exception>
+#include <iostream>
 
 int main(int argc, char **argv)
 {
-    // Units shut down in reverse order once the window and the application are gone.
-    platform::UnitSequence units;
-    startUnits(units);
-
-    platform::TApplication application(argc, argv);
-    platform::registerFormFonts();
-    TForm1 form;
-    form.show();
-    return application.exec();
+    try {
+        // The units start before the application and end after the window is gone.
+        const TGridUnits units(platform::defaultSystemServices());
+        platform::TApplication application(argc, argv);
+        platform::registerFormFonts();
+        QApplication::setWindowIcon(platform::resourceIcon(QStringLiteral("MAINICON")));
+        TForm1 form;
+        form.show();
+        return application.exec();
+    } catch (const std::exception &failure) {
+        // Nothing can be shown before the application stands; the start stops here.
+        std::cerr << failure.what() << '\n';
+        return 1;
+    }
 }

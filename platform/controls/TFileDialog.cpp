@@ -29,6 +29,8 @@ bool TFileDialog::Execute()
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(m_mode);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Patterns match without regard to case: "*.BMP" shows terrain.bmp too.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (m_mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     const QStringList filters = nameFilters(m_filter);

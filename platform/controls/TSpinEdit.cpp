@@ -20,7 +20,7 @@ constexpr int kRepeatIntervalMs = 100;
 // Keys that type no character (navigation, deletion, shortcuts) are never refused.
 bool refusedCharacters(const QString &typed)
 {
-    if (typed.isEmpty() || typed == QLocale::system().decimalPoint())
+    if (typed.isEmpty() || typed == QLocale().decimalPoint())
         return false;
     for (const QChar c : typed) {
         const char16_t u = c.unicode();
@@ -44,6 +44,7 @@ TSpinEdit::TSpinEdit(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setTextMargins(0, 0, kButtonWidth, 0);
     setText(QStringLiteral("0"));
+    connect(&m_repeat, &QTimer::timeout, this, &TSpinEdit::repeatStep);
 }
 
 QToolButton *TSpinEdit::makeButton(Qt::ArrowType arrow, int direction)
@@ -51,12 +52,25 @@ QToolButton *TSpinEdit::makeButton(Qt::ArrowType arrow, int direction)
     auto *button = new QToolButton(this);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(kRepeatDelayMs);
-    button->setAutoRepeatInterval(kRepeatIntervalMs);
-    connect(button, &QToolButton::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
-    connect(button, &QToolButton::clicked, this, [this, direction] { step(direction); });
+    connect(button, &QToolButton::pressed, this, [this, direction] {
+        setFocus(Qt::MouseFocusReason);
+        startRepeat(direction);
+    });
+    connect(button, &QToolButton::released, &m_repeat, &QTimer::stop);
     return button;
+}
+
+void TSpinEdit::startRepeat(int direction)
+{
+    m_repeatDirection = direction;
+    step(direction);
+    m_repeat.start(kRepeatDelayMs);
+}
+
+void TSpinEdit::repeatStep()
+{
+    step(m_repeatDirection);
+    m_repeat.setInterval(kRepeatIntervalMs);
 }
 
 int TSpinEdit::value() const
@@ -89,6 +103,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter || refusedCharacters(event->text())) {
         QApplication::beep();
+        emit keyRefused();
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QTimer>
+
+#include <cstdint>
 
 class QToolButton;
 
@@ -13,9 +16,10 @@ namespace platform {
 // text stands. The text is brought within MinValue..MaxValue only when the
 // field loses the focus (an unreadable text stays), and by stepping: the
 // buttons and the Up/Down keys write the read value +/- Increment, limited.
-// A held button repeats after 400 ms, then every 100 ms. Typing accepts
-// digits, signs, the user's decimal separator and control keys but Enter;
-// other keys are refused with a beep. Pasting is not filtered.
+// Pressing a button steps at once; held, it steps again after 400 ms and
+// then every 100 ms until released. Typing accepts digits, signs, the
+// user's decimal separator and control keys but Enter; other keys are
+// refused with a beep. Pasting is not filtered.
 class TSpinEdit : public QLineEdit
 {
     Q_OBJECT
@@ -40,6 +44,11 @@ public:
 
     QToolButton *upButton() const { return m_up; }
     QToolButton *downButton() const { return m_down; }
+    const QTimer &repeatTimer() const { return m_repeat; }
+
+signals:
+    // A typed key was refused (after the beep).
+    void keyRefused();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -50,10 +59,15 @@ private:
     std::int64_t limited(std::int64_t value) const;
     void step(int direction);
     QToolButton *makeButton(Qt::ArrowType arrow, int direction);
+    void startRepeat(int direction);
+    void repeatStep();
 
     int m_min = 0;
     int m_max = 100;
     int m_increment = 1;
+    // The timer comes first: the buttons connect to it as they are made.
+    QTimer m_repeat;
+    int m_repeatDirection = 0;
     QToolButton *m_up;
     QToolButton *m_down;
 };

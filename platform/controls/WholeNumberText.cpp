@@ -8,7 +8,7 @@ std::optional<std::int32_t> parseWholeNumber(const QString &text)
 {
     int i = 0;
     const int n = int(text.size());
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+    while (i < n && text[i] == QLatin1Char(' '))
         ++i;
     bool negative = false;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {

@@ -1,6 +1,0 @@
-#include "app/Units.h"
-
-void startUnits(platform::UnitSequence &units)
-{
-    static_cast<void>(units);
-}
