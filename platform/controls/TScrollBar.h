@@ -9,7 +9,8 @@ namespace platform {
 // Horizontal scroll bar whose every position change, by arrows, trough,
 // thumb dragging, keys (arrows, Page Up/Down, Home/End) or code, raises
 // OnChange once with the new position in place. A request that leaves the
-// position unchanged raises nothing.
+// position unchanged raises nothing. Left/Up and Page Up step back, Right/
+// Down and Page Down forward, Home and End go to the ends.
 class TScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -27,6 +28,9 @@ public:
     void setPageSize(int pageSize) { m_pageSize = pageSize; }
 
     TNotifyEvent OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int m_pageSize = 0;

@@ -101,7 +101,9 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter || refusedCharacters(event->text())) {
+    // With Ctrl, Alt or Meta a key is a shortcut (paste, cut, ...), not typing.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (enter || (!shortcut && refusedCharacters(event->text()))) {
         QApplication::beep();
         emit keyRefused();
         return;

@@ -23,32 +23,36 @@ QString exceptionMessageText(const QString &message)
     return message;
 }
 
+std::unique_ptr<QMessageBox> exceptionMessageBox(const QString &title, const QString &message)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::Critical, title, exceptionMessageText(message),
+                                         QMessageBox::Ok, QApplication::activeWindow());
+}
+
+bool deliverShowingExceptions(const std::function<bool()> &deliver,
+                              const std::function<void(const QString &message)> &show)
+{
+    try {
+        return deliver();
+    } catch (const std::exception &error) {
+        show(QString::fromUtf8(error.what()));
+    } catch (...) {
+        show(QStringLiteral("Unknown exception"));
+    }
+    return false;
+}
+
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_title(applicationTitleFor(QApplication::applicationFilePath()))
-    , m_presenter([](const QString &title, const QString &text) {
-        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, QApplication::activeWindow());
-        box.exec();
-    })
 {
     setApplicationName(m_title);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        showException(QString::fromUtf8(error.what()));
-    } catch (...) {
-        showException(QStringLiteral("Unknown exception"));
-    }
-    return false;
-}
-
-void TApplication::showException(const QString &message) const
-{
-    m_presenter(m_title, exceptionMessageText(message));
+    return deliverShowingExceptions([&] { return QApplication::notify(receiver, event); },
+                                    [this](const QString &message) { exceptionMessageBox(m_title, message)->exec(); });
 }
 
 } // namespace platform

@@ -4,6 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace platform {
 
@@ -16,30 +19,29 @@ QString applicationTitleFor(const QString &programPath);
 // the last character sorts after ".".
 QString exceptionMessageText(const QString &message);
 
+// The message box for an exception: error icon, OK, the application's title.
+std::unique_ptr<QMessageBox> exceptionMessageBox(const QString &title, const QString &message);
+
+// Runs one event delivery. An exception that leaves it goes to `show` with
+// its message, and the delivery counts as not handled.
+bool deliverShowingExceptions(const std::function<bool()> &deliver,
+                              const std::function<void(const QString &message)> &show);
+
 // The application object. An exception that leaves an event handler is
-// shown in a message box (error icon, OK, the application's title) and the
-// event loop goes on.
+// shown in the exception message box and the event loop goes on.
 class TApplication : public QApplication
 {
     Q_OBJECT
 
 public:
-    // Shows an exception's message; the default opens the message box.
-    using ExceptionPresenter = std::function<void(const QString &title, const QString &text)>;
-
     TApplication(int &argc, char **argv);
 
     QString title() const { return m_title; }
-    void setExceptionPresenter(ExceptionPresenter presenter) { m_presenter = std::move(presenter); }
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Shows the message of an exception that a handler let through.
-    void showException(const QString &message) const;
-
 private:
     QString m_title;
-    ExceptionPresenter m_presenter;
 };
 
 } // namespace platform

@@ -1,0 +1,147 @@
+#include "platform/controls/TSpinEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using platform::TSpinEdit;
+
+namespace {
+
+// A shown window with the spin field (1..10, value 4) and a second field
+// that can take the focus away from it.
+class SpinEditTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(200, 80);
+        spin.setGeometry(10, 10, 81, 22);
+        other.setGeometry(10, 40, 81, 22);
+        spin.setMinValue(1);
+        spin.setMaxValue(10);
+        spin.setValue(4);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        spin.setFocus();
+    }
+
+    void typeText(const QString &text)
+    {
+        spin.selectAll();
+        QTest::keyClick(&spin, Qt::Key_Delete);
+        QTest::keyClicks(&spin, text);
+    }
+
+    void leave() { other.setFocus(Qt::TabFocusReason); }
+
+    QWidget window;
+    TSpinEdit spin{&window};
+    QLineEdit other{&window};
+};
+
+} // namespace
+
+TEST_F(SpinEditTest, ValueIsReadFromTheTextAndNotLimitedWhileItStands)
+{
+    typeText(QStringLiteral("50"));
+    EXPECT_EQ(spin.value(), 50);
+    typeText(QStringLiteral("0"));
+    EXPECT_EQ(spin.value(), 0);
+    for (const char *unreadable : {"", "-", "+", "1.5", "3x"}) {
+        spin.setText(QString::fromLatin1(unreadable));
+        EXPECT_EQ(spin.value(), 1) << unreadable;
+    }
+}
+
+TEST_F(SpinEditTest, TypingRefusesOtherKeysWithABeepButPastingIsFree)
+{
+    QSignalSpy refused(&spin, &TSpinEdit::keyRefused);
+    typeText(QStringLiteral("-+12"));
+    EXPECT_EQ(spin.text(), QStringLiteral("-+12"));
+    EXPECT_EQ(refused.count(), 0);
+
+    QTest::keyClicks(&spin, QStringLiteral("a "));
+    QTest::keyClick(&spin, Qt::Key_Return);
+    QTest::keyClick(&spin, Qt::Key_Enter);
+    EXPECT_EQ(spin.text(), QStringLiteral("-+12"));
+    EXPECT_EQ(refused.count(), 4);
+
+    // Editing keys are not refused.
+    QTest::keyClick(&spin, Qt::Key_Backspace);
+    QTest::keyClick(&spin, Qt::Key_Home);
+    QTest::keyClick(&spin, Qt::Key_Delete);
+    EXPECT_EQ(spin.text(), QStringLiteral("+1"));
+    EXPECT_EQ(refused.count(), 4);
+
+    QTest::keyClicks(&spin, QLocale().decimalPoint());
+    EXPECT_EQ(spin.text(), QLocale().decimalPoint() + QStringLiteral("+1"));
+    EXPECT_EQ(refused.count(), 4);
+
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    spin.selectAll();
+    QTest::keyClick(&spin, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(spin.text(), QStringLiteral("abc"));
+    EXPECT_EQ(spin.value(), 1);
+}
+
+TEST_F(SpinEditTest, LeavingLimitsAReadableTextAndKeepsAnUnreadableOne)
+{
+    const struct {
+        const char *typed;
+        const char *afterLeaving;
+    } cases[] = {{"50", "10"}, {"0", "1"}, {"-3", "1"}, {"7", "7"}, {"+7", "+7"}, {"", ""}, {"-", "-"}, {"1-", "1-"}};
+    for (const auto &c : cases) {
+        spin.setFocus();
+        typeText(QString::fromLatin1(c.typed));
+        leave();
+        EXPECT_EQ(spin.text(), QString::fromLatin1(c.afterLeaving)) << c.typed;
+    }
+}
+
+TEST_F(SpinEditTest, UpAndDownKeysStepTheReadValueWithinTheLimits)
+{
+    QTest::keyClick(&spin, Qt::Key_Up);
+    EXPECT_EQ(spin.text(), QStringLiteral("5"));
+    typeText(QStringLiteral("50"));
+    QTest::keyClick(&spin, Qt::Key_Up);
+    EXPECT_EQ(spin.text(), QStringLiteral("10"));
+    typeText(QStringLiteral("50"));
+    QTest::keyClick(&spin, Qt::Key_Down);
+    EXPECT_EQ(spin.text(), QStringLiteral("10"));
+    typeText(QString());
+    QTest::keyClick(&spin, Qt::Key_Down);
+    EXPECT_EQ(spin.text(), QStringLiteral("1"));
+    typeText(QStringLiteral("abc"));
+    QTest::keyClick(&spin, Qt::Key_Up);
+    EXPECT_EQ(spin.text(), QStringLiteral("2"));
+}
+
+TEST_F(SpinEditTest, HeldButtonStepsAtOnceThenAfter400ThenEvery100Ms)
+{
+    leave();
+    QToolButton *up = spin.upButton();
+    QTest::mousePress(up, Qt::LeftButton);
+    EXPECT_EQ(spin.text(), QStringLiteral("5"));
+    EXPECT_TRUE(spin.hasFocus());
+    EXPECT_TRUE(spin.repeatTimer().isActive());
+    EXPECT_EQ(spin.repeatTimer().interval(), 400);
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spin.text() == QStringLiteral("6"); }, 5000));
+    EXPECT_EQ(spin.repeatTimer().interval(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spin.text() == QStringLiteral("10"); }, 5000));
+
+    QTest::mouseRelease(up, Qt::LeftButton);
+    EXPECT_FALSE(spin.repeatTimer().isActive());
+    EXPECT_EQ(spin.text(), QStringLiteral("10"));
+
+    QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+    EXPECT_EQ(spin.text(), QStringLiteral("9"));
+    EXPECT_FALSE(spin.repeatTimer().isActive());
+}
