@@ -1,0 +1,31 @@
+#include "FuzzApplication.h"
+
+#include "platform/metafile/PlayLimits.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace fuzz {
+
+void startApplication(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static std::unique_ptr<QGuiApplication> application;
+    if (!application)
+        application = std::make_unique<QGuiApplication>(*argc, *argv);
+}
+
+void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat format)
+{
+    platform::metafile::PlayLimits limits;
+    limits.maxPixels = 1024 * 1024;
+    limits.maxRecords = 100'000;
+    limits.maxPoints = 400'000;
+    limits.timeBudgetMs = 1000;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
+                                                     static_cast<qsizetype>(size));
+    platform::metafile::playMetafile(bytes, format, limits);
+}
+
+} // namespace fuzz
