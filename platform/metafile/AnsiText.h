@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
+
 namespace platform::metafile {
 
-// 8-bit text of a metafile's text records in the Western ANSI code page.
-QString decodeAnsi(const QByteArray &bytes);
+// 8-bit text of a metafile's text records, in the code page of the font's
+// character set; the Western ANSI page when the set names no other.
+QString decodeAnsi(const QByteArray &bytes, std::uint8_t charset = 0);
 
 } // namespace platform::metafile

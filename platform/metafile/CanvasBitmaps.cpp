@@ -84,10 +84,13 @@ void MetafileCanvas::paintImage(const QRectF &dest, const QImage &image, const Q
 void MetafileCanvas::drawImage(const QRectF &dest, const QImage &image, const QRectF &source,
                                std::uint32_t rop)
 {
-    if (!usesSource(rop) || image.isNull()) {
+    if (!usesSource(rop)) {
         patBlt(dest, rop);
         return;
     }
+    // A bitmap that could not be decoded leaves its place as it was.
+    if (image.isNull())
+        return;
     using M = QPainter::CompositionMode;
     M mode = M::CompositionMode_Source;
     switch (rop) {

@@ -10,14 +10,11 @@ namespace platform::metafile {
 
 namespace {
 
-// Output coordinates are kept where the rasteriser stays exact and fast.
-constexpr double kCoordinateLimit = 1 << 22;
-
 double clampCoordinate(double v)
 {
     if (!std::isfinite(v))
         return 0;
-    return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
+    return std::clamp(v, -MetafileCanvas::kCoordinateLimit, MetafileCanvas::kCoordinateLimit);
 }
 
 QPointF clampPoint(QPointF p)
@@ -198,7 +195,11 @@ void MetafileCanvas::addBounds(const QRectF &rect)
 {
     if (rect.isNull() && rect.topLeft().isNull())
         return;
-    m_bounds = m_bounds.isNull() ? rect : m_bounds.united(rect);
+    const QRectF limited = rect.normalized().intersected(
+        QRectF(QPointF(-kCoordinateLimit, -kCoordinateLimit), QPointF(kCoordinateLimit, kCoordinateLimit)));
+    if (limited.isEmpty())
+        return;
+    m_bounds = m_bounds.isNull() ? limited : m_bounds.united(limited);
 }
 
 void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)

@@ -31,6 +31,14 @@ bool isFinite(const QTransform &t)
                        [](double v) { return std::isfinite(v) && std::abs(v) < 1e9; });
 }
 
+// A zero extent would divide by zero and a scaled one can run off to infinity;
+// the device keeps the old extent then.
+bool usableExtent(QSizeF ext)
+{
+    const auto usable = [](double v) { return v != 0 && std::isfinite(v) && std::abs(v) < 1e12; };
+    return usable(ext.width()) && usable(ext.height());
+}
+
 } // namespace
 
 MetafileCanvas::MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm,
@@ -54,14 +62,13 @@ void MetafileCanvas::setMapMode(int mode)
 
 void MetafileCanvas::setWindowExt(QSizeF ext)
 {
-    // A zero extent would divide by zero; the device keeps the old one.
-    if (ext.width() != 0 && ext.height() != 0)
+    if (usableExtent(ext))
         m_state.windowExt = ext;
 }
 
 void MetafileCanvas::setViewportExt(QSizeF ext)
 {
-    if (ext.width() != 0 && ext.height() != 0)
+    if (usableExtent(ext))
         m_state.viewportExt = ext;
 }
 

@@ -6,18 +6,29 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace platform::metafile {
 
 namespace {
 
-enum Compression : std::uint32_t { BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3, BiAlphaBitfields = 6 };
+enum Compression : std::uint32_t {
+    BiRgb = 0,
+    BiRle8 = 1,
+    BiRle4 = 2,
+    BiBitfields = 3,
+    BiAlphaBitfields = 6,
+};
 
 constexpr std::uint32_t kCoreHeader = 12;
 constexpr std::uint32_t kInfoHeader = 40;
 constexpr std::uint32_t kV4Header = 108;
+constexpr std::uint32_t kLargestHeader = 124;
+constexpr std::uint32_t kFileHeader = 14;
 
+// The fields of any of the bitmap headers: the core header, the OS/2 headers
+// of 16 to 64 bytes, the info header and its later versions with masks.
 struct DibHeader
 {
     std::uint32_t size = 0;
@@ -26,50 +37,82 @@ struct DibHeader
     std::uint16_t bitCount = 0;
     std::uint32_t compression = BiRgb;
     std::uint32_t colorsUsed = 0;
+    std::array<std::uint32_t, 4> masks{};     // red, green, blue, alpha
+    bool masksInHeader = false;
+
+    bool isCore() const { return size == kCoreHeader; }
+    bool isOs2() const { return size == 16 || size == 64; }
+    bool hasBitfields() const
+    {
+        return !isCore() && !isOs2() && (compression == BiBitfields || compression == BiAlphaBitfields);
+    }
 };
 
 DibHeader readHeader(const QByteArray &data)
 {
-    ByteReader r(data);
+    ByteReader whole(data);
     DibHeader h;
-    h.size = r.u32();
+    h.size = whole.u32();
     if (h.size == kCoreHeader) {
+        ByteReader r = whole.slice(4, kCoreHeader - 4);
         h.width = r.u16();
         h.height = r.u16();
         r.u16();
         h.bitCount = r.u16();
         return h;
     }
-    if (h.size < 16 || h.size > 124)
+    if (h.size < 16 || h.size > kLargestHeader)
         throw MetafileError("unknown bitmap header");
+    // Fields past a short header's end keep their defaults.
+    QByteArray padded = data.left(h.size);
+    padded.resize(kLargestHeader, '\0');
+    ByteReader r(padded);
+    r.seek(4);
     h.width = r.i32();
     h.height = r.i32();
     r.u16();
     h.bitCount = r.u16();
-    if (h.size >= 20)
-        h.compression = r.u32();
-    if (h.size >= 36) {
-        r.skip(12);
-        h.colorsUsed = r.u32();
+    h.compression = r.u32();
+    r.seek(32);
+    h.colorsUsed = r.u32();
+    if (h.size >= 52 && !h.isOs2()) {
+        r.seek(40);
+        for (std::uint32_t &mask : h.masks)
+            mask = r.u32();
+        if (h.size < 56)
+            h.masks[3] = 0;
+        h.masksInHeader = true;
     }
     return h;
 }
 
-// Bytes of the info block: header, colour masks and colour table.
-std::uint64_t infoSize(const DibHeader &h)
+std::uint64_t maskBytesAfterHeader(const DibHeader &h)
 {
-    const std::uint64_t entry = h.size == kCoreHeader ? 3 : 4;
+    if (!h.hasBitfields() || h.masksInHeader)
+        return 0;
+    return h.compression == BiAlphaBitfields ? 16 : 12;
+}
+
+std::uint64_t colorTableBytes(const DibHeader &h)
+{
     std::uint64_t colors = h.colorsUsed;
     if (colors == 0 && h.bitCount <= 8)
         colors = std::uint64_t(1) << h.bitCount;
     if (colors > 65536)
         throw MetafileError("colour table too large");
-    std::uint64_t masks = 0;
-    if (h.size == kInfoHeader && h.compression == BiBitfields)
-        masks = 12;
-    else if (h.size == kInfoHeader && h.compression == BiAlphaBitfields)
-        masks = 16;
-    return h.size + masks + checkedBytes(colors, entry);
+    return checkedBytes(colors, h.isCore() ? 3 : 4);
+}
+
+// Bytes of the info block: header, colour masks and colour table.
+std::uint64_t infoSize(const DibHeader &h)
+{
+    return h.size + maskBytesAfterHeader(h) + colorTableBytes(h);
+}
+
+void putU16(QByteArray &data, int at, std::uint16_t v)
+{
+    data[at] = char(v & 0xFF);
+    data[at + 1] = char(v >> 8);
 }
 
 void putU32(QByteArray &data, int at, std::uint32_t v)
@@ -78,19 +121,52 @@ void putU32(QByteArray &data, int at, std::uint32_t v)
         data[at + i] = char((v >> (8 * i)) & 0xFF);
 }
 
-// A 40-byte header for 32-bit pixels rewritten as a V4 header whose masks
-// include alpha, so that the reader keeps the fourth byte.
-QByteArray withAlphaMask(const QByteArray &info)
+// Rewrites the info block in a form Qt's bitmap reader knows: the core header
+// as it is, bit fields (given or asked for by withAlpha) as a V4 header, any
+// other header as the 40-byte info header; the colour table follows unchanged.
+QByteArray readableInfo(const QByteArray &info, const DibHeader &h, bool withAlpha)
 {
-    QByteArray v4 = info.left(kInfoHeader);
-    v4.resize(kV4Header, '\0');
-    putU32(v4, 0, kV4Header);
-    putU32(v4, 16, BiBitfields);
-    putU32(v4, 40, 0x00FF0000);
-    putU32(v4, 44, 0x0000FF00);
-    putU32(v4, 48, 0x000000FF);
-    putU32(v4, 52, 0xFF000000);
-    return v4 + info.mid(kInfoHeader);
+    if (h.isCore())
+        return info;
+    std::array<std::uint32_t, 4> masks = h.masks;
+    bool bitfields = h.hasBitfields();
+    if (bitfields && !h.masksInHeader) {
+        ByteReader r(info);
+        r.seek(h.size);
+        for (std::size_t i = 0; i < (h.compression == BiAlphaBitfields ? 4u : 3u); ++i)
+            masks[i] = r.u32();
+    }
+    if (withAlpha && h.compression == BiRgb) {
+        masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+        bitfields = true;
+    }
+    QByteArray header(bitfields ? kV4Header : kInfoHeader, '\0');
+    putU32(header, 0, std::uint32_t(header.size()));
+    putU32(header, 4, std::uint32_t(h.width));
+    putU32(header, 8, std::uint32_t(h.height));
+    putU16(header, 12, 1);
+    putU16(header, 14, h.bitCount);
+    putU32(header, 16, bitfields ? BiBitfields : h.compression);
+    putU32(header, 32, h.colorsUsed);
+    if (bitfields) {
+        for (int i = 0; i < 4; ++i)
+            putU32(header, 40 + 4 * i, masks[std::size_t(i)]);
+    }
+    const qsizetype tableAt = qsizetype(h.size + maskBytesAfterHeader(h));
+    return header + info.mid(tableAt);
+}
+
+bool isReadableDepth(const DibHeader &h)
+{
+    switch (h.bitCount) {
+    case 1: case 4: case 8: case 24:
+        return h.compression == BiRgb || (h.compression == BiRle8 && h.bitCount == 8)
+            || (h.compression == BiRle4 && h.bitCount == 4);
+    case 16: case 32:
+        return h.compression == BiRgb || h.hasBitfields();
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -125,23 +201,20 @@ QImage decodeDib(const DibData &dib, const PlayLimits &limits, bool withAlpha)
     const std::int64_t width = h.width;
     const std::int64_t height = std::abs(h.height);
     if (width <= 0 || height <= 0 || width > limits.maxSide || height > limits.maxSide
-        || width * height > limits.maxPixels)
+        || width * height > limits.maxPixels || !isReadableDepth(h))
         return {};
-    switch (h.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return {};
-    }
+    // Compressed bitmaps are stored bottom-up only.
+    if (h.height < 0 && (h.compression == BiRle8 || h.compression == BiRle4))
+        return {};
 
-    QByteArray info = dib.info;
-    const bool alpha = withAlpha && h.bitCount == 32 && h.compression == BiRgb && h.size == kInfoHeader;
-    if (alpha)
-        info = withAlphaMask(info);
+    const bool alpha = withAlpha && h.bitCount == 32 && h.compression == BiRgb;
+    const QByteArray info = readableInfo(dib.info, h, alpha);
 
-    const std::uint64_t offBits = 14 + std::uint64_t(info.size());
+    const std::uint64_t offBits = kFileHeader + std::uint64_t(info.size());
     const std::uint64_t fileSize = offBits + std::uint64_t(dib.bits.size());
-    if (fileSize > 0xFFFFFFFFu)
+    if (fileSize > 0x7FFFFFFFu)
         return {};
-    QByteArray file(14, '\0');
+    QByteArray file(kFileHeader, '\0');
     file[0] = 'B';
     file[1] = 'M';
     putU32(file, 2, std::uint32_t(fileSize));
@@ -157,7 +230,7 @@ QImage decodeDib(const DibData &dib, const PlayLimits &limits, bool withAlpha)
     if (image.isNull())
         return {};
     if (alpha && image.hasAlphaChannel()) {
-        // The blit's pixels are already premultiplied.
+        // Alpha-blended pixels are stored premultiplied.
         image = image.convertToFormat(QImage::Format_ARGB32);
         image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
     }

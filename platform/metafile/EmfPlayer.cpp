@@ -556,7 +556,7 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
             rect = readRectL(r);
         QString text;
         if (options & 0x200) {
-            text = decodeAnsi(r.bytes(count));
+            text = decodeAnsi(r.bytes(count), canvas.state().font.charset);
         } else {
             if (checkedBytes(count, 2) > r.remaining())
                 throw MetafileError("text outside its record");
@@ -581,7 +581,7 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
         for (std::uint32_t i = 0; i < count; ++i)
             text.append(QChar(char16_t(chars.u16())));
     } else {
-        text = decodeAnsi(chars.bytes(count));
+        text = decodeAnsi(chars.bytes(count), canvas.state().font.charset);
     }
     // Glyph indexes name no characters we could draw; the box still shows.
     if (options & 0x10)

@@ -16,8 +16,6 @@
 #include <optional>
 #include <vector>
 
-
-
 namespace platform::metafile {
 
 enum class ArcKind { Arc, ArcTo, Chord, Pie };
@@ -38,6 +36,9 @@ struct GradientVertex
 class MetafileCanvas
 {
 public:
+    // Output coordinates are kept where the rasteriser stays exact and fast.
+    static constexpr double kCoordinateLimit = 1 << 22;
+
     // devicePixelsPerMm gives the metric and English mapping modes their size;
     // deviceToOutput places the device's pixels in the picture.
     MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm, const QTransform &deviceToOutput);

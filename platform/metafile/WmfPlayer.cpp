@@ -441,7 +441,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
         r.skip(4);
         QByteArray face = r.bytes(std::min<std::size_t>(32, r.remaining()));
         face.truncate(face.indexOf('\0') < 0 ? face.size() : face.indexOf('\0'));
-        font.face = decodeAnsi(face);
+        font.face = decodeAnsi(face, font.charset);
         canvas.addObject(font);
         return;
     }
@@ -477,7 +477,7 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
         const std::uint16_t length = r.u16();
         const QByteArray text = r.bytes(length);
         r.skip(length % 2);
-        canvas.textOut(readPointYX(r), decodeAnsi(text), 0, std::nullopt, {});
+        canvas.textOut(readPointYX(r), decodeAnsi(text, canvas.state().font.charset), 0, std::nullopt, {});
         return;
     }
     const QPointF at = readPointYX(r);
@@ -499,7 +499,7 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
         for (std::uint16_t i = 0; i < length; ++i)
             dx.append(r.i16());
     }
-    canvas.textOut(at, decodeAnsi(text), options, rect, dx);
+    canvas.textOut(at, decodeAnsi(text, canvas.state().font.charset), options, rect, dx);
 }
 
 void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,

@@ -107,6 +107,24 @@ Dib makeDib(const QImage &source, int bitCount, bool rle, bool coreHeader, bool 
     return Dib{info.data(), bits};
 }
 
+Dib withHeaderSize(const Dib &dib, int headerSize)
+{
+    QByteArray header = dib.info.left(40);
+    QByteArray rest = dib.info.mid(40);
+    if (headerSize == 16) {
+        // Width, height, planes and depth, then nothing: the colour table
+        // has its full length.
+        header.truncate(16);
+        const int bitCount = quint8(dib.info[14]);
+        if (bitCount <= 8)
+            rest.resize(4 << bitCount, '\0');
+    } else {
+        header.resize(headerSize, '\0');
+    }
+    header[0] = char(headerSize);
+    return Dib{header + rest, dib.bits};
+}
+
 WmfWriter &WmfWriter::rec(int function, std::initializer_list<int> words, const QByteArray &tail)
 {
     QByteArray padded = tail;
@@ -293,6 +311,29 @@ EmfWriter &EmfWriter::stretchDiBits(QRect dest, QRect source, const Dib &dib, st
     b.u32(0).u32(rop).i32(dest.width()).i32(dest.height());
     b.raw(info.data()).raw(dib.bits);
     return rec(81, b);
+}
+
+EmfWriter &EmfWriter::blit(std::uint32_t type, QRect dest, std::uint32_t rop, QRect source,
+                           const Dib &dib)
+{
+    const bool withSourceSize = type != 76;
+    const std::uint32_t fixed = withSourceSize ? 108 : 100;
+    Bytes info;
+    info.raw(dib.info).pad4();
+    Bytes b;
+    b.i32(0).i32(0).i32(-1).i32(-1);
+    b.i32(dest.x()).i32(dest.y()).i32(dest.width()).i32(dest.height()).u32(rop);
+    b.i32(source.x()).i32(source.y());
+    b.f32(1).f32(0).f32(0).f32(1).f32(0).f32(0).u32(0).u32(0);
+    if (dib.info.isEmpty())
+        b.u32(0).u32(0).u32(0).u32(0);
+    else
+        b.u32(fixed).u32(std::uint32_t(dib.info.size())).u32(fixed + std::uint32_t(info.size()))
+            .u32(std::uint32_t(dib.bits.size()));
+    if (withSourceSize)
+        b.i32(source.width()).i32(source.height());
+    b.raw(info.data()).raw(dib.bits);
+    return rec(type, b);
 }
 
 EmfWriter &EmfWriter::setWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy)

@@ -47,6 +47,9 @@ struct Dib
 };
 Dib makeDib(const QImage &image, int bitCount, bool rle = false, bool coreHeader = false,
             bool topDown = false);
+// The same bitmap with its 40-byte header rewritten to another header size:
+// 16 and 64 are the OS/2 headers, 52 and up the info header's later versions.
+Dib withHeaderSize(const Dib &dib, int headerSize);
 
 // Builds a Windows metafile record by record. Arguments are 16-bit words in
 // the order the record stores them.
@@ -106,6 +109,10 @@ public:
     EmfWriter &polyPoly(std::uint32_t type, const QVector<QVector<QPoint>> &polys);
     EmfWriter &textOutW(int x, int y, const QString &text, const QVector<int> &dx = {});
     EmfWriter &stretchDiBits(QRect dest, QRect source, const Dib &dib, std::uint32_t rop = 0x00CC0020);
+    // Bit blit (76), stretch blit (77), alpha blend (114) or transparent blit
+    // (116); an empty dib makes a blit without a bitmap. rop is the blend
+    // function or the transparent colour where the record says so.
+    EmfWriter &blit(std::uint32_t type, QRect dest, std::uint32_t rop, QRect source, const Dib &dib);
     EmfWriter &setWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy);
     EmfWriter &clipRegion(const QVector<QRect> &rects, int mode);
     EmfWriter &gradientRect(QPoint a, QColor ca, QPoint b, QColor cb, bool vertical);
