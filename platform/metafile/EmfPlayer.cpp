@@ -159,12 +159,22 @@ QImage EmfPlayer::play()
         throw MetafileError("empty frame");
 
     // Reference-device pixels covering the frame are stretched onto the
-    // picture; rounding off float noise keeps whole pixels whole.
-    const auto snap = [](double v) { return std::round(v * 1e6) / 1e6; };
-    const double sx = snap(double(width) / (mmWidth * pixelsPerMm));
-    const double sy = snap(double(height) / (mmHeight * pixelsPerMm));
-    const QTransform deviceToOutput(sx, 0, 0, sy, snap(-frame.left() / 100.0 * pixelsPerMm * sx),
-                                    snap(-frame.top() / 100.0 * pixelsPerMm * sy));
+    // picture. A frame whose device size rounds to the picture's size comes
+    // from a device of our resolution: its pixels stay whole pixels.
+    const auto scaleFor = [](double devicePixels, std::int64_t pictureSide) {
+        const double magnitude = std::abs(devicePixels);
+        const double scale = std::abs(magnitude - double(pictureSide)) <= 1 ? 1.0
+                                                                           : double(pictureSide) / magnitude;
+        return std::copysign(scale, devicePixels);
+    };
+    const double sx = scaleFor(mmWidth * pixelsPerMm, width);
+    const double sy = scaleFor(mmHeight * pixelsPerMm, height);
+    const auto origin = [](double devicePixels, double scale) {
+        const double at = -devicePixels * scale;
+        return std::abs(scale) == 1.0 ? std::round(at) : at;
+    };
+    const QTransform deviceToOutput(sx, 0, 0, sy, origin(frame.left() / 100.0 * pixelsPerMm, sx),
+                                    origin(frame.top() / 100.0 * pixelsPerMm, sy));
 
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())

@@ -1,0 +1,438 @@
+#include "MetafileTestSupport.h"
+#include "MetafileWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+enum : std::uint32_t {
+    NullPen = 0x80000008,
+    BlackBrush = 0x80000004,
+    WhiteBrush = 0x80000000,
+};
+
+QImage play(const EmfWriter &writer, QSize size = QSize(100, 100))
+{
+    const auto image = playEmf(writer.bytes(size));
+    EXPECT_TRUE(image.has_value());
+    return image.value_or(QImage());
+}
+
+// A writer whose pen draws nothing and whose brush fills with colour.
+EmfWriter filling(QColor color)
+{
+    EmfWriter w;
+    w.selectObject(NullPen).createBrush(1, 0, color).selectObject(1);
+    return w;
+}
+
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor green(0, 255, 0);
+
+} // namespace
+
+TEST(EmfPlayer, PictureSizeComesFromTheFrame)
+{
+    EXPECT_EQ(play(EmfWriter(), QSize(150, 40)).size(), QSize(150, 40));
+
+    // A frame of 2 x 1 inches on a 96 dpi reference device is 192 x 96 pixels.
+    QByteArray data = EmfWriter().bytes(QSize(10, 10));
+    Bytes frame;
+    frame.i32(0).i32(0).i32(5080).i32(2540);
+    data.replace(24, 16, frame.data());
+    const auto image = playEmf(data);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->size(), QSize(192, 96));
+}
+
+TEST(EmfPlayer, RectangleLeavesOutItsRightAndBottomEdges)
+{
+    EmfWriter w;
+    w.createPen(1, 0, 1, red).selectObject(1).createBrush(2, 0, blue).selectObject(2)
+        .rectangle(10, 10, 20, 30);
+    const QImage image = play(w);
+    EXPECT_EQ(inkBounds(image), QRect(QPoint(10, 10), QPoint(19, 29)));
+    EXPECT_EQ(pixel(image, 10, 15), red);
+    EXPECT_EQ(pixel(image, 19, 15), red);
+    EXPECT_EQ(pixel(image, 15, 29), red);
+    EXPECT_EQ(pixel(image, 15, 15), blue);
+
+    // Without a pen the interior alone is one pixel smaller.
+    EmfWriter bare = filling(blue);
+    bare.rectangle(10, 10, 20, 30);
+    EXPECT_EQ(inkBounds(play(bare)), QRect(QPoint(10, 10), QPoint(18, 28)));
+}
+
+TEST(EmfPlayer, ShapesCoverTheirOwnAreas)
+{
+    // Ellipse, round rectangle, pie and chord in the same 40 x 40 box.
+    const auto shape = [](std::uint32_t type, std::initializer_list<std::int32_t> extra) {
+        EmfWriter w = filling(red);
+        QVector<std::int32_t> values{10, 10, 50, 50};
+        values += QVector<std::int32_t>(extra);
+        Bytes b;
+        for (std::int32_t v : values)
+            b.i32(v);
+        w.rec(type, b);
+        return play(w);
+    };
+    const QImage ellipse = shape(42, {});
+    EXPECT_EQ(pixel(ellipse, 30, 30), red);
+    EXPECT_TRUE(isBlank(ellipse, 12, 12));
+    EXPECT_EQ(inkBounds(ellipse).adjusted(-1, -1, 1, 1).contains(QRect(10, 10, 39, 39)), true);
+
+    const QImage round = shape(44, {20, 20});
+    EXPECT_TRUE(isBlank(round, 10, 10));
+    EXPECT_EQ(pixel(round, 30, 10), red);
+    EXPECT_EQ(pixel(round, 10, 30), red);
+
+    // Pie from the right-hand point round to the top one: the top-right quarter.
+    const QImage pie = shape(47, {50, 30, 30, 10});
+    EXPECT_EQ(pixel(pie, 40, 20), red);
+    EXPECT_TRUE(isBlank(pie, 20, 20));
+    EXPECT_TRUE(isBlank(pie, 40, 40));
+
+    // The chord over the same quarter leaves out the triangle at the centre.
+    const QImage chord = shape(46, {50, 30, 30, 10});
+    EXPECT_EQ(pixel(chord, 42, 18), red);
+    EXPECT_TRUE(isBlank(chord, 33, 27));
+
+    // An arc draws only its outline.
+    EmfWriter arc;
+    arc.createPen(1, 0, 1, red).selectObject(1).rec(45, {10, 10, 50, 50, 50, 30, 30, 10});
+    const QImage arcImage = play(arc);
+    EXPECT_TRUE(isBlank(arcImage, 40, 20));
+    EXPECT_TRUE(inkBounds(arcImage).intersects(QRect(30, 10, 20, 20)));
+    EXPECT_FALSE(inkBounds(arcImage).intersects(QRect(10, 31, 40, 19)));
+}
+
+TEST(EmfPlayer, PolygonFillModes)
+{
+    // A five-pointed star: its centre is inside only under the winding rule.
+    const QVector<QPoint> star{{50, 5}, {78, 90}, {5, 35}, {95, 35}, {22, 90}};
+    EmfWriter alternate = filling(red);
+    alternate.poly(3, star);
+    EXPECT_TRUE(isBlank(play(alternate), 50, 50));
+    EmfWriter winding = filling(red);
+    winding.rec(19, {2}).poly(3, star);
+    EXPECT_EQ(pixel(play(winding), 50, 50), red);
+
+    // The 16-bit form and the poly-polygon draw the same.
+    EmfWriter small = filling(blue);
+    small.poly(86, {{10, 10}, {40, 10}, {40, 40}, {10, 40}}, true);
+    EXPECT_EQ(pixel(play(small), 20, 20), blue);
+    EmfWriter two = filling(blue);
+    two.polyPoly(8, {{{10, 10}, {30, 10}, {30, 30}}, {{60, 60}, {90, 60}, {90, 90}}});
+    const QImage twoImage = play(two);
+    EXPECT_EQ(pixel(twoImage, 27, 15), blue);
+    EXPECT_EQ(pixel(twoImage, 85, 70), blue);
+}
+
+TEST(EmfPlayer, LinesLeaveOutTheirEndPoint)
+{
+    EmfWriter w;
+    w.createPen(1, 0, 0, red).selectObject(1).moveTo(10, 10).lineTo(20, 10)
+        .poly(4, {{10, 20}, {20, 20}}).poly(87, {{10, 30}, {20, 30}}, true);
+    const QImage image = play(w);
+    for (int y : {10, 20, 30}) {
+        EXPECT_EQ(pixel(image, 10, y), red) << y;
+        EXPECT_EQ(pixel(image, 19, y), red) << y;
+        EXPECT_TRUE(isBlank(image, 20, y)) << y;
+    }
+
+    // A Bezier from (10, 50) to (90, 50) bulging upwards.
+    EmfWriter bezier;
+    bezier.createPen(1, 0, 0, blue).selectObject(1).poly(2, {{10, 50}, {30, 10}, {70, 10}, {90, 50}});
+    const QRect bounds = inkBounds(play(bezier));
+    EXPECT_LE(bounds.top(), 22);
+    EXPECT_GE(bounds.top(), 18);
+    EXPECT_EQ(bounds.left(), 10);
+}
+
+TEST(EmfPlayer, WidePensAndDashes)
+{
+    EmfWriter wide;
+    wide.createPen(1, 0x2000 | 0x200, 9, red).selectObject(1).moveTo(20, 50).lineTo(80, 50);
+    const QRect bounds = inkBounds(play(wide));
+    EXPECT_NEAR(bounds.height(), 9, 1);
+
+    // A dashed cosmetic line has gaps.
+    EmfWriter dashed;
+    dashed.createPen(1, 1, 0, red).selectObject(1).moveTo(0, 50).lineTo(100, 50);
+    const QImage image = play(dashed);
+    int inked = 0;
+    for (int x = 0; x < 100; ++x)
+        inked += isBlank(image, x, 50) ? 0 : 1;
+    EXPECT_GT(inked, 40);
+    EXPECT_LT(inked, 90);
+}
+
+TEST(EmfPlayer, MetricAndEnglishModesRunUpwards)
+{
+    // One inch in each mode's units.
+    const std::pair<int, int> modes[] = {{2, 254}, {3, 2540}, {4, 100}, {5, 1000}, {6, 1440}};
+    for (const auto &[mode, inch] : modes) {
+        SCOPED_TRACE(mode);
+        EmfWriter w = filling(red);
+        w.setMapMode(mode).rectangle(0, 0, inch / 2, -inch / 4);
+        const QImage image = play(w, QSize(100, 100));
+        // Half an inch wide and a quarter high below the origin, at 96 dpi.
+        EXPECT_EQ(inkBounds(image), QRect(0, 0, 47, 23));
+    }
+}
+
+TEST(EmfPlayer, IsotropicAndAnisotropicScaling)
+{
+    const auto scaled = [](int mode) {
+        EmfWriter w = filling(red);
+        w.setMapMode(mode).rec(9, {200, 100}).rec(11, {100, 100}).rec(12, {10, 10})
+            .rectangle(0, 0, 100, 100);
+        return inkBounds(play(w, QSize(200, 200)));
+    };
+    // Window 200 x 100 onto viewport 100 x 100: half in both directions when
+    // isotropic, one to one vertically otherwise.
+    EXPECT_EQ(scaled(7), QRect(10, 10, 49, 49));
+    EXPECT_EQ(scaled(8), QRect(10, 10, 49, 99));
+
+    // Origins: window (50, 50) shows at viewport (0, 0), scaled by the extents.
+    EmfWriter moved = filling(blue);
+    moved.setMapMode(8).rec(9, {10, 10}).rec(11, {20, 20}).rec(10, {5, 5}).rectangle(5, 5, 10, 10);
+    EXPECT_EQ(inkBounds(play(moved)), QRect(0, 0, 9, 9));
+
+    // The text mode ignores the extents.
+    EmfWriter text = filling(blue);
+    text.rec(9, {10, 10}).rec(11, {20, 20}).rectangle(5, 5, 10, 10);
+    EXPECT_EQ(inkBounds(play(text)), QRect(5, 5, 4, 4));
+}
+
+TEST(EmfPlayer, WorldTransformAndSavedStates)
+{
+    EmfWriter w = filling(red);
+    w.rec(33, {}).setWorldTransform(2, 0, 0, 2, 10, 0).rectangle(0, 0, 10, 10).rec(34, {-1})
+        .rectangle(50, 50, 60, 60);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 25, 15), red);
+    EXPECT_TRUE(isBlank(image, 5, 5));
+    EXPECT_EQ(pixel(image, 52, 52), red);
+    EXPECT_TRUE(isBlank(image, 62, 62));
+
+    // Rotated by 90 degrees about the origin, then moved into view.
+    EmfWriter rotated = filling(blue);
+    rotated.setWorldTransform(0, 1, -1, 0, 50, 0).rectangle(0, 0, 40, 10);
+    const QRect bounds = inkBounds(play(rotated));
+    EXPECT_NEAR(bounds.width(), 10, 1);
+    EXPECT_NEAR(bounds.height(), 40, 1);
+
+    // Saved states restore by relative index: -2 goes two levels back.
+    EmfWriter nested;
+    nested.createBrush(1, 0, red).createBrush(2, 0, blue).selectObject(NullPen).selectObject(1)
+        .rec(33, {}).selectObject(2).rec(33, {}).selectObject(BlackBrush).rec(34, {-2})
+        .rectangle(0, 0, 10, 10);
+    EXPECT_EQ(pixel(play(nested), 5, 5), red);
+}
+
+TEST(EmfPlayer, ObjectTableAndStockObjects)
+{
+    EmfWriter w;
+    w.selectObject(NullPen).createBrush(1, 0, red).selectObject(BlackBrush).rectangle(0, 0, 10, 10)
+        .selectObject(1).rectangle(10, 0, 20, 10).rec(40, {1}).createBrush(1, 0, blue).selectObject(1)
+        .rectangle(20, 0, 30, 10);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 5, 5), QColor(Qt::black));
+    EXPECT_EQ(pixel(image, 15, 5), red);
+    EXPECT_EQ(pixel(image, 25, 5), blue);
+}
+
+TEST(EmfPlayer, HatchedBrushesRepeatEveryEightPixels)
+{
+    EmfWriter w;
+    w.selectObject(NullPen).rec(18, {1}).createBrush(1, 2, red, 1).selectObject(1)
+        .rectangle(0, 0, 40, 40);
+    const QImage image = play(w);
+    int columns = 0;
+    for (int x = 0; x < 32; ++x)
+        columns += pixel(image, x, 5) == red ? 1 : 0;
+    EXPECT_EQ(columns, 4);
+    EXPECT_EQ(pixel(image, 7, 5) == red, pixel(image, 15, 13) == red);
+    // A transparent background leaves the gaps empty.
+    EXPECT_TRUE(isBlank(image, 3, 5) || isBlank(image, 4, 5));
+}
+
+TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
+{
+    EmfWriter intersect = filling(red);
+    intersect.rec(30, {20, 20, 40, 40}).rectangle(0, 0, 100, 100);
+    EXPECT_EQ(inkBounds(play(intersect)), QRect(20, 20, 20, 20));
+
+    EmfWriter exclude = filling(red);
+    exclude.rec(29, {20, 20, 40, 40}).rectangle(0, 0, 100, 100);
+    const QImage hole = play(exclude);
+    EXPECT_TRUE(isBlank(hole, 30, 30));
+    EXPECT_EQ(pixel(hole, 10, 10), red);
+
+    // Saving and restoring brings the clip back.
+    EmfWriter saved = filling(red);
+    saved.rec(33, {}).rec(30, {0, 0, 10, 10}).rec(34, {-1}).rectangle(0, 0, 100, 100);
+    EXPECT_EQ(pixel(play(saved), 50, 50), red);
+
+    EmfWriter region = filling(blue);
+    region.clipRegion({QRect(0, 0, 10, 10), QRect(50, 50, 10, 10)}, 5).rectangle(0, 0, 100, 100);
+    const QImage regionImage = play(region);
+    EXPECT_EQ(pixel(regionImage, 55, 55), blue);
+    EXPECT_TRUE(isBlank(regionImage, 30, 30));
+    EXPECT_EQ(inkBounds(regionImage), QRect(0, 0, 60, 60));
+
+    // A triangle path as the clip.
+    EmfWriter path = filling(green);
+    path.rec(59, {}).poly(3, {{0, 0}, {100, 0}, {0, 100}}).rec(60, {}).rec(67, {5})
+        .rectangle(0, 0, 100, 100);
+    const QImage pathImage = play(path);
+    EXPECT_EQ(pixel(pathImage, 20, 20), green);
+    EXPECT_TRUE(isBlank(pathImage, 80, 80));
+}
+
+TEST(EmfPlayer, PathsFillStrokeAndAbort)
+{
+    EmfWriter fill = filling(red);
+    fill.rec(59, {}).moveTo(10, 10).lineTo(90, 10).lineTo(50, 90).rec(61, {}).rec(60, {}).rec(62, {});
+    const QImage filled = play(fill);
+    EXPECT_EQ(pixel(filled, 50, 30), red);
+    EXPECT_TRUE(isBlank(filled, 15, 80));
+
+    // Nothing inside a path is drawn until the path is used.
+    EmfWriter stroke;
+    stroke.createPen(1, 0, 0, blue).selectObject(1).rec(59, {}).moveTo(10, 50).lineTo(90, 50)
+        .rec(60, {});
+    EXPECT_TRUE(inkBounds(play(stroke)).isEmpty());
+    stroke.rec(64, {});
+    EXPECT_EQ(pixel(play(stroke), 50, 50), blue);
+
+    EmfWriter aborted = filling(red);
+    aborted.rec(59, {}).rectangle(10, 10, 50, 50).rec(68, {}).rec(62, {});
+    EXPECT_TRUE(inkBounds(play(aborted)).isEmpty());
+}
+
+TEST(EmfPlayer, TextColourAlignmentAndAngle)
+{
+    const auto text = [](int escapement, int align) {
+        EmfWriter w;
+        w.createFont(1, -20, escapement, "Tahoma").selectObject(1).rec(24, {0x0000FF}).rec(18, {1})
+            .rec(22, {align}).textOutW(50, 50, "Reef");
+        return play(w);
+    };
+    const QImage flat = text(0, 0);
+    const QRect flatInk = inkBounds(flat);
+    ASSERT_FALSE(flatInk.isEmpty());
+    EXPECT_GT(flatInk.width(), flatInk.height());
+    EXPECT_GE(flatInk.top(), 50);
+    EXPECT_GE(flatInk.left(), 50);
+    EXPECT_EQ(pixel(flat, flatInk.center().x(), flatInk.center().y()).alpha() > 0, true);
+
+    // Rotated by 90 degrees counter-clockwise the text runs upwards.
+    const QRect upward = inkBounds(text(900, 0));
+    EXPECT_GT(upward.height(), upward.width());
+    EXPECT_LE(upward.bottom(), 50);
+
+    // On the baseline the text stands above the reference point; centred it
+    // spreads to both sides.
+    const QRect baseline = inkBounds(text(0, 24 | 6));
+    EXPECT_LE(baseline.bottom(), 50);
+    EXPECT_LT(baseline.left(), 50);
+    EXPECT_GT(baseline.right(), 50);
+
+    // The character height: capitals of a -20 font are about 14 pixels high.
+    EXPECT_NEAR(flatInk.height(), 15, 3);
+}
+
+TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
+{
+    EmfWriter spaced;
+    spaced.createFont(1, -12, 0, "Tahoma").selectObject(1).rec(18, {1})
+        .textOutW(0, 0, "II", {40, 40});
+    const QRect spread = inkBounds(play(spaced));
+    EXPECT_GE(spread.width(), 40);
+
+    // ETO_OPAQUE fills the box with the background colour.
+    EmfWriter opaque;
+    Bytes b;
+    b.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
+    b.i32(10).i32(10).u32(0).u32(76).u32(2).i32(10).i32(10).i32(30).i32(20).u32(0);
+    opaque.rec(25, {0x00FF00}).rec(84, b);
+    EXPECT_EQ(inkBounds(play(opaque)), QRect(10, 10, 20, 10));
+}
+
+TEST(EmfPlayer, BitmapRecords)
+{
+    QImage two(2, 2, QImage::Format_RGB32);
+    two.setPixel(0, 0, qRgb(255, 0, 0));
+    two.setPixel(1, 0, qRgb(0, 0, 255));
+    two.setPixel(0, 1, qRgb(0, 255, 0));
+    two.setPixel(1, 1, qRgb(255, 255, 255));
+    const Dib dib = makeDib(two, 24);
+
+    // Stretched four times; the top row of the picture is the bitmap's top.
+    EmfWriter stretch;
+    stretch.stretchDiBits(QRect(0, 0, 8, 8), QRect(0, 0, 2, 2), dib);
+    const QImage stretched = play(stretch);
+    EXPECT_EQ(pixel(stretched, 1, 1), red);
+    EXPECT_EQ(pixel(stretched, 6, 1), blue);
+    EXPECT_EQ(pixel(stretched, 1, 6), green);
+
+    // A source rectangle of a bottom-up bitmap counts rows from the bottom.
+    EmfWriter bottomRow;
+    bottomRow.stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), dib);
+    EXPECT_EQ(pixel(play(bottomRow), 1, 1), green);
+
+    EmfWriter bitBlt;
+    bitBlt.blit(76, QRect(10, 10, 2, 2), 0x00CC0020, QRect(1, 0, 2, 2), dib);
+    EXPECT_EQ(pixel(play(bitBlt), 10, 10), blue);
+
+    // Without a bitmap the blit fills with the brush.
+    EmfWriter pattern;
+    pattern.createBrush(1, 0, red).selectObject(1).blit(76, QRect(5, 5, 10, 10), 0x00F00021, {}, {});
+    EXPECT_EQ(inkBounds(play(pattern)), QRect(5, 5, 10, 10));
+
+    // The transparent colour leaves its pixels out.
+    EmfWriter transparent;
+    transparent.blit(116, QRect(0, 0, 2, 2), 0x0000FF, QRect(0, 0, 2, 2), dib);
+    const QImage keyed = play(transparent);
+    EXPECT_TRUE(isBlank(keyed, 0, 0));
+    EXPECT_EQ(pixel(keyed, 1, 0), blue);
+
+    // Half the constant alpha over white: pink.
+    EmfWriter blend = filling(Qt::white);
+    blend.rectangle(0, 0, 10, 10).blit(114, QRect(0, 0, 2, 2), 0x00800000, QRect(0, 0, 2, 2), dib);
+    const QColor mixed = pixel(play(blend), 0, 0);
+    EXPECT_EQ(mixed.red(), 255);
+    EXPECT_NEAR(mixed.green(), 127, 2);
+}
+
+TEST(EmfPlayer, RegionsAndGradients)
+{
+    EmfWriter w;
+    w.createBrush(1, 0, red);
+    Bytes region;
+    region.u32(32).u32(1).u32(1).u32(16).i32(0).i32(0).i32(0).i32(0);
+    region.i32(20).i32(20).i32(30).i32(30);
+    Bytes fill;
+    fill.i32(20).i32(20).i32(30).i32(30).u32(std::uint32_t(region.size())).u32(1).raw(region.data());
+    w.rec(71, fill);
+    EXPECT_EQ(inkBounds(play(w)), QRect(20, 20, 10, 10));
+
+    EmfWriter gradient;
+    gradient.gradientRect(QPoint(0, 0), red, QPoint(100, 10), blue, false);
+    const QImage shaded = play(gradient);
+    EXPECT_GT(pixel(shaded, 2, 5).red(), 240);
+    EXPECT_GT(pixel(shaded, 97, 5).blue(), 240);
+    EXPECT_NEAR(pixel(shaded, 50, 5).red(), 128, 8);
+}
+
+TEST(EmfPlayer, CommentsAndUnknownRecordsAreSkipped)
+{
+    EmfWriter w = filling(red);
+    w.rec(70, {4, 0x2B464D45}).rec(9999, {1, 2, 3}).rectangle(10, 10, 20, 20);
+    EXPECT_EQ(inkBounds(play(w)), QRect(10, 10, 9, 9));
+}
