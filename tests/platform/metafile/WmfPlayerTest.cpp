@@ -1,0 +1,269 @@
+#include "MetafileTestSupport.h"
+#include "MetafileWriter.h"
+
+#include "platform/metafile/AnsiText.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor green(0, 255, 0);
+
+constexpr int kNullPen = 5;
+
+QImage play(const QByteArray &data)
+{
+    const auto image = playWmf(data);
+    EXPECT_TRUE(image.has_value());
+    return image.value_or(QImage());
+}
+
+// A 100 x 100 picture at one unit per pixel.
+QImage playPlaced(const WmfWriter &writer)
+{
+    return play(writer.placeable(QRect(0, 0, 100, 100), 96));
+}
+
+// Pen 0 draws nothing, brush 1 fills with colour.
+WmfWriter filling(QColor color)
+{
+    WmfWriter w;
+    w.createPen(kNullPen, 0, Qt::black).selectObject(0).createBrush(0, color).selectObject(1);
+    return w;
+}
+
+} // namespace
+
+TEST(WmfPlayer, PlaceableSizeFromBoundingBoxAndUnitsPerInch)
+{
+    // Two by one inches at 1440 units per inch; the box starts at (100, 100).
+    WmfWriter w = filling(red);
+    w.rectangle(100, 100, 820, 820);
+    const auto image = playWmf(w.placeable(QRect(100, 100, 2880, 1440), 1440));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->size(), QSize(192, 96));
+    // 720 units are half an inch: 48 pixels, less the edge a rectangle leaves out.
+    EXPECT_EQ(inkBounds(*image), QRect(0, 0, 47, 47));
+}
+
+TEST(WmfPlayer, PlainSizeFromWhatTheRecordsDraw)
+{
+    WmfWriter w;
+    w.rectangle(10, 20, 50, 60).createPen(0, 0, red).selectObject(0).rectangle(20, 60, 40, 90);
+    const QImage image = play(w.plain());
+    EXPECT_EQ(image.size(), QSize(40, 70));
+    EXPECT_EQ(pixel(image, 0, 0), QColor(Qt::black));
+    EXPECT_EQ(pixel(image, 20, 20), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, 20, 69), red);
+
+    // Drawing nothing gives no picture.
+    EXPECT_FALSE(playWmf(WmfWriter().plain()).has_value());
+}
+
+TEST(WmfPlayer, BadHeadersAreNoPicture)
+{
+    WmfWriter w;
+    w.rectangle(0, 0, 10, 10);
+    EXPECT_FALSE(playWmf(w.placeable(QRect(0, 0, 10, 10), 96, true)).has_value());
+    EXPECT_FALSE(playWmf(w.placeable(QRect(0, 0, 10, 10), 0)).has_value());
+    QByteArray wrongType = w.plain();
+    wrongType[0] = 7;
+    EXPECT_FALSE(playWmf(wrongType).has_value());
+    EXPECT_FALSE(playWmf(w.plain().left(12)).has_value());
+}
+
+TEST(WmfPlayer, MappingRecordsReadTheirArgumentsInOrder)
+{
+    // Window 50 x 25 shown on a viewport 100 x 100 from (10, 20).
+    WmfWriter w = filling(red);
+    w.rec(0x0103, {8}).rec(0x020C, {25, 50}).rec(0x020E, {100, 100}).rec(0x020D, {20, 10})
+        .rectangle(0, 0, 10, 5);
+    EXPECT_EQ(inkBounds(playPlaced(w)), QRect(10, 20, 19, 19));
+
+    // Offsets and scaling: the window origin moves by (-5, -5), the window
+    // extent halves, so one unit becomes four pixels.
+    WmfWriter scaled = filling(blue);
+    scaled.rec(0x0103, {8}).rec(0x020C, {100, 100}).rec(0x020E, {200, 200})
+        .rec(0x020F, {-5, -5}).rec(0x0410, {2, 1, 2, 1}).rectangle(0, 0, 5, 5);
+    EXPECT_EQ(inkBounds(playPlaced(scaled)), QRect(20, 20, 19, 19));
+
+    // Low metric runs upwards: 254 units are an inch.
+    WmfWriter metric = filling(green);
+    metric.rec(0x0103, {2}).rectangle(0, -254, 127, -381);
+    EXPECT_EQ(inkBounds(playPlaced(metric)), QRect(0, 96, 47, 47).intersected(QRect(0, 0, 100, 100)));
+}
+
+TEST(WmfPlayer, ShapeRecords)
+{
+    WmfWriter w = filling(red);
+    w.ellipse(0, 0, 40, 40)
+        .rec(0x061C, {20, 20, 100, 40, 60, 0})                        // round rectangle
+        .rec(0x081A, {0, 80, 20, 100, 40, 100, 0, 60})                // pie: top-right quarter
+        .polygon({{45, 45}, {55, 45}, {55, 55}})
+        .rec(0x0538, {2, 3, 3, 60, 60, 80, 60, 80, 80, 80, 80, 99, 80, 99, 99})
+        .rec(0x041F, {0x00FF, 0, 50, 0});                             // set pixel (0, 50) red
+    const QImage image = playPlaced(w);
+    EXPECT_EQ(pixel(image, 20, 20), red);
+    EXPECT_TRUE(isBlank(image, 2, 2));
+    EXPECT_TRUE(isBlank(image, 1, 61));
+    EXPECT_EQ(pixel(image, 20, 61), red);
+    EXPECT_EQ(pixel(image, 1, 80), red);
+    EXPECT_EQ(pixel(image, 88, 10), red);
+    EXPECT_TRUE(isBlank(image, 70, 30));
+    EXPECT_TRUE(isBlank(image, 88, 30));
+    EXPECT_EQ(pixel(image, 53, 47), red);
+    EXPECT_TRUE(isBlank(image, 47, 53));
+    EXPECT_EQ(pixel(image, 77, 63), red);
+    EXPECT_EQ(pixel(image, 97, 83), red);
+    EXPECT_TRUE(isBlank(image, 63, 77));
+    EXPECT_EQ(pixel(image, 0, 50), red);
+
+    // Arc and polyline are outlines only; lines leave out their end point.
+    WmfWriter lines;
+    lines.createPen(0, 0, blue).selectObject(0)
+        .rec(0x0817, {20, 40, 20, 0, 40, 40, 0, 0})                   // the lower half
+        .polyline({{0, 90}, {50, 90}}).moveTo(0, 95).lineTo(50, 95);
+    const QImage drawn = playPlaced(lines);
+    EXPECT_TRUE(isBlank(drawn, 20, 20));
+    EXPECT_EQ(pixel(drawn, 49, 90), blue);
+    EXPECT_TRUE(isBlank(drawn, 50, 90));
+    EXPECT_EQ(pixel(drawn, 49, 95), blue);
+    EXPECT_TRUE(isBlank(drawn, 50, 95));
+    const QRect arc = inkBounds(drawn.copy(0, 0, 45, 45));
+    EXPECT_NEAR(arc.top(), 19, 1);
+    EXPECT_NEAR(arc.bottom(), 39, 1);
+}
+
+TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot)
+{
+    WmfWriter w;
+    w.createPen(kNullPen, 0, Qt::black).createBrush(0, red).createBrush(0, blue)
+        .deleteObject(1).createBrush(0, green)
+        .selectObject(0).selectObject(1).rectangle(0, 0, 10, 10)
+        .selectObject(2).rectangle(10, 0, 20, 10);
+    const QImage image = playPlaced(w);
+    EXPECT_EQ(pixel(image, 5, 5), green);
+    EXPECT_EQ(pixel(image, 15, 5), blue);
+
+    // A full table has no slot for another object.
+    WmfWriter full(1);
+    full.createBrush(0, red).createBrush(0, blue).rectangle(0, 0, 10, 10);
+    EXPECT_FALSE(playWmf(full.placeable(QRect(0, 0, 10, 10), 96)).has_value());
+}
+
+TEST(WmfPlayer, ClippingAndSavedStates)
+{
+    WmfWriter w = filling(red);
+    w.rec(0x001E, {}).rec(0x0416, {60, 60, 20, 20}).rec(0x0415, {40, 40, 30, 30})
+        .rectangle(0, 0, 100, 50).rec(0x0127, {0xFFFF}).rectangle(0, 50, 100, 100);
+    const QImage image = playPlaced(w);
+    EXPECT_EQ(inkBounds(image.copy(0, 0, 100, 50)), QRect(20, 20, 40, 29));
+    EXPECT_TRUE(isBlank(image, 35, 35));
+    EXPECT_EQ(pixel(image, 5, 60), red);
+
+    // A region object selected as the clip: two bands of the scan list.
+    Bytes region;
+    region.u16(0).u16(6).u32(0).u16(48).u16(2).u16(0).u16(0).u16(0).u16(100).u16(100)
+        .u16(2).u16(10).u16(20).u16(10).u16(20).u16(2)
+        .u16(2).u16(50).u16(60).u16(50).u16(60).u16(2);
+    WmfWriter clipped = filling(blue);
+    clipped.rec(0x06FF, {}, region.data()).rec(0x012C, {2}).rectangle(0, 0, 100, 100);
+    const QImage bands = playPlaced(clipped);
+    EXPECT_EQ(pixel(bands, 15, 15), blue);
+    EXPECT_EQ(pixel(bands, 55, 55), blue);
+    EXPECT_TRUE(isBlank(bands, 30, 30));
+}
+
+TEST(WmfPlayer, TextRecords)
+{
+    WmfWriter w;
+    w.createFont(-20, 0, "Tahoma").selectObject(0).rec(0x0209, {0x00FF, 0}).rec(0x0102, {1})
+        .textOut(10, 10, "Reef");
+    const QImage flat = playPlaced(w);
+    const QRect ink = inkBounds(flat);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.top(), 10);
+    EXPECT_GT(ink.width(), ink.height());
+
+    // Escapement 2700: the text runs downwards.
+    WmfWriter down;
+    down.createFont(-20, 2700, "Tahoma").selectObject(0).rec(0x0102, {1}).textOut(50, 10, "Reef");
+    const QRect downInk = inkBounds(playPlaced(down));
+    EXPECT_GT(downInk.height(), downInk.width());
+    EXPECT_GE(downInk.top(), 10);
+
+    // Extended text out with an opaque box and advances of 20 units.
+    WmfWriter ext;
+    ext.createFont(-12, 0, "Tahoma").selectObject(0).rec(0x0201, {0xFF00, 0})
+        .rec(0x0A32, {60, 10, 2, 2, 10, 60, 90, 80}, QByteArray("II") + Bytes().u16(20).u16(20).data());
+    const QImage extImage = playPlaced(ext);
+    EXPECT_EQ(pixel(extImage, 60, 76), green);
+    EXPECT_EQ(pixel(extImage, 88, 78), green);
+}
+
+TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
+{
+    EXPECT_EQ(platform::metafile::decodeAnsi("\x80", 0), QString(QChar(0x20AC)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xC0\xE9", 0), QString::fromUtf8("\u00C0\u00E9"));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xC0", 204), QString(QChar(0x0410)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xE1", 161), QString(QChar(0x03B1)));
+}
+
+TEST(WmfPlayer, BitmapRecords)
+{
+    QImage two(2, 2, QImage::Format_RGB32);
+    two.setPixel(0, 0, qRgb(255, 0, 0));
+    two.setPixel(1, 0, qRgb(0, 0, 255));
+    two.setPixel(0, 1, qRgb(0, 255, 0));
+    two.setPixel(1, 1, qRgb(255, 255, 255));
+
+    // Each depth stretched to 10 x 10 at its own place.
+    WmfWriter w;
+    const struct { int depth; bool rle; bool core; } kinds[] = {
+        {1, false, false}, {4, false, false}, {8, false, false}, {16, false, false},
+        {24, false, false}, {32, false, false}, {4, true, false}, {8, true, false}, {8, false, true},
+    };
+    int x = 0;
+    for (const auto &k : kinds) {
+        QImage source = two;
+        if (k.depth == 1)
+            source.setPixel(1, 1, qRgb(0, 0, 255)), source.setPixel(0, 1, qRgb(0, 0, 255));
+        w.stretchDib(QRect(x, 0, 10, 10), QRect(0, 0, 2, 2), makeDib(source, k.depth, k.rle, k.core));
+        x += 10;
+    }
+    const QImage image = playPlaced(w);
+    // 16-bit pixels keep five bits per channel.
+    const auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8
+            && std::abs(a.blue() - b.blue()) < 8 && a.alpha() == 255;
+    };
+    for (int i = 0; i < int(std::size(kinds)); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(near(pixel(image, i * 10 + 2, 2), red));
+        EXPECT_TRUE(near(pixel(image, i * 10 + 7, 2), blue));
+    }
+
+    // Set DIB to device takes its source from the bottom row upwards; the
+    // DIB blit and stretch blit from the top.
+    WmfWriter device;
+    device.rec(0x0D33, {0, 2, 0, 0, 0, 1, 1, 20, 20}, makeDib(two, 24).packed())
+        .rec(0x0940, {0x0020, 0x00CC, 0, 1, 1, 1, 40, 40}, makeDib(two, 24).packed())
+        .rec(0x0B41, {0x0020, 0x00CC, 1, 1, 0, 0, 10, 10, 60, 60}, makeDib(two, 24).packed());
+    const QImage placed = playPlaced(device);
+    EXPECT_EQ(pixel(placed, 20, 20), green);
+    EXPECT_EQ(pixel(placed, 40, 40), blue);
+    EXPECT_EQ(pixel(placed, 65, 65), red);
+
+    // A DIB pattern brush tiles the blit's rectangle.
+    WmfWriter pattern;
+    pattern.rec(0x0142, {5, 0}, makeDib(two, 24).packed()).selectObject(0)
+        .rec(0x061D, {0x0021, 0x00F0, 10, 10, 0, 0});
+    const QImage tiled = playPlaced(pattern);
+    EXPECT_EQ(inkBounds(tiled), QRect(0, 0, 10, 10));
+    EXPECT_EQ(pixel(tiled, 0, 0), pixel(tiled, 2, 2));
+    EXPECT_NE(pixel(tiled, 0, 0), pixel(tiled, 1, 0));
+}
