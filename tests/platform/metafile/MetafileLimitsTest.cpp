@@ -1,0 +1,181 @@
+#include "MetafileTestSupport.h"
+#include "MetafileWriter.h"
+
+#include "platform/metafile/PlayLimits.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+using platform::MetafileFormat;
+using platform::metafile::PlayLimits;
+
+namespace {
+
+bool playsEmf(const EmfWriter &w, const PlayLimits &limits = {}, QSize size = QSize(50, 50))
+{
+    return platform::metafile::playMetafile(w.bytes(size), MetafileFormat::Enhanced, limits)
+        .has_value();
+}
+
+bool playsWmf(const WmfWriter &w, const PlayLimits &limits = {})
+{
+    return platform::metafile::playMetafile(w.placeable(QRect(0, 0, 50, 50), 96),
+                                            MetafileFormat::Windows, limits)
+        .has_value();
+}
+
+EmfWriter withRecord(const QByteArray &record)
+{
+    EmfWriter w;
+    w.rectangle(0, 0, 10, 10).rawRecord(record);
+    return w;
+}
+
+} // namespace
+
+TEST(MetafileLimits, EnhancedRecordSizesAreChecked)
+{
+    EXPECT_TRUE(playsEmf(withRecord(Bytes().u32(43).u32(24).i32(0).i32(0).i32(5).i32(5).data())));
+    EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(4).data())));
+    EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(22).i32(0).i32(0).i32(5).i32(5).data())));
+    EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(4000).i32(0).data())));
+    // A record too short for its own arguments.
+    EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(12).i32(0).data())));
+
+    // A header that is not an enhanced metafile's.
+    QByteArray noSignature = EmfWriter().bytes(QSize(10, 10));
+    noSignature[40] = 'X';
+    EXPECT_FALSE(playEmf(noSignature).has_value());
+    EXPECT_FALSE(playEmf(EmfWriter().bytes(QSize(10, 10)).left(60)).has_value());
+}
+
+TEST(MetafileLimits, CountsTimesSizesCannotWrapAround)
+{
+    // 0x20000001 points of 8 bytes would wrap to 8 bytes in 32 bits.
+    Bytes polygon;
+    polygon.i32(0).i32(0).i32(0).i32(0).u32(0x20000001).i32(1).i32(1);
+    EmfWriter w;
+    w.rec(3, polygon);
+    EXPECT_FALSE(playsEmf(w));
+
+    Bytes polyPolygon;
+    polyPolygon.i32(0).i32(0).i32(0).i32(0).u32(0x40000001).u32(1).u32(1).i32(1).i32(1);
+    EmfWriter many;
+    many.rec(8, polyPolygon);
+    EXPECT_FALSE(playsEmf(many));
+
+    // A Windows polygon claiming more points than its record holds.
+    WmfWriter wmf;
+    wmf.rec(0x0324, {1000, 1, 1, 2, 2});
+    EXPECT_FALSE(playsWmf(wmf));
+}
+
+TEST(MetafileLimits, OffsetsStayInsideTheirRecord)
+{
+    Bytes text;
+    text.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
+    text.i32(0).i32(0).u32(4).u32(5000).u32(0).i32(0).i32(0).i32(0).i32(0).u32(0);
+    EmfWriter w;
+    w.rec(84, text);
+    EXPECT_FALSE(playsEmf(w));
+
+    QImage one(1, 1, QImage::Format_RGB32);
+    one.fill(Qt::red);
+    Dib dib = makeDib(one, 24);
+    EmfWriter bitmap;
+    bitmap.stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), dib);
+    QByteArray data = bitmap.bytes(QSize(10, 10));
+    // offBitsSrc of the record that follows the 108-byte header.
+    data.replace(108 + 56, 4, Bytes().u32(0x7FFFFFF0).data());
+    EXPECT_FALSE(playEmf(data).has_value());
+}
+
+TEST(MetafileLimits, ObjectIndexesStayInsideTheTable)
+{
+    EmfWriter select(8);
+    select.selectObject(8);
+    EXPECT_FALSE(playsEmf(select));
+    EmfWriter create(8);
+    create.createBrush(100, 0, Qt::red);
+    EXPECT_FALSE(playsEmf(create));
+    EmfWriter stock(8);
+    stock.selectObject(0x80000004).rectangle(0, 0, 10, 10);
+    EXPECT_TRUE(playsEmf(stock));
+
+    WmfWriter wmf(8);
+    wmf.selectObject(20);
+    EXPECT_FALSE(playsWmf(wmf));
+}
+
+TEST(MetafileLimits, SavedStatesHaveADepthLimit)
+{
+    PlayLimits limits;
+    limits.maxSaveDepth = 16;
+    EmfWriter deep;
+    for (int i = 0; i < 16; ++i)
+        deep.rec(33, {});
+    deep.rectangle(0, 0, 10, 10);
+    EXPECT_TRUE(playsEmf(deep, limits));
+    deep.rec(33, {});
+    EXPECT_FALSE(playsEmf(deep, limits));
+
+    // The default depth stops a file of SaveDC records long before memory does.
+    WmfWriter wmf;
+    for (int i = 0; i < PlayLimits{}.maxSaveDepth + 1; ++i)
+        wmf.rec(0x001E, {});
+    EXPECT_FALSE(playsWmf(wmf));
+}
+
+TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
+{
+    EmfWriter twenty;
+    for (int i = 0; i < 20; ++i)
+        twenty.rectangle(i, i, i + 5, i + 5);
+    PlayLimits records;
+    records.maxRecords = 10;
+    EXPECT_TRUE(playsEmf(twenty));
+    EXPECT_FALSE(playsEmf(twenty, records));
+
+    QVector<QPoint> line;
+    for (int i = 0; i < 200; ++i)
+        line.append(QPoint(i % 50, i / 4));
+    EmfWriter points;
+    points.poly(4, line);
+    PlayLimits fewPoints;
+    fewPoints.maxPoints = 100;
+    EXPECT_TRUE(playsEmf(points));
+    EXPECT_FALSE(playsEmf(points, fewPoints));
+
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(5000, 5000)));
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(20000, 10)));
+    WmfWriter wide;
+    EXPECT_FALSE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96),
+                                                  MetafileFormat::Windows, {})
+                     .has_value());
+
+    PlayLimits noTime;
+    noTime.timeBudgetMs = -1;
+    EXPECT_FALSE(playsEmf(twenty, noTime));
+    WmfWriter wmf;
+    wmf.rectangle(0, 0, 10, 10);
+    EXPECT_FALSE(playsWmf(wmf, noTime));
+}
+
+TEST(MetafileLimits, BrokenBitmapsAndUnknownRecordsLeaveTheRest)
+{
+    QImage one(4, 4, QImage::Format_RGB32);
+    one.fill(Qt::red);
+    Dib cut = makeDib(one, 24);
+    cut.info[14] = 7;   // no such depth
+    EmfWriter w;
+    w.createBrush(1, 0, Qt::blue).selectObject(1).stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 4, 4), cut)
+        .rec(4242, {1, 2}).rectangle(10, 10, 20, 20);
+    const auto image = playEmf(w.bytes(QSize(30, 30)));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(pixel(*image, 15, 15), QColor(Qt::blue));
+    EXPECT_TRUE(isBlank(*image, 2, 2));
+
+    WmfWriter wmf;
+    wmf.rec(0x0999, {1, 2, 3}).rectangle(0, 0, 10, 10);
+    EXPECT_TRUE(playsWmf(wmf));
+}
