@@ -4,16 +4,15 @@
 
 #include <QGuiApplication>
 
-#include <memory>
-
 namespace fuzz {
 
 void startApplication(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static std::unique_ptr<QGuiApplication> application;
-    if (!application)
-        application = std::make_unique<QGuiApplication>(*argc, *argv);
+    // Kept to the end of the process on purpose: destroyed at exit, it would
+    // outlive Qt's own global objects and crash.
+    static QGuiApplication *const application = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(application);
 }
 
 void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat format)
