@@ -1,0 +1,390 @@
+#include "grid/CellGrid.h"
+
+#include "grid/CellGraphicPlacement.h"
+#include "grid/CellTextFormat.h"
+#include "grid/GridCanvasFont.h"
+#include "platform/Canvas.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+using platform::TCanvas;
+using platform::TRect;
+
+namespace {
+
+// Puts the values a cell's properties object sets onto brush and font.
+void ApplyCellProperties(const TCellProperties *properties, platform::TBrush &brush, platform::TFont &font)
+{
+    if (!properties)
+        return;
+    if (properties->BrushColor() != clNone)
+        brush.setColor(properties->BrushColor());
+    if (properties->FontColor != clNone)
+        font.setColor(properties->FontColor);
+    if (properties->FontStyle)
+        font.setStyle(platform::TFontStyles(properties->FontStyle.toInt()));
+    if (properties->FontSize != 0)
+        font.setSize(properties->FontSize);
+    if (!properties->FontName.isEmpty())
+        font.setName(properties->FontName);
+}
+
+// The grid's number test: an optionally signed decimal number, with an
+// optional exponent, and blanks around it.
+bool LooksLikeNumber(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)"));
+    return number.match(text).hasMatch();
+}
+
+} // namespace
+
+bool TCellGrid::HasKeyboardFocus() const
+{
+    return QApplication::focusWidget() == this;
+}
+
+bool TCellGrid::RowSelect(std::int32_t row) const
+{
+    return FRowSelect.count(row) != 0;
+}
+
+void TCellGrid::SetRowSelect(std::int32_t row, bool selected)
+{
+    if (selected)
+        FRowSelect.insert(row);
+    else
+        FRowSelect.erase(row);
+    update();
+}
+
+bool TCellGrid::CellSelect(std::int32_t col, std::int32_t row) const
+{
+    return FCellSelect.count({col, row}) != 0;
+}
+
+void TCellGrid::SetCellSelect(std::int32_t col, std::int32_t row, bool selected)
+{
+    if (selected)
+        FCellSelect.insert({col, row});
+    else
+        FCellSelect.erase({col, row});
+    update();
+}
+
+void TCellGrid::Paint(TCanvas &canvas)
+{
+    canvas.pen().style = platform::TPenStyle::psSolid;
+    PaintCells(canvas);
+    if (EditorShowing()) {
+        TColor frame = GridLineWidth() > 0 ? GridLineColor() : Color();
+        if (!(Options() & (goHorzLine | goVertLine)))
+            frame = Color();
+        canvas.pen().color = frame;
+        // Only the frame: the editor covers the inside.
+        canvas.brush().setStyle(platform::TBrushStyle::bsClear);
+        canvas.rectangle(PaintCellRect(Col(), Row()));
+    }
+    canvas.pen().color = clBlack;
+}
+
+void TCellGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect, TGridDrawState state)
+{
+    TBaseGrid::DrawCell(canvas, col, row, rect, state);
+}
+
+bool TCellGrid::IsFixedCell(std::int32_t col, std::int32_t row) const
+{
+    const TGridCoord base = BaseCellOf(RealColIndex(col), row);
+    if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FixedFooters()
+        || std::int64_t(base.X) >= std::int64_t(ColCount()) - FixedRightCols() + HiddenColumnCount())
+        return true;
+    bool isFixed = false;
+    if (OnIsFixedCell)
+        OnIsFixedCell(const_cast<TCellGrid *>(this), row, col, isFixed);
+    return isFixed;
+}
+
+bool TCellGrid::IsSelectedCell(std::int32_t col, std::int32_t row) const
+{
+    if (col < FixedCols() || row < FixedRows())
+        return false;
+    if (MouseActions()->DisjunctRowSelect())
+        return RowSelect(row);
+    return Selection().contains(col, row);
+}
+
+void TCellGrid::ApplyCellColorHook(TCanvas &canvas, std::int32_t col, std::int32_t storedCol, std::int32_t row,
+                                   TGridDrawState state)
+{
+    if (ActiveCellShow()
+        && ((row == Row() && col == 0 && FixedCols() > 0) || (col == Col() && row == 0 && FixedRows() > 0))) {
+        canvas.font() = ToCanvasFont(*ActiveCellFont());
+        canvas.brush().setColor(ActiveCellColor());
+    }
+    ApplyCellProperties(CellProperties(storedCol, row), canvas.brush(), canvas.font());
+    if (OnGetCellColor)
+        OnGetCellColor(this, row, storedCol, state, canvas.brush(), canvas.font());
+}
+
+TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::int32_t row, bool mapColumn,
+                                        bool allowSelection, bool printing, TGridDrawState &state)
+{
+    platform::TBrush &brush = canvas.brush();
+    platform::TFont &font = canvas.font();
+
+    if (printing)
+        font = ToCanvasFont(*PrintSettings()->Font());
+    else if (col < FixedCols() || row < FixedRows())
+        font = ToCanvasFont(*FixedFont());
+    else
+        font = ToCanvasFont(*Font());
+
+    const std::int32_t storedCol = mapColumn ? RealColIndex(col) : col;
+    brush.setColor(clNone);
+
+    const TCellProperties *properties = CellProperties(storedCol, row);
+    ApplyCellProperties(properties, brush, font);
+
+    if (brush.color() == clNone) {
+        brush.setColor(Color());
+        const TBands &bands = *Bands();
+        const bool bandedColumn = storedCol >= FixedCols()
+            && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FixedRightCols();
+        const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FixedFooters();
+        if (bands.Active() && (bands.Print() == printing || !printing) && bandedColumn && bandedRow) {
+            const std::int64_t length = std::int64_t(bands.PrimaryLength()) + bands.SecondaryLength();
+            const bool primary = length <= 0 || (std::int64_t(row) - FixedRows()) % length < bands.PrimaryLength();
+            brush.setColor(primary ? bands.PrimaryColor() : bands.SecondaryColor());
+        }
+    }
+
+    const bool fixed = IsFixedCell(col, row) || col < FixedCols() || row < FixedRows();
+    if (fixed && !printing) {
+        brush.setColor(FixedColor());
+        font.setColor(FixedFont()->Color());
+        state |= gdFixed;
+    }
+
+    if (printing) {
+        if (OnGetCellPrintColor)
+            OnGetCellPrintColor(this, row, storedCol, state, brush, font);
+    } else {
+        ApplyCellColorHook(canvas, col, storedCol, row, state);
+    }
+
+    const TMouseActions &actions = *MouseActions();
+    if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && ShowSelection()
+        && actions.DisjunctRowSelect()) {
+        const bool marked = RowSelect(row);
+        if (((!MouseRowSelecting() || row != Row()) && marked)
+            || (MouseRowSelecting() && !marked && (state & gdSelected))) {
+            brush.setColor(SelectionColor());
+            font.setColor(SelectionTextColor());
+            state = gdSelected;
+        }
+    }
+
+    if ((allowSelection && !printing && ShowSelection() && !fixed && IsSelectedCell(col, row)
+         && !actions.DisjunctRowSelect())
+        || ((state & gdSelected) && MouseRowSelecting())) {
+        brush.setColor(SelectionColor());
+        font.setColor(SelectionTextColor());
+        state |= gdSelected;
+    }
+
+    if (actions.DisjunctCellSelect() && CellSelect(col, row)) {
+        brush.setColor(SelectionColor());
+        font.setColor(SelectionTextColor());
+        state |= gdSelected;
+    }
+
+    return GetCellAlignment(storedCol, row);
+}
+
+TCellAlignment TCellGrid::GetCellAlignment(std::int32_t col, std::int32_t row)
+{
+    TCellAlignment alignment{taLeftJustify, VAlignment()};
+    if (AutoNumAlign()) {
+        // Formulas have no value here, so they never count as numbers.
+        const QString text = ReadCellText(col, row);
+        if (!text.startsWith(QLatin1Char('=')) && LooksLikeNumber(text))
+            alignment.HAlign = taRightJustify;
+    }
+    if (const TCellProperties *properties = CellProperties(col, row))
+        alignment.HAlign = properties->Alignment();
+    if (OnGetAlignment)
+        OnGetAlignment(this, row, col, alignment.HAlign, alignment.VAlign);
+    return alignment;
+}
+
+void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPaintContext &context) const
+{
+    context.Graphic = FindCellGraphic(col, row);
+    context.GraphicWidth = 0;
+    context.GraphicHeight = 0;
+    context.GraphicHAlign = haLeft;
+    context.GraphicVAlign = vaTop;
+    context.DrawTextFlag = true;
+    const TCellGraphic *graphic = context.Graphic;
+    if (!graphic)
+        return;
+    context.GraphicHAlign = graphic->CellHAlign;
+    context.GraphicVAlign = graphic->CellVAlign;
+    switch (graphic->CellType) {
+    case ctRotated:
+    case ctRadio:
+    case ctProgress:
+        context.DrawTextFlag = false;
+        break;
+    case ctCheckBox:
+        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        break;
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        context.DrawTextFlag = false;
+        break;
+    case ctButton:
+    case ctBitButton:
+        context.GraphicWidth = std::int32_t(std::uint32_t(graphic->CellIndex) & 0xFFFFu);
+        context.GraphicHeight = std::int32_t((std::uint32_t(graphic->CellIndex) >> 16) & 0xFFFFu);
+        break;
+    default:
+        // Pictures, icons, image lists and image strips are sized by the
+        // facilities that draw them; without those they take no room.
+        break;
+    }
+}
+
+bool IsCheckBoxGraphic(const TCellGraphic *graphic)
+{
+    return graphic
+        && (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox
+            || graphic->CellType == ctVirtCheckBox);
+}
+
+void TCellGrid::DrawCellGraphic(TCellPaintContext &context)
+{
+    const TCellGraphic &graphic = *context.Graphic;
+    if (graphic.CellType == ctRotated) {
+        // Rotated text ignores the placement: it uses the whole content rectangle.
+        DrawRotatedText(context);
+        return;
+    }
+    if (!IsCheckBoxGraphic(&graphic))
+        return;
+    const TRect box = PlaceCellGraphic(context.Rect, context.GraphicWidth, context.GraphicHeight, context.TextWidth,
+                                       context.GraphicHAlign, context.GraphicVAlign, context.TextAlignment);
+    const bool checked = graphic.CellType == ctCheckBox ? graphic.CellBoolean
+                                                        : ReadCellText(context.Col, context.Row) == CheckTrue();
+    DrawCheckBox(*context.Canvas, box, checked);
+}
+
+void TCellGrid::DrawCheckBox(TCanvas &canvas, const TRect &box, bool checked)
+{
+    canvas.pen().width = 1;
+    canvas.pen().color = ControlLook()->Color();
+    canvas.brush().setColor(clWindow);
+    canvas.rectangle(box);
+    if (!checked || box.width() < 7 || box.height() < 7)
+        return;
+    // A tick from the left third down to the bottom third and up to the right.
+    const int left = box.left + 3;
+    const int midX = box.left + box.width() / 2 - 1;
+    const int right = box.right - 3;
+    const int midY = box.bottom - 4;
+    for (int thickness = 0; thickness < 2; ++thickness) {
+        canvas.moveTo(left, midY - (midX - left) + thickness);
+        canvas.lineTo(midX, midY + thickness);
+        canvas.lineTo(right + 1, midY - (right + 1 - midX) + thickness);
+    }
+}
+
+void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect,
+                                TGridDrawState state)
+{
+    TCellPaintContext context;
+    context.Canvas = &canvas;
+    context.Rect = rect;
+    context.State = state;
+    context.TextWidth = 0;
+    context.TextAlignment = taLeftJustify;
+
+    if (Multilinecells())
+        celltext::ClearSingleLineWrapFlag();
+    SetCtl3D(!Flat());
+
+    context.Col = RealColIndex(col);
+    context.DisplayCol = col;
+    context.Row = row;
+
+    context.Alignment = GetCellColors(canvas, col, row, true, false, false, context.State);
+    GetCellGraphicLayout(context.Col, row, context);
+
+    if ((context.State & gdSelected) && !(context.State & gdFocused) && SelectionColor() == clNone)
+        canvas.brush().setColor(clHighlight);
+
+    canvas.font().setSize(canvas.font().size() + ZoomOffset());
+
+    int indicatorWidth = 0;
+    if (context.Col == 0 && row == Row() && FixedCols() > 0 && !RowIndicator().isNull()) {
+        canvas.brush().setColor(FixedColor());
+        canvas.fillRect(context.Rect);
+        canvas.painter().drawImage(QPoint(context.Rect.left, context.Rect.top), RowIndicator());
+        indicatorWidth = RowIndicator().width();
+        context.Rect.left += indicatorWidth;
+    }
+
+    context.SavedBrushColor = canvas.brush().color();
+    context.SavedFontColor = canvas.font().color();
+
+    if ((context.State & gdFixed) && Look() == glTMS && !Flat()) {
+        // Ten bands from the start colour at the top to the end colour at the bottom.
+        const QColor start = platform::resolveColor(GradientStartColor());
+        const QColor end = platform::resolveColor(GradientEndColor());
+        constexpr int steps = 10;
+        const TRect area = context.Rect;
+        for (int i = 0; i < steps && start.isValid() && end.isValid(); ++i) {
+            const auto mix = [i](int a, int b) { return a + (b - a) * i / (steps - 1); };
+            const TRect band{area.left, area.top + int(std::int64_t(area.height()) * i / steps), area.right,
+                             area.top + int(std::int64_t(area.height()) * (i + 1) / steps)};
+            canvas.painter().fillRect(band.toQRect(), QColor(mix(start.red(), end.red()),
+                                                             mix(start.green(), end.green()),
+                                                             mix(start.blue(), end.blue())));
+        }
+    }
+
+    DrawCellText(context);
+
+    canvas.brush().setColor(context.SavedBrushColor);
+    canvas.font().setColor(context.SavedFontColor);
+    context.Rect.inflate(1, 1);
+    DrawCellBorders(context);
+    context.Rect.left -= indicatorWidth;
+
+    if (context.Graphic)
+        DrawCellGraphic(context);
+
+    if (OnDrawCell) {
+        const TRect drawRect{context.Rect.left + 1, context.Rect.top + 1, context.Rect.right - GridLineWidth(),
+                             context.Rect.bottom - GridLineWidth()};
+        OnDrawCell(this, context.Col, row, drawRect, context.State);
+    }
+    if (OnCustomCellDraw)
+        OnCustomCellDraw(this, canvas, context.Col, row, context.State, context.Rect, false);
+
+    const TGridCoord base = BaseCellOf(context.Col, row);
+    if (!HideFocusRect() && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
+        && !(Options() & goRowSelect)) {
+        TRect focus = context.Rect;
+        focus.inflate(GridLineWidth() - 1, GridLineWidth() - 1);
+        focus.right -= 1;
+        focus.bottom -= 1;
+        canvas.drawFocusRect(focus);
+    }
+}
