@@ -1,8 +1,9 @@
 #include "grid/BaseGrid.h"
 
+#include "grid/GridCanvasFont.h"
+
 #include "platform/Canvas.h"
 
-#include <QApplication>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -135,7 +136,7 @@ void TBaseGrid::PaintCells(TCanvas &canvas)
                         state |= gdFocused;
                     if (selection.contains(col, row))
                         state |= gdSelected;
-                    if ((state & gdFocused) && (options & goEditing) && EditorShowing())
+                    if (state.testFlag(gdFocused) && options.testFlag(goEditing) && EditorShowing())
                         continue;
                     DrawCell(canvas, col, row, where, state);
                 }
@@ -202,13 +203,13 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
         canvas.selectClipRect(TRect{narrow(fixedWidth), narrow(fixedHeight), width(), height()});
 
     canvas.pen().width = 1;
-    canvas.font() = Font()->ToCanvasFont();
+    canvas.font() = ToCanvasFont(*Font());
     GetCellColors(canvas, col, row, true, true, false, state);
 
     canvas.pen().color = canvas.brush().color();
     canvas.rectangle(rect);
 
-    const bool lineFixed = state & gdFixed ? true : fixed;
+    const bool lineFixed = state.testFlag(gdFixed);
     int half = 1;
     if (lineFixed) {
         canvas.pen().color = clGray;
@@ -225,11 +226,11 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
 
     const TGridOptions options = Options();
     if ((col != 0 || !HasNodes())
-        && (((options & goHorzLine) && !lineFixed) || ((options & goFixedHorzLine) && lineFixed))) {
+        && ((options.testFlag(goHorzLine) && !lineFixed) || (options.testFlag(goFixedHorzLine) && lineFixed))) {
         canvas.moveTo(rect.left - half + 1, rect.bottom - half);
         canvas.lineTo(rect.right - half, rect.bottom - half);
     }
-    if (((options & goVertLine) && !lineFixed) || ((options & goFixedVertLine) && lineFixed)) {
+    if ((options.testFlag(goVertLine) && !lineFixed) || (options.testFlag(goFixedVertLine) && lineFixed)) {
         canvas.moveTo(rect.right - half, rect.bottom - half);
         canvas.lineTo(rect.right - half, rect.top - half);
     }

@@ -24,7 +24,7 @@ void ApplyCellProperties(const TCellProperties *properties, platform::TBrush &br
         brush.setColor(properties->BrushColor());
     if (properties->FontColor != clNone)
         font.setColor(properties->FontColor);
-    if (properties->FontStyle)
+    if (properties->FontStyle.toInt() != 0)
         font.setStyle(platform::TFontStyles(properties->FontStyle.toInt()));
     if (properties->FontSize != 0)
         font.setSize(properties->FontSize);
@@ -82,7 +82,7 @@ void TCellGrid::Paint(TCanvas &canvas)
     PaintCells(canvas);
     if (EditorShowing()) {
         TColor frame = GridLineWidth() > 0 ? GridLineColor() : Color();
-        if (!(Options() & (goHorzLine | goVertLine)))
+        if (!Options().testAnyFlags(goHorzLine | goVertLine))
             frame = Color();
         canvas.pen().color = frame;
         // Only the frame: the editor covers the inside.
@@ -90,11 +90,6 @@ void TCellGrid::Paint(TCanvas &canvas)
         canvas.rectangle(PaintCellRect(Col(), Row()));
     }
     canvas.pen().color = clBlack;
-}
-
-void TCellGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect, TGridDrawState state)
-{
-    TBaseGrid::DrawCell(canvas, col, row, rect, state);
 }
 
 bool TCellGrid::IsFixedCell(std::int32_t col, std::int32_t row) const
@@ -182,7 +177,7 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
         && actions.DisjunctRowSelect()) {
         const bool marked = RowSelect(row);
         if (((!MouseRowSelecting() || row != Row()) && marked)
-            || (MouseRowSelecting() && !marked && (state & gdSelected))) {
+            || (MouseRowSelecting() && !marked && state.testFlag(gdSelected))) {
             brush.setColor(SelectionColor());
             font.setColor(SelectionTextColor());
             state = gdSelected;
@@ -191,7 +186,7 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
 
     if ((allowSelection && !printing && ShowSelection() && !fixed && IsSelectedCell(col, row)
          && !actions.DisjunctRowSelect())
-        || ((state & gdSelected) && MouseRowSelecting())) {
+        || (state.testFlag(gdSelected) && MouseRowSelecting())) {
         brush.setColor(SelectionColor());
         font.setColor(SelectionTextColor());
         state |= gdSelected;
@@ -261,48 +256,22 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
     }
 }
 
-bool IsCheckBoxGraphic(const TCellGraphic *graphic)
-{
-    return graphic
-        && (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox
-            || graphic->CellType == ctVirtCheckBox);
-}
-
 void TCellGrid::DrawCellGraphic(TCellPaintContext &context)
 {
-    const TCellGraphic &graphic = *context.Graphic;
-    if (graphic.CellType == ctRotated) {
+    if (context.Graphic->CellType == ctRotated) {
         // Rotated text ignores the placement: it uses the whole content rectangle.
         DrawRotatedText(context);
         return;
     }
-    if (!IsCheckBoxGraphic(&graphic))
-        return;
-    const TRect box = PlaceCellGraphic(context.Rect, context.GraphicWidth, context.GraphicHeight, context.TextWidth,
-                                       context.GraphicHAlign, context.GraphicVAlign, context.TextAlignment);
-    const bool checked = graphic.CellType == ctCheckBox ? graphic.CellBoolean
-                                                        : ReadCellText(context.Col, context.Row) == CheckTrue();
-    DrawCheckBox(*context.Canvas, box, checked);
+    DrawPlacedGraphic(context, PlaceCellGraphic(context.Rect, context.GraphicWidth, context.GraphicHeight,
+                                                context.TextWidth, context.GraphicHAlign, context.GraphicVAlign,
+                                                context.TextAlignment));
 }
 
-void TCellGrid::DrawCheckBox(TCanvas &canvas, const TRect &box, bool checked)
+void TCellGrid::DrawPlacedGraphic(const TCellPaintContext &, const TRect &)
 {
-    canvas.pen().width = 1;
-    canvas.pen().color = ControlLook()->Color();
-    canvas.brush().setColor(clWindow);
-    canvas.rectangle(box);
-    if (!checked || box.width() < 7 || box.height() < 7)
-        return;
-    // A tick from the left third down to the bottom third and up to the right.
-    const int left = box.left + 3;
-    const int midX = box.left + box.width() / 2 - 1;
-    const int right = box.right - 3;
-    const int midY = box.bottom - 4;
-    for (int thickness = 0; thickness < 2; ++thickness) {
-        canvas.moveTo(left, midY - (midX - left) + thickness);
-        canvas.lineTo(midX, midY + thickness);
-        canvas.lineTo(right + 1, midY - (right + 1 - midX) + thickness);
-    }
+    // Pictures, check boxes, buttons and the other kinds belong to the
+    // grid's further facilities, which draw them by overriding this step.
 }
 
 void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect,
@@ -326,7 +295,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Alignment = GetCellColors(canvas, col, row, true, false, false, context.State);
     GetCellGraphicLayout(context.Col, row, context);
 
-    if ((context.State & gdSelected) && !(context.State & gdFocused) && SelectionColor() == clNone)
+    if (context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && SelectionColor() == clNone)
         canvas.brush().setColor(clHighlight);
 
     canvas.font().setSize(canvas.font().size() + ZoomOffset());
@@ -343,7 +312,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.SavedBrushColor = canvas.brush().color();
     context.SavedFontColor = canvas.font().color();
 
-    if ((context.State & gdFixed) && Look() == glTMS && !Flat()) {
+    if (context.State.testFlag(gdFixed) && Look() == glTMS && !Flat()) {
         // Ten bands from the start colour at the top to the end colour at the bottom.
         const QColor start = platform::resolveColor(GradientStartColor());
         const QColor end = platform::resolveColor(GradientEndColor());
@@ -380,7 +349,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
 
     const TGridCoord base = BaseCellOf(context.Col, row);
     if (!HideFocusRect() && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
-        && !(Options() & goRowSelect)) {
+        && !Options().testFlag(goRowSelect)) {
         TRect focus = context.Rect;
         focus.inflate(GridLineWidth() - 1, GridLineWidth() - 1);
         focus.right -= 1;

@@ -3,6 +3,9 @@
 #include "grid/RotatedTextPlacement.h"
 #include "platform/Canvas.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 using platform::TCanvas;
@@ -21,7 +24,8 @@ void TCellGrid::DrawRotatedText(TCellPaintContext &context)
     // Made afresh for every paint, so the preview always follows the cell font and zoom.
     platform::LogicalFont record = canvas.font().logicalFont();
     const std::int64_t tenths = std::int64_t(angle) * 10;
-    record.escapement = record.orientation = int(std::clamp<std::int64_t>(tenths, INT32_MIN, INT32_MAX));
+    record.escapement = record.orientation = int(std::clamp<std::int64_t>(
+        tenths, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     const auto rotated = std::make_unique<platform::FontObject>(record);
     const platform::FontObject *previous = canvas.selectFont(rotated.get());
     canvas.setTextAlign(platform::TA_LEFT | platform::TA_TOP);

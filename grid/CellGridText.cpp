@@ -12,21 +12,26 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     const std::int32_t col = context.Col;
     const std::int32_t row = context.Row;
     const TGridOptions options = Options();
+    TColor linkColor = URLColor();
 
-    const bool countsSelected = (context.State & gdSelected)
-        || (RowSelect(row) && (options & goRowSelect) && col >= FixedCols());
-    if (countsSelected && (!(context.State & gdFocused) || (options & goDrawFocusSelected))) {
+    const bool countsSelected = context.State.testFlag(gdSelected)
+        || (RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
+    if (countsSelected && (!context.State.testFlag(gdFocused) || options.testFlag(goDrawFocusSelected))) {
         if (ShowSelection()) {
             if (SelectionColor() != clNone)
                 canvas.brush().setColor(SelectionColor());
             if (SelectionTextColor() != clNone)
                 canvas.font().setColor(SelectionTextColor());
+            linkColor = SelectionTextColor();
         } else if (!HasKeyboardFocus() || IsCheckBoxGraphic(context.Graphic)) {
             canvas.brush().setColor(context.SavedBrushColor);
             canvas.font().setColor(context.SavedFontColor);
+            linkColor = URLColor();
         }
     }
 
+    // A formula would be replaced by its value here; the grid carries no
+    // formula engine, so its text is shown as written.
     QString text = ReadCellText(col, row);
     context.TextKind = celltext::ClassifyCellText(text, EnableHTML());
 
@@ -41,10 +46,14 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
 
     if (MouseActions()->DisjunctRowSelect() && !MouseRowSelecting() && col >= FixedCols() && row >= FixedRows()
         && !RowSelect(row)) {
+        linkColor = URLColor();
         canvas.brush().setColor(Color());
         canvas.font().setColor(Font()->Color());
         ApplyCellColorHook(canvas, context.DisplayCol, col, row, context.State);
     }
+
+    DrawCellBackGround(context, textRect);
+    DrawSelectionFrame(context);
 
     if (!context.DrawTextFlag)
         return;
@@ -55,31 +64,31 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     context.TextAlignment = context.Alignment.HAlign;
     context.TextHeight = canvas.textHeight(QStringLiteral("hg"));
 
-    if (context.Graphic
-        && (context.Alignment.HAlign == taLeftJustify || context.Alignment.HAlign == taRightJustify)) {
-        if (context.GraphicHAlign == haBeforeText)
-            textRect.left += context.GraphicWidth;
-        else if (context.GraphicHAlign == haAfterText)
-            textRect.right -= context.GraphicWidth;
-    }
     if (context.Graphic) {
+        if (context.Alignment.HAlign == taLeftJustify || context.Alignment.HAlign == taRightJustify) {
+            if (context.GraphicHAlign == haBeforeText)
+                textRect.left += context.GraphicWidth;
+            else if (context.GraphicHAlign == haAfterText)
+                textRect.right -= context.GraphicWidth;
+        }
         if (context.GraphicVAlign == vaAboveText)
             textRect.top += context.GraphicHeight;
         else if (context.GraphicVAlign == vaUnderText)
             textRect.bottom -= context.GraphicHeight;
     }
 
-    switch (context.TextKind) {
-    case celltext::tkHTML:
-        // Rendered by the HTML facility, which this grid does not carry.
+    if (context.TextKind == celltext::tkHTML) {
+        context.TextWidth = RenderHTMLText(context, text, textRect, linkColor) + 2;
         return;
-    case celltext::tkRichText:
-        if (!((context.State & gdSelected) && !(context.State & gdFocused) && SelectionColor() == clNone))
+    }
+    if (context.TextKind == celltext::tkRichText) {
+        if (!(context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && SelectionColor() == clNone))
             canvas.fillRect(textRect);
-        // The rich text itself is rendered by the rich-text facility, which this grid does not carry.
+        canvas.brush().setStyle(platform::TBrushStyle::bsClear);
+        RenderRichText(context, text, textRect);
+        canvas.brush().setStyle(platform::TBrushStyle::bsSolid);
+        canvas.font().setColor(clBlack);
         return;
-    default:
-        break;
     }
 
     unsigned flags = platform::DT_EDITCONTROL;
@@ -94,12 +103,10 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     flags |= platform::DT_EXPANDTABS | platform::DT_NOPREFIX | celltext::WrapFlag(WordWrap())
         | celltext::kHorizontalFlag[context.Alignment.HAlign] | celltext::kVerticalFlag[context.Alignment.VAlign];
     if (layoutDirection() == Qt::RightToLeft) {
+        // Left and right alignment swap places; centred text stays centred.
         const unsigned horizontal = flags & (platform::DT_CENTER | platform::DT_RIGHT);
         flags &= ~(platform::DT_CENTER | platform::DT_RIGHT);
-        if (horizontal == 0)
-            flags |= platform::DT_RIGHT;
-        else if (horizontal != platform::DT_RIGHT)
-            flags |= horizontal;
+        flags |= horizontal == 0 ? platform::DT_RIGHT : horizontal == platform::DT_RIGHT ? 0u : horizontal;
         flags |= platform::DT_RTLREADING;
     }
 
@@ -109,7 +116,81 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
         canvas.drawText(text, measured, flags | platform::DT_CALCRECT);
         context.TextWidth = measured.width() + 2;
     }
-    canvas.drawText(text, textRect, flags);
+    TRect drawn = textRect;
+    canvas.drawText(text, drawn, flags);
+}
+
+void TCellGrid::DrawCellBackGround(const TCellPaintContext &context, const TRect &where)
+{
+    const TBackGround &background = *BackGround();
+    const QImage picture = background.Bitmap();
+    if (picture.isNull())
+        return;
+    const bool fixed = context.State.testFlag(gdFixed);
+    const bool covered = background.Cells() == bcAll || (background.Cells() == bcNormal && !fixed)
+        || (background.Cells() == bcFixed && fixed);
+    const bool selected = context.State.testFlag(gdSelected);
+    const bool focused = context.State.testFlag(gdFocused);
+    const bool showsSelection = ShowSelection()
+        && ((selected && !focused) || (focused && Options().testFlag(goDrawFocusSelected)));
+    if (!covered || showsSelection || where.isEmpty())
+        return;
+    QPainter &painter = context.Canvas->painter();
+    painter.save();
+    painter.setClipRect(where.toQRect(), Qt::IntersectClip);
+    // Tiles line up over the whole client area, so neighbouring cells continue the pattern.
+    const QPoint origin(background.Left(), background.Top());
+    if (background.Display() == bdTile)
+        painter.drawTiledPixmap(where.toQRect(), QPixmap::fromImage(picture),
+                                QPoint(where.left - origin.x(), where.top - origin.y()));
+    else
+        painter.drawImage(origin, picture);
+    painter.restore();
+}
+
+void TCellGrid::DrawSelectionFrame(const TCellPaintContext &context)
+{
+    const TGridRect selection = Selection();
+    if (!SelectionRectangle() || !selection.contains(context.DisplayCol, context.Row))
+        return;
+    TCanvas &canvas = *context.Canvas;
+    const platform::TPen kept = canvas.pen();
+    canvas.pen().width = 2;
+    canvas.pen().color = clWindowText;
+    const TRect cell = context.Rect;
+    if (context.DisplayCol == selection.Left) {
+        canvas.moveTo(cell.left, cell.top);
+        canvas.lineTo(cell.left, cell.bottom);
+    }
+    if (context.DisplayCol == selection.Right) {
+        canvas.moveTo(cell.right - 1, cell.top);
+        canvas.lineTo(cell.right - 1, cell.bottom);
+    }
+    if (context.Row == selection.Top) {
+        canvas.moveTo(cell.left, cell.top);
+        canvas.lineTo(cell.right, cell.top);
+    }
+    if (context.Row == selection.Bottom) {
+        canvas.moveTo(cell.left, cell.bottom - 1);
+        canvas.lineTo(cell.right, cell.bottom - 1);
+    }
+    canvas.pen() = kept;
+    if (SelectionResizer() && context.DisplayCol == selection.Right && context.Row == selection.Bottom) {
+        canvas.brush().setColor(clWindowText);
+        canvas.fillRect({cell.right - 4, cell.bottom - 4, cell.right, cell.bottom});
+    }
+}
+
+int TCellGrid::RenderHTMLText(const TCellPaintContext &, const QString &, const TRect &, TColor)
+{
+    // The HTML renderer belongs to the grid's further facilities; without it
+    // the text takes no room.
+    return 0;
+}
+
+void TCellGrid::RenderRichText(const TCellPaintContext &, const QString &, const TRect &)
+{
+    // Rendered by the rich-text facility, which overrides this step.
 }
 
 void TCellGrid::DrawCellBorders(TCellPaintContext &context)

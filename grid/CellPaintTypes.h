@@ -1,12 +1,12 @@
 #pragma once
 
+#include "grid/CellProperties.h"
 #include "grid/GridTypes.h"
 #include "platform/Colors.h"
 #include "platform/Rect.h"
 
 #include <cstdint>
 
-class TCellGraphic;
 namespace platform {
 class TCanvas;
 }
@@ -53,6 +53,10 @@ struct TCellPaintContext {
     TColor SavedFontColor = clNone;
 };
 
-// Check boxes of every kind: drawn by the grid, and kept in their colours
-// while the grid has no focus.
-bool IsCheckBoxGraphic(const TCellGraphic *graphic);
+// Check boxes of every kind keep their colours while the grid has no focus.
+inline bool IsCheckBoxGraphic(const TCellGraphic *graphic)
+{
+    return graphic
+        && (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox
+            || graphic->CellType == ctVirtCheckBox);
+}
