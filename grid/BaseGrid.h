@@ -1,10 +1,12 @@
 #pragma once
 
+#include "grid/CellPaintTypes.h"
 #include "grid/CellProperties.h"
 #include "grid/GridEvents.h"
 #include "grid/GridFont.h"
 #include "grid/GridTypes.h"
 #include "grid/SparseCellStore.h"
+#include "platform/Rect.h"
 #include "platform/WindowTimers.h"
 
 #include <QRect>
@@ -15,6 +17,9 @@
 #include <vector>
 
 class QScrollBar;
+namespace platform {
+class TCanvas;
+}
 
 // The base string grid: a rectangular array of cells addressed (column, row)
 // from 0, with fixed rows and columns, column widths and row heights, an
@@ -195,7 +200,34 @@ public:
     // ---- Window timers ------------------------------------------------------
     platform::WindowTimers &Timers() { return FTimers; }
 
+    // ---- Painting (BaseGridPaint.cpp) -----------------------------------------
+    // Grows by one after every whole paint, wrapping at 32 bits.
+    std::int32_t PaintPass() const { return FPaintPass; }
+    // The rectangle a cell is painted in: placed from the top-left visible
+    // cell (fixed cells stand still) and widened over its span.
+    platform::TRect PaintCellRect(std::int32_t col, std::int32_t row) const;
+    virtual bool IsFixedCell(std::int32_t col, std::int32_t row) const;
+    // Sets the canvas font and brush for the cell and answers its alignment;
+    // may add to the draw state.
+    virtual TCellAlignment GetCellColors(platform::TCanvas &canvas, std::int32_t col, std::int32_t row,
+                                         bool mapColumn, bool allowSelection, bool printing,
+                                         TGridDrawState &state);
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    virtual void Paint(platform::TCanvas &canvas);
+    // The base paint loop: the four regions of cells, then the client area beyond them.
+    void PaintCells(platform::TCanvas &canvas);
+    virtual void DrawCell(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,
+                          TGridDrawState state);
+    virtual void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row,
+                                 platform::TRect rect, TGridDrawState state);
+    virtual int NodeIndent(std::int32_t row) const;
+    virtual bool HasNodes() const;
+    // An inplace editor covers the current cell.
+    virtual bool EditorShowing() const;
+    // The grid is its form's active control.
+    bool IsActiveControl() const;
     // Whether the cell may become current.
     virtual bool SelectCell(std::int32_t col, std::int32_t row);
     // A tick of one of the grid's window timers.
@@ -261,4 +293,6 @@ private:
     bool FDestroying = false;
 
     platform::WindowTimers FTimers;
+
+    std::int32_t FPaintPass = 0;
 };

@@ -3,6 +3,8 @@
 #include "grid/AuxiliaryControls.h"
 #include "grid/BaseGrid.h"
 #include "grid/BehaviourSettings.h"
+#include "grid/CellPaintEvents.h"
+#include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
 #include "grid/GridFilter.h"
 #include "grid/InplaceEditors.h"
@@ -15,6 +17,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 // The grid component: a string grid with per-cell graphics, settings objects
@@ -317,11 +321,67 @@ public:
     void LoadColumnWidths();
     void SaveColumnWidths() const;
 
+    // ---- Painting (CellGridPaint.cpp, CellGridText.cpp, CellGridRotated.cpp) ----
+    bool IsFixedCell(std::int32_t col, std::int32_t row) const override;
+    bool IsSelectedCell(std::int32_t col, std::int32_t row) const;
+    TCellAlignment GetCellColors(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, bool mapColumn,
+                                 bool allowSelection, bool printing, TGridDrawState &state) override;
+    TCellAlignment GetCellAlignment(std::int32_t col, std::int32_t row);
+    // Fills the graphic fields and DrawTextFlag of the paint context.
+    void GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPaintContext &context) const;
+    // Answers in rect's left and top where the top-left corner of the
+    // unrotated text goes; rect's right and bottom come back shrunk by 2.
+    void PlaceRotatedText(platform::TCanvas &canvas, platform::TRect &rect, std::int32_t angle,
+                          const QString &text, TAlignment hAlign, TVAlignment vAlign) const;
+
+    // Rows marked in a disjunct row selection, and cells selected one by one.
+    bool RowSelect(std::int32_t row) const;
+    void SetRowSelect(std::int32_t row, bool selected);
+    bool CellSelect(std::int32_t col, std::int32_t row) const;
+    void SetCellSelect(std::int32_t col, std::int32_t row, bool selected);
+    // A row selection by the pointer is in progress.
+    bool MouseRowSelecting() const { return FMouseRowSelecting; }
+    void SetMouseRowSelecting(bool value) { StoreAndRepaint(FMouseRowSelecting, value); }
+    // Drawn in the fixed cell of the current row.
+    QImage RowIndicator() const { return FRowIndicator; }
+    void SetRowIndicator(const QImage &value) { StoreAndRepaint(FRowIndicator, value); }
+    // The gradient of fixed cells under the glTMS look, top to bottom.
+    TColor GradientStartColor() const { return FGradientStartColor; }
+    void SetGradientStartColor(TColor value) { StoreAndRepaint(FGradientStartColor, value); }
+    TColor GradientEndColor() const { return FGradientEndColor; }
+    void SetGradientEndColor(TColor value) { StoreAndRepaint(FGradientEndColor, value); }
+
     // ---- Events ----------------------------------------------------------------
     TGridAlignEvent OnGetAlignment;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TIsFixedCellEvent OnIsFixedCell;
+    TDrawCellEvent OnDrawCell;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderPropEvent OnGetCellBorderProp;
     TNotifyEvent OnRichEditSelectionChange;
 
 protected:
+    void Paint(platform::TCanvas &canvas) override;
+    void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,
+                         TGridDrawState state) override;
+    void DrawCellText(TCellPaintContext &context);
+    void DrawCellBorders(TCellPaintContext &context);
+    void DrawCellGraphic(TCellPaintContext &context);
+    void DrawRotatedText(TCellPaintContext &context);
+    // Steps of the grid's further facilities: pictures, check boxes, buttons
+    // and the other graphic kinds in their placed rectangle, HTML text
+    // (answering the width it takes) and rich text. They draw nothing here.
+    virtual void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where);
+    virtual int RenderHTMLText(const TCellPaintContext &context, const QString &text, const platform::TRect &where,
+                               TColor linkColor);
+    virtual void RenderRichText(const TCellPaintContext &context, const QString &text,
+                                const platform::TRect &where);
+    // The grid's window holds the keyboard focus.
+    bool HasKeyboardFocus() const;
+
     void WindowTimer(int id) override;
     void RepaintFooter() override;
     void showEvent(QShowEvent *event) override;
@@ -456,4 +516,17 @@ private:
     QString FCheckFalse;
     std::optional<TGridRect> FSavedSelection;
     bool FWindowCreated = false;
+
+    // Painting.
+    void ApplyCellColorHook(platform::TCanvas &canvas, std::int32_t col, std::int32_t storedCol,
+                            std::int32_t row, TGridDrawState state);
+    void DrawCellBackGround(const TCellPaintContext &context, const platform::TRect &where);
+    void DrawSelectionFrame(const TCellPaintContext &context);
+
+    std::set<std::int32_t> FRowSelect;
+    std::set<std::pair<std::int32_t, std::int32_t>> FCellSelect;
+    bool FMouseRowSelecting = false;
+    QImage FRowIndicator;
+    TColor FGradientStartColor = clWhite;
+    TColor FGradientEndColor = clBtnFace;
 };
