@@ -168,12 +168,18 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
 
     if (const TCellProperties *properties = CellProperties(col, row); properties && !properties->IsBaseCell) {
         const TGridCoord base = BaseCellOf(col, row);
+        // A span reaching beyond the grid's first row or column has no base cell to draw.
+        if (base.X < 0 || base.Y < 0)
+            return;
         TCellProperties *baseProperties = CellProperties(base.X, base.Y);
         // A base cell that itself lies in another span is not followed any further.
         const bool baseIsBase = !baseProperties || baseProperties->IsBaseCell;
-        if (baseIsBase && (!baseProperties || baseProperties->LastPaintPass != FPaintPass)) {
+        // Passes are tagged from 1, so that a fresh properties object (tag 0)
+        // counts as not yet drawn in the very first pass as well.
+        const std::int32_t tag = std::int32_t(std::uint32_t(FPaintPass) + 1u);
+        if (baseIsBase && (!baseProperties || baseProperties->LastPaintPass != tag)) {
             if (baseProperties)
-                baseProperties->LastPaintPass = FPaintPass;
+                baseProperties->LastPaintPass = tag;
             DrawCell(canvas, base.X, base.Y, rect, state);
         }
         return;

@@ -1,0 +1,237 @@
+#include "grid/CellGrid.h"
+
+#include "PreviewGrid.h"
+#include "TestSupport.h"
+#include "platform/Canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+
+namespace {
+
+// Colours as the pixels show them.
+const QRgb kColor = qRgb(0xF0, 0xE0, 0xD0);
+const QRgb kFixed = qRgb(0xC0, 0xB0, 0xA0);
+const QRgb kYellow = qRgb(0xFF, 0xFF, 0x00);
+const QRgb kAqua = qRgb(0x00, 0xFF, 0xFF);
+const QRgb kLime = qRgb(0x00, 0xFF, 0x00);
+const QRgb kFuchsia = qRgb(0xFF, 0x00, 0xFF);
+const QRgb kRed = qRgb(0xFF, 0x00, 0x00);
+const QRgb kSilver = qRgb(0xC0, 0xC0, 0xC0);
+const QRgb kGray = qRgb(0x80, 0x80, 0x80);
+
+// Records what the steps of the further facilities are handed.
+class RecordingGrid : public TCellGrid {
+public:
+    using TCellGrid::TCellGrid;
+
+    platform::TRect placed;
+    TColor placedBrush = clNone;
+    QString htmlText;
+    platform::TRect htmlRect;
+
+protected:
+    void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where) override
+    {
+        placed = where;
+        placedBrush = context.Canvas->brush().color();
+    }
+    int RenderHTMLText(const TCellPaintContext &, const QString &text, const platform::TRect &where,
+                       TColor) override
+    {
+        htmlText = text;
+        htmlRect = where;
+        return 10;
+    }
+};
+
+// 5 x 5 cells of 30 x 20 with a fixed row and column, banded rows
+// (yellow, aqua), one lime cell, cell (1,1) spanning three columns, the
+// selection on (4,4), in a window with room to spare right and below.
+class GridPaintPipeline : public ::testing::Test {
+protected:
+    GridPaintPipeline()
+    {
+        grid.SetBorderStyle(bsNone);
+        grid.SetScrollBars(ssNone);
+        grid.SetWidth(170);
+        grid.SetHeight(120);
+        grid.SetDefaultColWidth(30);
+        grid.SetDefaultRowHeight(20);
+        grid.SetColor(0xD0E0F0);
+        grid.SetFixedColor(0xA0B0C0);
+        grid.SetSelectionColor(clFuchsia);
+        grid.Bands()->SetPrimaryColor(clYellow);
+        grid.Bands()->SetSecondaryColor(clAqua);
+        grid.Bands()->SetActive(true);
+        grid.EnsureCellProperties(2, 3).SetBrushColor(clLime);
+        TCellProperties &base = grid.EnsureCellProperties(1, 1);
+        base.CellSpanX = 2;
+        base.CellSpanY = 0;
+        for (const int col : {2, 3}) {
+            TCellProperties &covered = grid.EnsureCellProperties(col, 1);
+            covered.IsBaseCell = false;
+            covered.CellSpanX = col - 1;
+            covered.CellSpanY = 0;
+        }
+        grid.SetSelection({4, 4, 4, 4});
+        grid.OnGetAlignment = [this](QObject *, std::int32_t row, std::int32_t col, TAlignment &, TVAlignment &) {
+            ++asked[{col, row}];
+        };
+    }
+
+    QImage paint()
+    {
+        asked.clear();
+        return testsupport::grab(grid);
+    }
+
+    RecordingGrid grid;
+    std::map<std::pair<int, int>, int> asked;
+};
+
+} // namespace
+
+TEST_F(GridPaintPipeline, RegionsBandsCellColoursSelectionAndTheFillBeyond)
+{
+    const QImage image = paint();
+    // Fixed cells: their colour and grey lines.
+    EXPECT_EQ(image.pixel(75, 10), kFixed);
+    EXPECT_EQ(image.pixel(75, 19), kGray);
+    EXPECT_EQ(image.pixel(89, 10), kGray);
+    EXPECT_EQ(image.pixel(15, 50), kFixed);
+    // Bands by row, a cell's own colour before them, silver lines.
+    EXPECT_EQ(image.pixel(45, 50), kAqua);
+    EXPECT_EQ(image.pixel(105, 70), kYellow);
+    EXPECT_EQ(image.pixel(75, 70), kLime);
+    EXPECT_EQ(image.pixel(45, 59), kSilver);
+    EXPECT_EQ(image.pixel(59, 50), kSilver);
+    EXPECT_EQ(image.pixel(135, 90), kFuchsia);
+    // The client area beyond the cells.
+    EXPECT_EQ(image.pixel(160, 50), kColor);
+    EXPECT_EQ(image.pixel(50, 110), kColor);
+    EXPECT_EQ(image.pixel(165, 115), kColor);
+}
+
+TEST_F(GridPaintPipeline, SpanIsDrawnAsOneCellAtMostOnceThroughItsCoveredCells)
+{
+    for (int paints = 0; paints < 3; ++paints) {
+        SCOPED_TRACE(paints);
+        const std::int32_t pass = grid.PaintPass();
+        const QImage image = paint();
+        EXPECT_EQ(grid.PaintPass(), pass + 1);
+        EXPECT_EQ(image.pixel(59, 30), kYellow);
+        EXPECT_EQ(image.pixel(89, 30), kYellow);
+        EXPECT_EQ(image.pixel(119, 30), kSilver);
+        EXPECT_EQ(image.pixel(75, 39), kSilver);
+        // By its own visit and once through the first covered cell.
+        EXPECT_EQ(asked.size(), 23u);
+        EXPECT_EQ((asked[{1, 1}]), 4);
+        EXPECT_EQ(asked.count({2, 1}) + asked.count({3, 1}), 0u);
+    }
+}
+
+TEST_F(GridPaintPipeline, ScrolledSpanDoesNotPaintOverTheFixedColumn)
+{
+    // In the very first paint too, the base cell out of view is drawn through a covered cell.
+    grid.SetLeftCol(2);
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(15, 30), kFixed);
+    EXPECT_EQ(image.pixel(29, 30), kGray);
+    EXPECT_EQ(image.pixel(45, 30), kYellow);
+    EXPECT_EQ(image.pixel(59, 30), kYellow);
+    EXPECT_EQ(image.pixel(89, 30), kSilver);
+}
+
+TEST_F(GridPaintPipeline, DrawingEventsGetTheContentRectangle)
+{
+    std::map<std::pair<int, int>, platform::TRect> drawn;
+    std::map<std::pair<int, int>, platform::TRect> custom;
+    int colourCalls = 0;
+    grid.OnDrawCell = [&](QObject *, std::int32_t col, std::int32_t row, const platform::TRect &rect,
+                          TGridDrawState) { drawn[{col, row}] = rect; };
+    grid.OnCustomCellDraw = [&](QObject *, platform::TCanvas &, std::int32_t col, std::int32_t row,
+                                TGridDrawState, const platform::TRect &rect, bool printing) {
+        EXPECT_FALSE(printing);
+        custom[{col, row}] = rect;
+    };
+    grid.OnGetCellColor = [&](QObject *, std::int32_t, std::int32_t, TGridDrawState, platform::TBrush &,
+                              platform::TFont &) { ++colourCalls; };
+    paint();
+    EXPECT_EQ((drawn[{1, 2}]), (platform::TRect{31, 41, 59, 59}));
+    EXPECT_EQ((custom[{1, 2}]), (platform::TRect{30, 40, 60, 60}));
+    // Fixed cells are inset by one whatever the line width.
+    EXPECT_EQ((custom[{0, 0}]), (platform::TRect{0, 0, 30, 20}));
+    EXPECT_EQ(colourCalls, 2 * 22 + 4);
+}
+
+TEST_F(GridPaintPipeline, BorderHandlerDrawsEachEdgeWithItsPen)
+{
+    grid.OnGetCellBorder = [](QObject *, std::int32_t row, std::int32_t col, platform::TPen &pen,
+                              TCellBorders &borders) {
+        if (row != 2 || col != 3)
+            return;
+        pen.width = 3;
+        pen.color = clRed;
+        borders = cbLeft | cbTop | cbRight | cbBottom;
+    };
+    grid.OnGetCellBorderProp = [](QObject *, std::int32_t row, std::int32_t col, platform::TPen &,
+                                  platform::TPen &, platform::TPen &, platform::TPen &bottom) {
+        if (row == 2 && col == 3)
+            bottom.color = clLime;
+    };
+    const QImage image = paint();
+    // Width 3: the left and top lines lie 2 pixels in, the right and bottom ones 3.
+    EXPECT_EQ(image.pixel(92, 50), kRed);
+    EXPECT_EQ(image.pixel(91, 50), kRed);
+    EXPECT_EQ(image.pixel(90, 50), kAqua);
+    EXPECT_EQ(image.pixel(117, 50), kRed);
+    EXPECT_EQ(image.pixel(119, 50), kSilver);
+    EXPECT_EQ(image.pixel(105, 42), kRed);
+    EXPECT_EQ(image.pixel(105, 57), kLime);
+    EXPECT_EQ(image.pixel(105, 59), kSilver);
+    // Other cells get no border, and the pen of the lines is given back.
+    EXPECT_EQ(image.pixel(45, 50), kAqua);
+    EXPECT_EQ(image.pixel(135, 59), kSilver);
+}
+
+TEST_F(GridPaintPipeline, CellsFixedByTheHandlerAndSeparatelySelectedCells)
+{
+    grid.OnIsFixedCell = [](QObject *, std::int32_t row, std::int32_t col, bool &isFixed) {
+        isFixed = row == 2 && col == 4;
+    };
+    grid.MouseActions()->setProperty("DisjunctCellSelect", true);
+    grid.SetCellSelect(1, 4, true);
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(135, 50), kFixed);
+    EXPECT_EQ(image.pixel(149, 50), kGray);
+    EXPECT_EQ(image.pixel(45, 90), kFuchsia);
+}
+
+TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
+{
+    grid.SetCells(4, 1, QStringLiteral("Ab"));
+    grid.SetCells(3, 3, QStringLiteral("Ab\rAb"));
+    grid.SetCells(1, 3, QStringLiteral("<B>bold</B>"));
+    grid.NewCellGraphic(3, 4).CellType = ctCheckBox;
+    const QImage image = paint();
+
+    // Plain text from the text margin, on one line up to the first line break.
+    const QRect first = testsupport::inkBounds(image, QRect(120, 20, 29, 19), kYellow);
+    const QRect cut = testsupport::inkBounds(image, QRect(90, 60, 29, 19), kYellow);
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_GE(first.left(), 122);
+    EXPECT_GE(first.top(), 22);
+    EXPECT_EQ(cut.size(), first.size());
+
+    // HTML goes to its renderer and is not drawn as plain text.
+    EXPECT_EQ(grid.htmlText, QStringLiteral("<B>bold</B>"));
+    EXPECT_EQ(grid.htmlRect, (platform::TRect{33, 63, 57, 79}));
+    EXPECT_TRUE(testsupport::inkBounds(image, QRect(30, 60, 29, 19), kYellow).isEmpty());
+
+    // A check box is placed top left in the cell, in the cell's own colours.
+    EXPECT_EQ(grid.placed, (platform::TRect{91, 81, 106, 96}));
+    EXPECT_EQ(grid.placedBrush, clAqua);
+}
