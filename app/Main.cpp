@@ -1,7 +1,7 @@
 #include "app/Main.h"
 
 #include "app/LevelRecord.h"
-#include "app/PreviewPlaceholder.h"
+#include "grid/CellGrid.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
 #include "platform/controls/TCheckBox.h"
@@ -30,7 +30,6 @@ ScaledCursor &scaledCursor()
 
 TForm1::TForm1()
 {
-    registerPreviewPlaceholder();
     load(form1StoredForm(), handlers());
     Bevel1 = component<TBevel>("Bevel1");
     Image1 = component<TImage>("Image1");
@@ -46,7 +45,7 @@ TForm1::TForm1()
     ScrollBar1 = component<TScrollBar>("ScrollBar1");
     CheckBox1 = component<TCheckBox>("CheckBox1");
     ef_angle = component<TEdit>("ef_angle");
-    CellGrid1 = component<QWidget>("CellGrid1");
+    CellGrid1 = component<TCellGrid>("CellGrid1");
 }
 
 template <class T>
@@ -100,6 +99,7 @@ void TForm1::Button1Click(QObject *)
 void TForm1::ScrollBar1Change(QObject *)
 {
     ef_angle->setText(QString::number(ScrollBar1->value()));
+    CellGrid1->SetRotatedCell(0, 0, std::int16_t(ScrollBar1->value()), QStringLiteral("orientation"));
 }
 
 void TForm1::Image1Click(QObject *)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/CellGrid.h"
 #include "platform/forms/Events.h"
 #include "platform/forms/StoredForm.h"
 #include "platform/forms/TForm.h"
@@ -56,7 +57,7 @@ public:
     platform::TScrollBar *ScrollBar1 = nullptr;
     platform::TCheckBox *CheckBox1 = nullptr;
     platform::TEdit *ef_angle = nullptr;
-    QWidget *CellGrid1 = nullptr;
+    TCellGrid *CellGrid1 = nullptr;
 
     void Image1MouseMove(QObject *Sender, TShiftState Shift, int X, int Y);
     void OpenTerrainClick(QObject *Sender);

@@ -10,6 +10,7 @@
 #include "grid/InplaceEditors.h"
 #include "grid/OutputSettings.h"
 #include "platform/ResizeHandlerHost.h"
+#include "platform/forms/StoredForm.h"
 
 #include <QImage>
 #include <QPoint>
@@ -31,7 +32,7 @@
 //   CellGridRotated.cpp   rotated-text cells (drawing)
 //   CellGridWheel.cpp     wheel, zoom and middle-button panning
 //   CellGridInput.cpp     pointer and keyboard handling
-class TCellGrid : public TBaseGrid {
+class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_OBJECT
     // Redeclared: the grid's setters add to the base grid's.
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
@@ -124,6 +125,7 @@ public:
     // ---- Loading and window creation (CellGrid.cpp) ---------------------------
     // The step after the stored form has applied every property.
     void Loaded();
+    void loaded() override { Loaded(); }
     // The grid's window has come into being with a parent.
     void CreateWnd();
     bool WindowCreated() const { return FWindowCreated; }

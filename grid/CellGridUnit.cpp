@@ -1,7 +1,9 @@
 #include "grid/CellGridUnit.h"
 
+#include "grid/CellGrid.h"
 #include "grid/GridErrors.h"
 #include "platform/SystemServices.h"
+#include "platform/forms/ComponentRegistry.h"
 
 namespace CellGridUnit {
 
@@ -18,6 +20,17 @@ UnitState &state()
 {
     static UnitState instance;
     return instance;
+}
+
+// Lets stored forms name the grid and bind its owner's alignment answer.
+void RegisterGridClass()
+{
+    platform::ComponentClass gridClass{
+        QStringLiteral("TCellGrid"),
+        [](QWidget *owner) -> QObject * { return new TCellGrid(owner); },
+        {}};
+    platform::addEvent(gridClass, QStringLiteral("OnGetAlignment"), &TCellGrid::OnGetAlignment);
+    platform::registerComponentClass(std::move(gridClass));
 }
 
 } // namespace
@@ -41,6 +54,7 @@ void StartUp(platform::SystemServices &services)
             QStringLiteral("OleInitialize failed ($%1)")
                 .arg(QString::number(std::uint32_t(result), 16).toUpper()),
             QStringLiteral("CellGrid start-up"));
+    RegisterGridClass();
     UnitState &unit = state();
     unit.services = &services;
     unit.datePickerAvailable = CommonControlsVersion(services) > 0x40045;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "grid/GridTypes.h"
+#include "platform/forms/Events.h"
+#include "platform/forms/TextAlignment.h"
 
 #include <QString>
 #include <cstdint>
@@ -12,12 +14,10 @@ class QObject;
 // sender first; a by-reference argument comes preset with the grid's default
 // and the grid uses what the handler leaves in it.
 
-using TNotifyEvent = std::function<void(QObject *Sender)>;
-
 using TGetDisplTextEvent =
     std::function<void(QObject *Sender, std::int32_t ACol, std::int32_t ARow, QString &Value)>;
 
 using TCellsChangedEvent = std::function<void(QObject *Sender, const TGridRect &R)>;
 
-using TGridAlignEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol,
-                                           TAlignment &HAlign, TVAlignment &VAlign)>;
+// The owner's answer for a cell's alignment is the event the stored form binds.
+using TGridAlignEvent = TGetAlignmentEvent;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Colors.h"
+#include "platform/forms/TextAlignment.h"
 
 #include <QFlags>
 #include <QObject>
@@ -12,12 +13,6 @@
 // still write them unqualified.
 inline namespace GridEnums {
 Q_NAMESPACE
-
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
-Q_ENUM_NS(TAlignment)
-
-enum TVAlignment : std::uint8_t { vtaTop, vtaCenter, vtaBottom };
-Q_ENUM_NS(TVAlignment)
 
 enum TGridOption : std::uint32_t {
     goFixedVertLine = 1u << 0,

@@ -22,6 +22,12 @@ TForm::TForm()
     applyColor();
 }
 
+TForm::~TForm()
+{
+    m_tabOrder.clear();
+    delete m_scrollArea;
+}
+
 void TForm::setOuterWidth(int width)
 {
     resize(width - frameExtra().width(), height());
@@ -107,6 +113,13 @@ bool TForm::event(QEvent *event)
         if (QWidget *first = firstTabStop())
             first->setFocus(Qt::ActiveWindowFocusReason);
     return QWidget::event(event);
+}
+
+void TForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_onResize)
+        m_onResize(this);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Colors.h"
+#include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
 #include <QFont>
@@ -19,7 +20,7 @@ namespace platform {
 // Tab and Backtab move through the controls by their stored TabOrder, to the
 // next one that is enabled and visible; a control that holds the focus
 // through a child or a focus proxy counts as focused.
-class TForm : public QWidget
+class TForm : public QWidget, public ResizeHandlerHost
 {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ windowTitle WRITE setWindowTitle)
@@ -32,6 +33,13 @@ class TForm : public QWidget
 
 public:
     TForm();
+    // The controls go first, while the form they may have hooked is whole.
+    ~TForm() override;
+
+    // The form's resize handler, raised after every change of its size; a
+    // control may take it over and hand it back.
+    ResizeHandler OnResize() const override { return m_onResize; }
+    void SetOnResize(ResizeHandler handler) override { m_onResize = std::move(handler); }
 
     void setLeft(int left) { move(left, y()); }
     void setTop(int top) { move(x(), top); }
@@ -55,6 +63,7 @@ protected:
     void load(const StoredForm &form, const HandlerTable &handlers);
 
     bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -66,6 +75,7 @@ private:
     QScrollArea *m_scrollArea;
     QWidget *m_client;
     std::vector<QWidget *> m_tabOrder;
+    ResizeHandler m_onResize;
 };
 
 } // namespace platform
