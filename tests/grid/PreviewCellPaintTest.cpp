@@ -199,3 +199,35 @@ TEST(PreviewCellPaint, WithoutGridLinesTheFillCoversTheWholeCell)
     const QImage image = preview.paint();
     EXPECT_EQ(countPixels(image, QRect(0, 0, 73, 75), kButtonFace), 73 * 75);
 }
+
+TEST(PreviewCellPaint, SameAngleTwiceEqualAnglesAndEmptyText)
+{
+    PreviewForm preview;
+    preview.focusElsewhere();
+    preview.grid->SetRotatedCell(0, 0, 270, QStringLiteral("orientation"));
+    const QImage first = preview.paint();
+    preview.grid->SetRotatedCell(0, 0, 270, QStringLiteral("orientation"));
+    EXPECT_EQ(preview.paint(), first);
+    preview.grid->SetRotatedCell(0, 0, -90, QStringLiteral("orientation"));
+    EXPECT_EQ(preview.paint(), first);
+
+    preview.grid->SetRotatedCell(0, 0, 0, QStringLiteral("orientation"));
+    const QImage upright = preview.paint();
+    preview.grid->SetRotatedCell(0, 0, 360, QStringLiteral("orientation"));
+    EXPECT_EQ(preview.paint(), upright);
+
+    preview.grid->SetRotatedCell(0, 0, 45, QString());
+    EXPECT_TRUE(inkBounds(preview.paint(), kTextArea, kButtonFace).isEmpty());
+}
+
+TEST(PreviewCellPaint, ZoomGrowsTheRotatedFont)
+{
+    PreviewForm preview;
+    preview.focusElsewhere();
+    preview.grid->SetRotatedCell(0, 0, 0, QStringLiteral("orient"));
+    const QRect normal = inkBounds(preview.paint(), kTextArea, kButtonFace);
+    preview.grid->SetZoomOffset(4);
+    const QRect zoomed = inkBounds(preview.paint(), kTextArea, kButtonFace);
+    EXPECT_GT(zoomed.width(), normal.width() + 8);
+    EXPECT_GT(zoomed.height(), normal.height());
+}
