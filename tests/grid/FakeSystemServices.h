@@ -6,17 +6,19 @@
 #include <QString>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 // Platform answers chosen by a test, with a record of what was asked.
 class FakeThemeLibrary final : public platform::ThemeLibrary {
 public:
     FakeThemeLibrary(std::set<QByteArray> missing, int themeActive, std::vector<QByteArray> *lookups,
-                     int *activeQueries)
+                     int *activeQueries, std::vector<std::string> *calls)
         : m_missing(std::move(missing)), m_themeActive(themeActive), m_lookups(lookups),
-          m_activeQueries(activeQueries)
+          m_activeQueries(activeQueries), m_calls(calls)
     {
     }
+    ~FakeThemeLibrary() override { m_calls->push_back("free theme library"); }
 
     bool hasFunction(const QByteArray &name) override
     {
@@ -35,6 +37,7 @@ private:
     int m_themeActive;
     std::vector<QByteArray> *m_lookups;
     int *m_activeQueries;
+    std::vector<std::string> *m_calls;
 };
 
 class FakeSystemServices final : public platform::SystemServices {
@@ -57,21 +60,29 @@ public:
     std::vector<QByteArray> themeLookups;
     int themeActiveQueries = 0;
     std::vector<QString> registeredFormats;
+    // The order of the calls that start and end the units.
+    std::vector<std::string> calls;
 
     std::int32_t oleInitialize() override
     {
         ++oleInitializeCalls;
+        calls.push_back("OLE initialise");
         return oleResult;
     }
-    void oleUninitialize() override { ++oleUninitializeCalls; }
+    void oleUninitialize() override
+    {
+        ++oleUninitializeCalls;
+        calls.push_back("OLE uninitialise");
+    }
 
     std::unique_ptr<platform::ThemeLibrary> loadThemeLibrary() override
     {
         ++themeLibraryLoads;
+        calls.push_back("load theme library");
         if (!hasThemeLibrary)
             return nullptr;
         return std::make_unique<FakeThemeLibrary>(missingThemeFunctions, themeActive, &themeLookups,
-                                                  &themeActiveQueries);
+                                                  &themeActiveQueries, &calls);
     }
 
     std::int32_t fileVersionInfoSize(const QString &) override { return versionInfoSize; }

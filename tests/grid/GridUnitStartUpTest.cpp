@@ -3,6 +3,7 @@
 #include "grid/CellGridUnit.h"
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
+#include "grid/GridUnits.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,27 @@ TEST_F(GridUnitStartUp, ThemeLibraryLackingAFunctionStopsStartUp)
     EXPECT_THROW(GridThemes::StartUp(services), EAssertionFailed);
     EXPECT_EQ(services.themeLookups.back(), QByteArray("GetThemeSysFont"));
     EXPECT_FALSE(GridThemes::LibraryLoaded());
+}
+
+TEST_F(GridUnitStartUp, ThemesStartFirstAndEverythingEndsInReverse)
+{
+    services.hasThemeLibrary = true;
+    {
+        const TGridUnits units(services);
+        EXPECT_TRUE(GridThemes::LibraryLoaded());
+        EXPECT_TRUE(CellGridUnit::Started());
+    }
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise",
+                                                        "OLE uninitialise", "free theme library"}));
+    EXPECT_FALSE(GridThemes::LibraryLoaded());
+
+    // A failed grid unit leaves nothing started behind it.
+    services.calls.clear();
+    services.oleResult = -1;
+    EXPECT_THROW(TGridUnits{services}, EAssertionFailed);
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise",
+                                                        "free theme library"}));
+    EXPECT_FALSE(CellGridUnit::Started());
 }
 
 TEST(GridUnitPlatform, LinuxAnswersOleOnceThenAlreadyDoneAndHasNoThemes)
