@@ -235,3 +235,20 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     EXPECT_EQ(grid.placed, (platform::TRect{91, 81, 106, 96}));
     EXPECT_EQ(grid.placedBrush, clAqua);
 }
+
+TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
+{
+    grid.MouseActions()->setProperty("DisjunctRowSelect", true);
+    grid.SetRowSelect(2, true);
+    grid.SetActiveCellShow(true);
+    grid.SetActiveCellColor(clRed);
+    const QImage image = paint();
+    // Marked rows replace the selection rectangle.
+    EXPECT_EQ(image.pixel(45, 50), kFuchsia);
+    EXPECT_EQ(image.pixel(135, 50), kFuchsia);
+    EXPECT_EQ(image.pixel(135, 90), kAqua);
+    // The fixed cells heading the current cell (4,4).
+    EXPECT_EQ(image.pixel(15, 90), kRed);
+    EXPECT_EQ(image.pixel(135, 10), kRed);
+    EXPECT_EQ(image.pixel(15, 70), kFixed);
+}
