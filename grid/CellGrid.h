@@ -347,7 +347,7 @@ public:
     // Drawn in the fixed cell of the current row.
     QImage RowIndicator() const { return FRowIndicator; }
     void SetRowIndicator(const QImage &value) { StoreAndRepaint(FRowIndicator, value); }
-    // The gradient of fixed cells under the glTMS look, top to bottom.
+    // The gradient of fixed cells under the gradient look, top to bottom.
     TColor GradientStartColor() const { return FGradientStartColor; }
     void SetGradientStartColor(TColor value) { StoreAndRepaint(FGradientStartColor, value); }
     TColor GradientEndColor() const { return FGradientEndColor; }

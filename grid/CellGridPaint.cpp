@@ -312,7 +312,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.SavedBrushColor = canvas.brush().color();
     context.SavedFontColor = canvas.font().color();
 
-    if (context.State.testFlag(gdFixed) && Look() == glTMS && !Flat()) {
+    if (context.State.testFlag(gdFixed) && Look() == glGradient && !Flat()) {
         // Ten bands from the start colour at the top to the end colour at the bottom.
         const QColor start = platform::resolveColor(GradientStartColor());
         const QColor end = platform::resolveColor(GradientEndColor());

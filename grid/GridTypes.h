@@ -82,7 +82,7 @@ enum TEditorType : std::uint8_t {
 };
 Q_ENUM_NS(TEditorType)
 
-enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glTMS };
+enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glGradient };
 Q_ENUM_NS(TGridLook)
 
 enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
@@ -94,7 +94,7 @@ Q_ENUM_NS(TScrollType)
 enum TScrollHintType : std::uint8_t { shNone, shVertical, shHorizontal, shBoth };
 Q_ENUM_NS(TScrollHintType)
 
-enum TControlStyle : std::uint8_t { csClassic, csFlat, csWinXP, csBorland, csTMS, csGlyph };
+enum TControlStyle : std::uint8_t { csClassic, csFlat, csWinXP, csBevelled, csGradient, csGlyph };
 Q_ENUM_NS(TControlStyle)
 
 enum TAdvanceDirection : std::uint8_t { adLeftRight, adTopBottom };
