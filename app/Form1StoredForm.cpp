@@ -216,6 +216,7 @@ StoredForm form1StoredForm()
     StoredComponent save = placed("TButton", "Button2", 760, 544, 75, 25);
     set(save, "Caption", QStringLiteral("Save"));
     set(save, "TabOrder", 4);
+    on(save, "OnClick", "Button2Click");
 
     StoredComponent coord = placed("TEdit", "ef_coord", 8, 544, 121, 21);
     set(coord, "Color", uint(clBtnFace));
@@ -250,7 +251,10 @@ StoredForm form1StoredForm()
     StoredComponent openDialog{QStringLiteral("TOpenDialog"), QStringLiteral("OpenDialog1"), {}, {}};
     set(openDialog, "Filter", QStringLiteral("Bitmap-Dateien|*.BMP"));
 
+    StoredComponent saveDialog{QStringLiteral("TSaveDialog"), QStringLiteral("SaveDialog1"), {}, {}};
+    set(saveDialog, "Filter", QStringLiteral("Level files (*.txt)|*.txt|All files (*)|*"));
+
     form.components = {bevel, image, label, openTerrain, memo, group, clear, save, coord,
-                       scale, angle, randomAngle, angleText, grid, openDialog};
+                       scale, angle, randomAngle, angleText, grid, openDialog, saveDialog};
     return form;
 }

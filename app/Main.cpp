@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/LevelRecord.h"
+#include "app/LevelRecordFile.h"
 #include "grid/CellGrid.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
@@ -13,10 +14,12 @@
 #include "platform/controls/TRadioGroup.h"
 #include "platform/controls/TScrollBar.h"
 #include "platform/controls/TSpinEdit.h"
+#include "platform/forms/TApplication.h"
 #include "platform/pictures/PictureLoader.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QMessageBox>
 
 #include <stdexcept>
 
@@ -46,6 +49,9 @@ TForm1::TForm1()
     CheckBox1 = component<TCheckBox>("CheckBox1");
     ef_angle = component<TEdit>("ef_angle");
     CellGrid1 = component<TCellGrid>("CellGrid1");
+    SaveDialog1 = component<TSaveDialog>("SaveDialog1");
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { m_recordsChanged = true; });
+    OnCloseQuery = [this](QObject *sender, bool &canClose) { FormCloseQuery(sender, canClose); };
 }
 
 template <class T>
@@ -66,6 +72,7 @@ HandlerTable TForm1::handlers()
     table.add<TNotifyEvent>(QStringLiteral("Button1Click"), [this](QObject *s) { Button1Click(s); });
     table.add<TNotifyEvent>(QStringLiteral("ScrollBar1Change"), [this](QObject *s) { ScrollBar1Change(s); });
     table.add<TNotifyEvent>(QStringLiteral("Image1Click"), [this](QObject *s) { Image1Click(s); });
+    table.add<TNotifyEvent>(QStringLiteral("Button2Click"), [this](QObject *s) { Button2Click(s); });
     table.add<TGetAlignmentEvent>(QStringLiteral("CellGrid1GetAlignment"),
                                   [this](QObject *s, int row, int col, TAlignment &h, TVAlignment &v) {
                                       CellGrid1GetAlignment(s, row, col, h, v);
@@ -116,4 +123,40 @@ void TForm1::CellGrid1GetAlignment(QObject *, int, int, TAlignment &HAlign, TVAl
 {
     HAlign = taCenter;
     VAlign = vtaCenter;
+}
+
+void TForm1::Button2Click(QObject *)
+{
+    saveRecords();
+}
+
+bool TForm1::saveRecords()
+{
+    if (!SaveDialog1->Execute())
+        return false;
+    if (const std::optional<QString> failure = writeLevelRecords(SaveDialog1->fileName(), Memo1->text())) {
+        showErrorMessage(*failure);
+        return false;
+    }
+    m_recordsChanged = false;
+    return true;
+}
+
+void TForm1::FormCloseQuery(QObject *, bool &CanClose)
+{
+    if (!m_recordsChanged || Memo1->text().isEmpty())
+        return;
+    QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
+                         QStringLiteral("Save changes to the level records?"),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        CanClose = saveRecords();
+        break;
+    case QMessageBox::Discard:
+        break;
+    default:
+        CanClose = false;
+    }
 }

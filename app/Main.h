@@ -19,6 +19,7 @@ class TMemo;
 class TOpenDialog;
 class TRadioGroup;
 class TScrollBar;
+class TSaveDialog;
 class TSpinEdit;
 } // namespace platform
 
@@ -58,6 +59,7 @@ public:
     platform::TCheckBox *CheckBox1 = nullptr;
     platform::TEdit *ef_angle = nullptr;
     TCellGrid *CellGrid1 = nullptr;
+    platform::TSaveDialog *SaveDialog1 = nullptr;
 
     void Image1MouseMove(QObject *Sender, TShiftState Shift, int X, int Y);
     void OpenTerrainClick(QObject *Sender);
@@ -65,9 +67,16 @@ public:
     void ScrollBar1Change(QObject *Sender);
     void Image1Click(QObject *Sender);
     void CellGrid1GetAlignment(QObject *Sender, int ARow, int ACol, TAlignment &HAlign, TVAlignment &VAlign);
+    void Button2Click(QObject *Sender);
+    void FormCloseQuery(QObject *Sender, bool &CanClose);
 
 private:
     platform::HandlerTable handlers();
+    // Asks for a file and writes the records to it; false when cancelled or failed.
+    bool saveRecords();
+
+    // The text area changed since the records were last saved (or since start).
+    bool m_recordsChanged = false;
     template <class T>
     T *component(const char *name) const;
 };

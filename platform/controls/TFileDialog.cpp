@@ -17,7 +17,9 @@ QStringList TFileDialog::nameFilters(const QString &filter)
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        const QString shown = QStringLiteral(" (%1)").arg(patterns);
+        // "Level files (*.txt)|*.txt" already shows its patterns.
+        entries << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
     }
     return entries;
 }

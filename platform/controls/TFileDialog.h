@@ -40,7 +40,8 @@ public:
     // confirmed a name, which FileName then holds; false leaves all as it was.
     bool Execute();
 
-    // "Description|*.A;*.B" -> "Description (*.A *.B)", one entry per pair.
+    // "Description|*.A;*.B" -> "Description (*.A *.B)", one entry per pair;
+    // a description that already ends with its patterns is kept as it is.
     static QStringList nameFilters(const QString &filter);
 
 private:

@@ -14,4 +14,6 @@ struct TShiftState {
 };
 
 using TNotifyEvent = std::function<void(QObject *Sender)>;
+// CanClose is preset to true; false keeps the window open.
+using TCloseQueryEvent = std::function<void(QObject *Sender, bool &CanClose)>;
 using TMouseMoveEvent = std::function<void(QObject *Sender, TShiftState Shift, int X, int Y)>;

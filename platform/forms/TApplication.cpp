@@ -29,6 +29,11 @@ std::unique_ptr<QMessageBox> exceptionMessageBox(const QString &title, const QSt
                                          QMessageBox::Ok, QApplication::activeWindow());
 }
 
+void showErrorMessage(const QString &message)
+{
+    exceptionMessageBox(QCoreApplication::applicationName(), message)->exec();
+}
+
 bool deliverShowingExceptions(const std::function<bool()> &deliver,
                               const std::function<void(const QString &message)> &show)
 {
@@ -44,15 +49,13 @@ bool deliverShowingExceptions(const std::function<bool()> &deliver,
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-    , m_title(applicationTitleFor(QApplication::applicationFilePath()))
 {
-    setApplicationName(m_title);
+    setApplicationName(applicationTitleFor(QApplication::applicationFilePath()));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
-    return deliverShowingExceptions([&] { return QApplication::notify(receiver, event); },
-                                    [this](const QString &message) { exceptionMessageBox(m_title, message)->exec(); });
+    return deliverShowingExceptions([&] { return QApplication::notify(receiver, event); }, showErrorMessage);
 }
 
 } // namespace platform

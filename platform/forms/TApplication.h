@@ -22,6 +22,10 @@ QString exceptionMessageText(const QString &message);
 // The message box for an exception: error icon, OK, the application's title.
 std::unique_ptr<QMessageBox> exceptionMessageBox(const QString &title, const QString &message);
 
+// Shows a failure in the exception message box, titled with the
+// application's title, and waits for OK.
+void showErrorMessage(const QString &message);
+
 // Runs one event delivery. An exception that leaves it goes to `show` with
 // its message, and the delivery counts as not handled.
 bool deliverShowingExceptions(const std::function<bool()> &deliver,
@@ -36,12 +40,10 @@ class TApplication : public QApplication
 public:
     TApplication(int &argc, char **argv);
 
-    QString title() const { return m_title; }
+    // The application's title, also its application name.
+    QString title() const { return applicationName(); }
 
     bool notify(QObject *receiver, QEvent *event) override;
-
-private:
-    QString m_title;
 };
 
 } // namespace platform

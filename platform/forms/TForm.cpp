@@ -1,5 +1,6 @@
 #include "platform/forms/TForm.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -120,6 +121,14 @@ void TForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_onResize)
         m_onResize(this);
+}
+
+void TForm::closeEvent(QCloseEvent *event)
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    event->setAccepted(canClose);
 }
 
 } // namespace platform

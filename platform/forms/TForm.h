@@ -2,6 +2,7 @@
 
 #include "platform/Colors.h"
 #include "platform/ResizeHandlerHost.h"
+#include "platform/forms/Events.h"
 #include "platform/forms/StoredForm.h"
 
 #include <QFont>
@@ -58,12 +59,16 @@ public:
     QWidget *firstTabStop() const;
     const std::vector<QWidget *> &tabOrder() const { return m_tabOrder; }
 
+    // Asked before the window closes.
+    TCloseQueryEvent OnCloseQuery;
+
 protected:
     // Applies the form's own properties, then creates its components.
     void load(const StoredForm &form, const HandlerTable &handlers);
 
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

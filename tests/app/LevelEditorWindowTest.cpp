@@ -148,7 +148,6 @@ TEST_F(LevelEditorWindowTest, DraggingPastTheEdgeGivesNegativeCoordinatesAndNoCl
     QTest::mouseRelease(form.Image1, Qt::LeftButton, {}, QPoint(-10, 40));
     EXPECT_TRUE(form.Memo1->text().isEmpty());
     QTest::mouseClick(form.rg->button(1), Qt::LeftButton);
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
     QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
     clickView(200, 200);
     EXPECT_EQ(form.Memo1->text(), crlf({"type=bubbles", "pos=-40,2,160", "rot=0,0.0000,0"}));

@@ -1,0 +1,221 @@
+#include "app/Main.h"
+#include "platform/controls/TButton.h"
+#include "platform/controls/TFileDialog.h"
+#include "platform/controls/TImage.h"
+#include "platform/controls/TMemo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers every message box that comes up, as a user would, and remembers it.
+class MessageBoxAnswerer
+{
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer)
+        : m_answer(answer)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts << box->text();
+            titles << box->windowTitle();
+            icons.push_back(box->icon());
+            // A box without that answer (the error box) is confirmed with OK.
+            QAbstractButton *button = box->button(m_answer);
+            (button ? button : box->button(QMessageBox::Ok))->click();
+        });
+        m_poll.start(10);
+    }
+
+    void answerNext(QMessageBox::StandardButton answer) { m_answer = answer; }
+
+    QStringList texts;
+    QStringList titles;
+    std::vector<QMessageBox::Icon> icons;
+
+private:
+    QMessageBox::StandardButton m_answer;
+    QTimer m_poll;
+};
+
+// Typing, as a keyboard layout delivers characters that have no key code of their own.
+void typeCharacters(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+const QString kQuestion = QStringLiteral("Save changes to the level records?");
+
+class SaveRecordsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.SaveDialog1->setPresenter([this](QFileDialog &dialog) {
+            offered << dialog.selectedFiles().value(0);
+            filters = dialog.nameFilters();
+            if (answer.isEmpty())
+                return false;
+            dialog.selectFile(answer);
+            return true;
+        });
+    }
+
+    void addRecord() { QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(3, 4)); }
+
+    void save(const QString &path)
+    {
+        answer = path;
+        QTest::mouseClick(form.Button2, Qt::LeftButton);
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    TForm1 form;
+    QString answer;
+    QStringList offered;
+    QStringList filters;
+};
+
+} // namespace
+
+TEST_F(SaveRecordsTest, SavedFileHoldsTheTextExactly)
+{
+    addRecord();
+    QTest::mouseClick(form.Memo1->viewport(), Qt::LeftButton, {}, QPoint(200, 300));
+    typeCharacters(form.Memo1, QStringLiteral("Blasen \u00e4\u00f6\u00fc \u00df \u6c34"));
+    const QString typed = form.Memo1->text();
+    ASSERT_TRUE(typed.endsWith(QStringLiteral("\r\nBlasen \u00e4\u00f6\u00fc \u00df \u6c34")));
+
+    const QString path = dir.filePath(QStringLiteral("level1.txt"));
+    save(path);
+    EXPECT_EQ(contents(path), typed.toLocal8Bit());
+    EXPECT_TRUE(contents(path).startsWith("pos="));
+    EXPECT_EQ(form.Memo1->text(), typed);
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Level files (*.txt)"), QStringLiteral("All files (*)")}));
+
+    // The next save offers that name again and replaces the file whole.
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    addRecord();
+    save(path);
+    EXPECT_EQ(offered.back(), path);
+    EXPECT_EQ(QString::fromLocal8Bit(contents(path)), form.Memo1->text());
+    EXPECT_FALSE(contents(path).contains("Blasen"));
+}
+
+TEST_F(SaveRecordsTest, CancellingTheDialogWritesNothing)
+{
+    addRecord();
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    save(QString());
+    EXPECT_EQ(contents(path), QByteArray("old"));
+}
+
+TEST_F(SaveRecordsTest, UnwritablePathIsReportedAndTheTextStays)
+{
+    addRecord();
+    const QString before = form.Memo1->text();
+    const QString path = dir.filePath(QStringLiteral("no such folder/level.txt"));
+    MessageBoxAnswerer user(QMessageBox::Ok);
+    save(path);
+    ASSERT_EQ(user.texts.size(), 1);
+    EXPECT_TRUE(user.texts[0].contains(path)) << user.texts[0].toStdString();
+    EXPECT_TRUE(user.texts[0].endsWith(QLatin1Char('.')));
+    EXPECT_EQ(user.icons[0], QMessageBox::Critical);
+    EXPECT_EQ(user.titles[0], QCoreApplication::applicationName());
+    EXPECT_EQ(form.Memo1->text(), before);
+    EXPECT_FALSE(QFile::exists(path));
+
+    // Nothing was saved, so closing still asks.
+    user.answerNext(QMessageBox::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(user.texts.value(1), kQuestion);
+}
+
+TEST_F(SaveRecordsTest, CloseQuestionCancelKeepsTheWindowOpen)
+{
+    addRecord();
+    MessageBoxAnswerer user(QMessageBox::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(user.texts, QStringList{kQuestion});
+    EXPECT_EQ(user.icons[0], QMessageBox::Question);
+}
+
+TEST_F(SaveRecordsTest, CloseQuestionDiscardCloses)
+{
+    addRecord();
+    MessageBoxAnswerer user(QMessageBox::Discard);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(user.texts, QStringList{kQuestion});
+}
+
+TEST_F(SaveRecordsTest, CloseQuestionSaveClosesOnlyWhenSavingSucceeded)
+{
+    addRecord();
+    MessageBoxAnswerer user(QMessageBox::Save);
+    answer = QString();
+    EXPECT_FALSE(form.close());
+
+    answer = dir.filePath(QStringLiteral("no such folder/x.txt"));
+    EXPECT_FALSE(form.close());
+    ASSERT_EQ(user.texts.size(), 3);
+    EXPECT_EQ(user.icons[2], QMessageBox::Critical);
+
+    const QString path = dir.filePath(QStringLiteral("closing.txt"));
+    answer = path;
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(user.texts.size(), 4);
+    EXPECT_EQ(QString::fromLocal8Bit(contents(path)), form.Memo1->text());
+}
+
+TEST_F(SaveRecordsTest, NoQuestionWhenNothingChangedSinceStartOrLastSave)
+{
+    MessageBoxAnswerer user(QMessageBox::Cancel);
+    EXPECT_TRUE(form.close());
+    form.show();
+
+    addRecord();
+    save(dir.filePath(QStringLiteral("saved.txt")));
+    EXPECT_TRUE(form.close());
+    form.show();
+
+    // An empty text area closes without asking, even after "Clear".
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(user.texts.isEmpty());
+    form.show();
+
+    // "Clear" is a change: the same records again still count as unsaved.
+    addRecord();
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(user.texts, QStringList{kQuestion});
+}
