@@ -25,5 +25,5 @@ QT_QPA_PLATFORM=offscreen QLM_FUZZ_SEED_DIR="$PWD/fuzz-corpus/seed" \
 mkdir -p "fuzz-corpus/$format" "fuzz-crashes/$format"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "build-fuzz/fuzz/$target" "fuzz-corpus/$format" "fuzz-corpus/seed/$format" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+    -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="fuzz-crashes/$format/"

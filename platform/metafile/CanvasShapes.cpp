@@ -227,10 +227,56 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
     if (!applyRop2(*m_painter))
         return;
     applyClip();
-    m_painter->setPen(pen);
-    m_painter->setBrush(brush);
-    m_painter->drawPath(path);
+    // Filled and stroked apart, so that every outline is charged before Qt
+    // rasterises it: one drawing cannot be stopped once it runs.
+    if (brush.style() != Qt::NoBrush) {
+        chargeFill(path);
+        m_painter->fillPath(path, brush);
+    }
+    if (pen.style() != Qt::NoPen) {
+        if (pen.widthF() > 0) {
+            thinOutDashes(pen, path);
+            const QPainterPath outline = QPainterPathStroker(pen).createStroke(path);
+            chargeFill(outline);
+            m_painter->fillPath(outline, pen.brush());
+        } else {
+            m_painter->strokePath(path, pen);
+        }
+    }
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void MetafileCanvas::chargeFill(const QPainterPath &outline)
+{
+    // The rasteriser's work is the picture rows that each edge crosses.
+    const double rows = m_painter->device()->height();
+    double crossings = 0;
+    for (const QPolygonF &polygon : outline.toSubpathPolygons()) {
+        for (int i = 0; i < polygon.size(); ++i) {
+            const QPointF a = polygon[i];
+            const QPointF b = polygon[(i + 1) % polygon.size()];
+            const double top = std::clamp(std::min(a.y(), b.y()), 0.0, rows);
+            const double bottom = std::clamp(std::max(a.y(), b.y()), 0.0, rows);
+            crossings += bottom - top + 1;
+        }
+    }
+    m_budget.takeRasterWork(crossings);
+}
+
+void MetafileCanvas::thinOutDashes(QPen &pen, const QPainterPath &path) const
+{
+    // Dashes too fine to see along a path far longer than the picture would
+    // make millions of pieces; such a line is drawn solid.
+    constexpr double kMaxDashes = 100'000;
+    const QVector<qreal> pattern = pen.dashPattern();
+    if (pen.style() == Qt::SolidLine || pattern.isEmpty())
+        return;
+    double period = 0;
+    for (qreal length : pattern)
+        period += length;
+    period *= std::max(1.0, pen.widthF());
+    if (period <= 0 || path.length() / period > kMaxDashes)
+        pen.setStyle(Qt::SolidLine);
 }
 
 void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush,
@@ -241,6 +287,7 @@ void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush,
         return;
     }
     applyClip();
+    chargeFill(output);
     m_painter->setCompositionMode(mode);
     m_painter->fillPath(output, brush);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -532,7 +579,9 @@ void MetafileCanvas::frameRegion(const QPainterPath &region, const GdiBrush &bru
     QPainterPathStroker stroker;
     const double width = std::clamp(std::max(stroke.width(), stroke.height()) * outputScale(), 1.0, 4096.0);
     stroker.setWidth(2 * width);
-    fillWith(stroker.createStroke(area).intersected(area), brushFor(brush),
+    const QPainterPath band = stroker.createStroke(area);
+    m_budget.takeClipWork(double(band.elementCount()) * double(area.elementCount()));
+    fillWith(band.intersected(area), brushFor(brush),
              QPainter::CompositionMode_SourceOver);
 }
 

@@ -232,6 +232,9 @@ void MetafileCanvas::changeClip(const QPainterPath &with, int mode)
     QPainterPath whole;
     whole.addRect(QRectF(-1e7, -1e7, 2e7, 2e7));
     const QPainterPath current = m_state.clip.value_or(whole);
+    // Combining outlines costs about the product of their sizes.
+    if (mode != ClipCopy)
+        m_budget.takeClipWork(double(current.elementCount()) * double(with.elementCount()));
     switch (mode) {
     case ClipAnd: m_state.clip = current.intersected(with); break;
     case ClipOr: m_state.clip = current.united(with); break;
@@ -290,8 +293,10 @@ void MetafileCanvas::applyClip()
 {
     if (!m_painter || m_appliedClipGeneration == m_clipGeneration)
         return;
-    if (m_state.clip)
+    if (m_state.clip) {
+        chargeFill(*m_state.clip);
         m_painter->setClipPath(*m_state.clip);
+    }
     else
         m_painter->setClipping(false);
     m_appliedClipGeneration = m_clipGeneration;

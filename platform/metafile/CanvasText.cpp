@@ -112,6 +112,12 @@ void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned op
             addBounds(box->boundingRect());
         return;
     }
+    // Each glyph blends about its square of pixels, as far as the picture
+    // reaches; a pixel costs about a sixteenth of an edge crossing a row.
+    const double glyphSide = std::min(font.pixelSize() * 1.0,
+                                      double(std::max(m_painter->device()->width(),
+                                                      m_painter->device()->height())));
+    m_budget.takeRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
     applyClip();
     if (box && (options & TextOpaque))
         m_painter->fillPath(*box, m_state.backgroundColor);

@@ -24,6 +24,20 @@ void PlayBudget::takePoints(std::uint64_t count)
     m_points += count;
 }
 
+void PlayBudget::takeRasterWork(double crossings)
+{
+    m_rasterWork += crossings;
+    if (!(m_rasterWork <= m_limits.maxRasterWork))
+        throw MetafileError("too much to rasterise");
+}
+
+void PlayBudget::takeClipWork(double pairs)
+{
+    m_clipWork += pairs;
+    if (!(m_clipWork <= m_limits.maxClipWork))
+        throw MetafileError("clipping too complex");
+}
+
 void PlayBudget::checkImageSize(std::int64_t width, std::int64_t height) const
 {
     if (width <= 0 || height <= 0 || width > m_limits.maxSide || height > m_limits.maxSide

@@ -16,6 +16,8 @@ struct PlayLimits
     std::int64_t maxPixels = 4096 * 4096;
     int maxSide = 16384;
     int maxSaveDepth = 1024;
+    double maxRasterWork = 50'000'000;      // picture rows crossed by outline edges
+    double maxClipWork = 100'000'000;       // element pairs of combined clip outlines
     std::int64_t timeBudgetMs = 3000;
 };
 
@@ -28,6 +30,8 @@ public:
     const PlayLimits &limits() const { return m_limits; }
     void takeRecord();
     void takePoints(std::uint64_t count);
+    void takeRasterWork(double crossings);
+    void takeClipWork(double pairs);
     void checkImageSize(std::int64_t width, std::int64_t height) const;
 
 private:
@@ -35,6 +39,8 @@ private:
     QElapsedTimer m_clock;
     std::uint64_t m_records = 0;
     std::uint64_t m_points = 0;
+    double m_rasterWork = 0;
+    double m_clipWork = 0;
 };
 
 // The player with explicit limits; playMetafile uses the defaults.

@@ -161,6 +161,44 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     EXPECT_FALSE(playsWmf(wmf, noTime));
 }
 
+TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
+{
+    // A star of 2000 edges, each crossing the picture from top to bottom.
+    QVector<QPoint> star;
+    for (int i = 0; i < 2000; ++i)
+        star.append(QPoint((i * 37) % 200, i % 2 ? 0 : 199));
+    EmfWriter polygon;
+    polygon.rec(19, {2}).poly(3, star);
+    PlayLimits raster;
+    raster.maxRasterWork = 100'000;
+    EXPECT_TRUE(playsEmf(polygon, {}, QSize(200, 200)));
+    EXPECT_FALSE(playsEmf(polygon, raster, QSize(200, 200)));
+
+    // The same bound covers wide pens, whose outline is what gets filled.
+    EmfWriter wide;
+    wide.createPen(1, 0, 150, Qt::red).selectObject(1).poly(4, star.mid(0, 300));
+    EXPECT_FALSE(playsEmf(wide, raster, QSize(200, 200)));
+
+    // Glyphs of 180 pixels, four hundred of them on top of each other.
+    EmfWriter text;
+    text.createFont(1, -180, 0, "Tahoma").selectObject(1)
+        .textOutW(0, 0, QString(400, QLatin1Char('W')), QVector<int>(400, 0));
+    EXPECT_FALSE(playsEmf(text, raster, QSize(200, 200)));
+
+    // Clip regions combined again and again.
+    EmfWriter clips = withRecord({});
+    QVector<QRect> bands;
+    for (int i = 0; i < 50; ++i)
+        bands.append(QRect(0, i * 4, 200, 2));
+    clips.clipRegion(bands, 5);
+    for (int i = 0; i < 20; ++i)
+        clips.clipRegion(bands, 3);
+    PlayLimits clipping;
+    clipping.maxClipWork = 100'000;
+    EXPECT_TRUE(playsEmf(clips, {}, QSize(200, 200)));
+    EXPECT_FALSE(playsEmf(clips, clipping, QSize(200, 200)));
+}
+
 TEST(MetafileLimits, BrokenBitmapsAndUnknownRecordsLeaveTheRest)
 {
     QImage one(4, 4, QImage::Format_RGB32);
