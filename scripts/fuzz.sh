@@ -2,7 +2,8 @@
 # Fuzzes the metafile player for one format: scripts/fuzz.sh wmf|emf [seconds].
 # Builds the fuzzers with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, writes the seed corpus from the test samples,
-# and keeps crashing inputs in fuzz-crashes/<format>/.
+# and keeps crashing inputs in fuzz-crashes/<format>/; once fixed, they go to
+# tests/platform/metafile/regressions/<format>/, which the tests play.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?"wmf or emf"}
@@ -25,5 +26,6 @@ QT_QPA_PLATFORM=offscreen QLM_FUZZ_SEED_DIR="$PWD/fuzz-corpus/seed" \
 mkdir -p "fuzz-corpus/$format" "fuzz-crashes/$format"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=fuzz/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "build-fuzz/fuzz/$target" "fuzz-corpus/$format" "fuzz-corpus/seed/$format" \
+    "tests/platform/metafile/regressions/$format" \
     -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="fuzz-crashes/$format/"

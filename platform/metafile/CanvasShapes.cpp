@@ -260,7 +260,7 @@ void MetafileCanvas::chargeFill(const QPainterPath &outline)
             crossings += bottom - top + 1;
         }
     }
-    m_budget.takeRasterWork(crossings);
+    m_budget.checkRasterWork(crossings);
 }
 
 void MetafileCanvas::thinOutDashes(QPen &pen, const QPainterPath &path) const
@@ -580,7 +580,7 @@ void MetafileCanvas::frameRegion(const QPainterPath &region, const GdiBrush &bru
     const double width = std::clamp(std::max(stroke.width(), stroke.height()) * outputScale(), 1.0, 4096.0);
     stroker.setWidth(2 * width);
     const QPainterPath band = stroker.createStroke(area);
-    m_budget.takeClipWork(double(band.elementCount()) * double(area.elementCount()));
+    m_budget.checkClipWork(double(band.elementCount()) * double(area.elementCount()));
     fillWith(band.intersected(area), brushFor(brush),
              QPainter::CompositionMode_SourceOver);
 }

@@ -234,7 +234,7 @@ void MetafileCanvas::changeClip(const QPainterPath &with, int mode)
     const QPainterPath current = m_state.clip.value_or(whole);
     // Combining outlines costs about the product of their sizes.
     if (mode != ClipCopy)
-        m_budget.takeClipWork(double(current.elementCount()) * double(with.elementCount()));
+        m_budget.checkClipWork(double(current.elementCount()) * double(with.elementCount()));
     switch (mode) {
     case ClipAnd: m_state.clip = current.intersected(with); break;
     case ClipOr: m_state.clip = current.united(with); break;

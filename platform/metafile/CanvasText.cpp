@@ -117,7 +117,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned op
     const double glyphSide = std::min(font.pixelSize() * 1.0,
                                       double(std::max(m_painter->device()->width(),
                                                       m_painter->device()->height())));
-    m_budget.takeRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
+    m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
     applyClip();
     if (box && (options & TextOpaque))
         m_painter->fillPath(*box, m_state.backgroundColor);

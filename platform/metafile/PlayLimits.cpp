@@ -13,6 +13,11 @@ void PlayBudget::takeRecord()
 {
     if (++m_records > m_limits.maxRecords)
         throw MetafileError("too many records");
+    checkTime();
+}
+
+void PlayBudget::checkTime() const
+{
     if (m_clock.elapsed() > m_limits.timeBudgetMs)
         throw MetafileError("out of time");
 }
@@ -24,18 +29,18 @@ void PlayBudget::takePoints(std::uint64_t count)
     m_points += count;
 }
 
-void PlayBudget::takeRasterWork(double crossings)
+void PlayBudget::checkRasterWork(double crossings) const
 {
-    m_rasterWork += crossings;
-    if (!(m_rasterWork <= m_limits.maxRasterWork))
-        throw MetafileError("too much to rasterise");
+    if (!(crossings <= m_limits.maxRasterWork))
+        throw MetafileError("drawing too costly to rasterise");
+    checkTime();
 }
 
-void PlayBudget::takeClipWork(double pairs)
+void PlayBudget::checkClipWork(double pairs) const
 {
-    m_clipWork += pairs;
-    if (!(m_clipWork <= m_limits.maxClipWork))
-        throw MetafileError("clipping too complex");
+    if (!(pairs <= m_limits.maxClipWork))
+        throw MetafileError("clip too costly to combine");
+    checkTime();
 }
 
 void PlayBudget::checkImageSize(std::int64_t width, std::int64_t height) const

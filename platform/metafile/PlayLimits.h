@@ -16,12 +16,15 @@ struct PlayLimits
     std::int64_t maxPixels = 4096 * 4096;
     int maxSide = 16384;
     int maxSaveDepth = 1024;
-    double maxRasterWork = 50'000'000;      // picture rows crossed by outline edges
-    double maxClipWork = 100'000'000;       // element pairs of combined clip outlines
+    // One drawing cannot be stopped once Qt runs it, so each is bounded ahead;
+    // the clock bounds their sum.
+    double maxRasterWork = 4'000'000;       // picture rows crossed by one outline's edges
+    double maxClipWork = 25'000'000;        // element pairs of two clip outlines combined
     std::int64_t timeBudgetMs = 3000;
 };
 
-// Counts what a playing has used against its limits; throws when one is spent.
+// Counts what a playing has used against its limits; throws when one is spent
+// or a single drawing would cost more than it allows.
 class PlayBudget
 {
 public:
@@ -29,9 +32,10 @@ public:
 
     const PlayLimits &limits() const { return m_limits; }
     void takeRecord();
+    void checkTime() const;
     void takePoints(std::uint64_t count);
-    void takeRasterWork(double crossings);
-    void takeClipWork(double pairs);
+    void checkRasterWork(double crossings) const;
+    void checkClipWork(double pairs) const;
     void checkImageSize(std::int64_t width, std::int64_t height) const;
 
 private:
@@ -39,8 +43,6 @@ private:
     QElapsedTimer m_clock;
     std::uint64_t m_records = 0;
     std::uint64_t m_points = 0;
-    double m_rasterWork = 0;
-    double m_clipWork = 0;
 };
 
 // The player with explicit limits; playMetafile uses the defaults.

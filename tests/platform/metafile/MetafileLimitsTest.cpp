@@ -194,7 +194,7 @@ TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
     for (int i = 0; i < 20; ++i)
         clips.clipRegion(bands, 3);
     PlayLimits clipping;
-    clipping.maxClipWork = 100'000;
+    clipping.maxClipWork = 50'000;
     EXPECT_TRUE(playsEmf(clips, {}, QSize(200, 200)));
     EXPECT_FALSE(playsEmf(clips, clipping, QSize(200, 200)));
 }
