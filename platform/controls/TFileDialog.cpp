@@ -40,7 +40,9 @@ bool TFileDialog::Execute()
         dialog.setNameFilters(filters);
     if (!m_selectedFilter.isEmpty())
         dialog.selectNameFilter(m_selectedFilter);
-    dialog.setDirectory(m_initialDir);
+    // Without an initial folder Qt's own choice (the working folder) stands.
+    if (!m_initialDir.isEmpty())
+        dialog.setDirectory(m_initialDir);
     if (!m_fileName.isEmpty())
         dialog.selectFile(m_fileName);
     if (!m_presenter(dialog))

@@ -9,8 +9,8 @@
 namespace platform {
 
 // A modal file dialog as a component: Filter in the form
-// "Description|pattern;pattern|Description|pattern", an initial folder set
-// before each opening, and FileName, the last chosen name, offered again at
+// "Description|pattern;pattern|Description|pattern", an initial folder (when
+// set), and FileName, the last chosen name, offered again at
 // the next opening. The chosen name need not exist and gets no extension.
 //
 // The presenter runs the configured QFileDialog and says whether the user

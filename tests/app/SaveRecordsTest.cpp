@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -116,6 +117,7 @@ TEST_F(SaveRecordsTest, SavedFileHoldsTheTextExactly)
     EXPECT_TRUE(contents(path).startsWith("pos="));
     EXPECT_EQ(form.Memo1->text(), typed);
     EXPECT_EQ(filters, (QStringList{QStringLiteral("Level files (*.txt)"), QStringLiteral("All files (*)")}));
+    EXPECT_EQ(offered.value(0), QDir::currentPath());
 
     // The next save offers that name again and replaces the file whole.
     QTest::mouseClick(form.Button1, Qt::LeftButton);
