@@ -409,7 +409,13 @@ void TBaseGrid::SetSelection(const TGridRect &value)
         update();
 }
 
-bool TBaseGrid::SelectCell(std::int32_t, std::int32_t) { return true; }
+bool TBaseGrid::SelectCell(std::int32_t col, std::int32_t row)
+{
+    bool canSelect = true;
+    if (OnSelectCell)
+        OnSelectCell(this, col, row, canSelect);
+    return canSelect;
+}
 
 void TBaseGrid::FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor)
 {
@@ -523,4 +529,8 @@ void TBaseGrid::timerEvent(QTimerEvent *event)
         QWidget::timerEvent(event);
 }
 
-void TBaseGrid::WindowTimer(int) {}
+void TBaseGrid::WindowTimer(int id)
+{
+    if (id == DragScrollTimerId)
+        DragScroll();
+}

@@ -105,6 +105,9 @@ public:
     void SetColWidths(std::int32_t col, int width);
     int RowHeights(std::int32_t row) const;
     void SetRowHeights(std::int32_t row, int height);
+    // Adds the amount to every column width and row height that stays above 0
+    // (BaseGridZoom.cpp).
+    void AddToCellSizes(int amount);
 
     // The grid's own copies; the base grid's line width stays 0 and its own
     // cell drawing stays off whatever these hold.
@@ -213,6 +216,25 @@ public:
                                          bool mapColumn, bool allowSelection, bool printing,
                                          TGridDrawState &state);
 
+    // ---- Input events (BaseGridInput.cpp) -------------------------------------
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TSelectCellEvent OnSelectCell;
+
+    // Window timer of a left-button selection in progress.
+    static constexpr int DragScrollTimerId = 1;
+    static constexpr int DragScrollInterval = 60;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     virtual void Paint(platform::TCanvas &canvas);
@@ -239,6 +261,32 @@ protected:
     void SetDestroying() { FDestroying = true; }
 
     void timerEvent(QTimerEvent *event) override;
+
+    // ---- The base grid's own input handling (BaseGridInput.cpp) ----------------
+    // A press: takes the focus, and a left press on a normal cell starts
+    // selecting; a double-click press raises OnDblClick instead.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    // OnKeyDown, then navigation by arrows, PgUp, PgDn, Home, End and Tab.
+    virtual void KeyDown(int &key, Qt::KeyboardModifiers shift);
+    // OnKeyPress for a typed character.
+    virtual void KeyPress(QChar &key);
+    // One whole wheel notch: the event, then one row down (up) unless handled.
+    virtual void DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos);
+    virtual void DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos);
+    // Moves the far corner of the selection; the current cell stays.
+    void MoveAnchor(std::int32_t col, std::int32_t row);
+    // Back to the normal state; a selection in progress stops its timer.
+    void EndSelecting();
+    // The client point of a widget point.
+    QPoint ClientPoint(QPoint widgetPoint) const { return widgetPoint - ClientOrigin(); }
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -295,4 +343,11 @@ private:
     platform::WindowTimers FTimers;
 
     std::int32_t FPaintPass = 0;
+
+    // Wheel delta not yet turned into whole notches.
+    std::int64_t FWheelAccumulator = 0;
+
+    void BaseMouseDown(const QMouseEvent &event, bool doubleClick);
+    void DragScroll();
+    TGridCoord MaxTopLeft() const;
 };

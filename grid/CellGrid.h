@@ -9,6 +9,8 @@
 #include "grid/GridFilter.h"
 #include "grid/InplaceEditors.h"
 #include "grid/OutputSettings.h"
+#include "grid/PanMarker.h"
+#include "platform/OverrideCursor.h"
 #include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
@@ -22,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+class QHelpEvent;
+
 // The grid component: a string grid with per-cell graphics, settings objects
 // for its optional facilities, and its own painting and input handling.
 //
@@ -30,8 +34,11 @@
 //   CellGridPaint.cpp     the paint pipeline
 //   CellGridText.cpp      cell text and borders
 //   CellGridRotated.cpp   rotated-text cells (drawing)
-//   CellGridWheel.cpp     wheel, zoom and middle-button panning
-//   CellGridInput.cpp     pointer and keyboard handling
+//   CellGridMessages.cpp  the order in which input reaches the handlers below
+//   CellGridWheel.cpp     wheel and zoom
+//   CellGridPan.cpp       middle-button panning
+//   CellGridPointer.cpp   pointer buttons, motion, cursor shape and hints
+//   CellGridKeys.cpp      keys, focus and the cell-change check
 class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_OBJECT
     // Redeclared: the grid's setters add to the base grid's.
@@ -365,7 +372,56 @@ public:
     TGridBorderPropEvent OnGetCellBorderProp;
     TNotifyEvent OnRichEditSelectionChange;
 
+    // ---- Wheel, zoom and panning (CellGridWheel.cpp, CellGridPan.cpp) -----------
+    bool Panning() const { return FPanning; }
+    // Client point of the middle press that started panning.
+    QPoint PanOrigin() const { return FPanOrigin; }
+    int PaintLock() const { return FPaintLock; }
+    // Whether the grid answers hint requests; off until the first panning ends.
+    bool ShowHint() const { return FShowHint; }
+    // Widens every column and heightens every row by the amount (those that
+    // stay above 0), and the font follows; the total stays within -10..10.
+    void ZoomCells(int amount);
+    // One tick of panning: the cursor shows the pointer's side of the origin
+    // and the current cell moves one cell that way.
+    void PanStep();
+    void DrawPanMarker();
+    void ErasePanMarker();
+
+    // ---- Pointer and keyboard (CellGridPointer.cpp, CellGridKeys.cpp) -----------
+    // Select zone under the pointer: 0 none, 1 column select, 2 row select,
+    // 3 select-all corner, 5 selection resizer.
+    int PointerZone() const { return FPointerZone; }
+    TGridCoord HintCell() const { return FHintCell; }
+    // Whether the cell may become current; moving there repaints both cells.
+    bool CheckSelectCell(std::int32_t col, std::int32_t row);
+    // Remembers the cell and its text, to tell later whether editing changed it.
+    void RememberCellText(std::int32_t col, std::int32_t row);
+    TGridCoord RememberedCell() const { return FRememberedCell; }
+    QString RememberedText() const { return FRememberedText; }
+
+    TClickCellEvent OnClickCell;
+    TClickCellEvent OnRightClickCell;
+    TClickCellEvent OnDblClickCell;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TCanEditCellEvent OnCanEditCell;
+    TGridHintEvent OnGridHint;
+
 protected:
+    bool event(QEvent *event) override;
+    bool SelectCell(std::int32_t col, std::int32_t row) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void KeyDown(int &key, Qt::KeyboardModifiers shift) override;
+    void DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos) override;
+    void DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos) override;
+
     void Paint(platform::TCanvas &canvas) override;
     void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,
                          TGridDrawState state) override;
@@ -531,4 +587,33 @@ private:
     QImage FRowIndicator;
     TColor FGradientStartColor = clWhite;
     TColor FGradientEndColor = clBtnFace;
+
+    // Wheel, zoom and panning.
+    // False: the wheel message gets no further handling at all.
+    bool WheelStep(const QWheelEvent &event);
+    bool PanCanStart() const;
+    void PanStart(QPoint clientPoint);
+    void PanEnd();
+    void WheelRowMoved(std::int32_t leftCol);
+
+    bool FPanning = false;
+    QPoint FPanOrigin;
+    // Holds the pan cursor; the cursor from before panning comes back with it.
+    std::unique_ptr<platform::OverrideCursor> FPanCursor;
+    TPanMarker *FPanMarker = nullptr;
+    int FPaintLock = 0;
+    bool FShowHint = false;
+
+    // Pointer and keyboard.
+    void LeftButtonDown(QMouseEvent *event);
+    void UpdatePointerZone(TGridCoord cell);
+    void ApplyPointerShape();
+    void HintRequest(const QHelpEvent &event);
+
+    int FPointerZone = 0;
+    TGridCoord FHintCell{-1, -1};
+    TGridCoord FRememberedCell{-1, -1};
+    QString FRememberedText;
+    // goEditing was switched off by a cell that refused editing.
+    bool FEditingSwitchedOff = false;
 };

@@ -4,6 +4,8 @@
 #include "platform/forms/Events.h"
 #include "platform/forms/TextAlignment.h"
 
+#include <QChar>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -21,3 +23,40 @@ using TCellsChangedEvent = std::function<void(QObject *Sender, const TGridRect &
 
 // The owner's answer for a cell's alignment is the event the stored form binds.
 using TGridAlignEvent = TGetAlignmentEvent;
+
+// ---- Input events ----------------------------------------------------------
+
+using TMouseEvent = std::function<void(QObject *Sender, Qt::MouseButton Button,
+                                       Qt::KeyboardModifiers Shift, int X, int Y)>;
+
+using TMouseMoveEvent =
+    std::function<void(QObject *Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
+
+// Key is the key code; a handler that sets it to 0 consumes the key.
+using TKeyEvent = std::function<void(QObject *Sender, int &Key, Qt::KeyboardModifiers Shift)>;
+
+using TKeyPressEvent = std::function<void(QObject *Sender, QChar &Key)>;
+
+using TMouseWheelUpDownEvent = std::function<void(QObject *Sender, Qt::KeyboardModifiers Shift,
+                                                  QPoint MousePos, bool &Handled)>;
+
+using TSelectCellEvent =
+    std::function<void(QObject *Sender, std::int32_t ACol, std::int32_t ARow, bool &CanSelect)>;
+
+using TClickCellEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol)>;
+
+using TRowChangingEvent = std::function<void(QObject *Sender, std::int32_t OldRow,
+                                             std::int32_t NewRow, bool &Allow)>;
+
+using TColChangingEvent = std::function<void(QObject *Sender, std::int32_t OldCol,
+                                             std::int32_t NewCol, bool &Allow)>;
+
+using TCellChangingEvent =
+    std::function<void(QObject *Sender, std::int32_t OldRow, std::int32_t OldCol,
+                       std::int32_t NewRow, std::int32_t NewCol, bool &Allow)>;
+
+using TCanEditCellEvent =
+    std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, bool &CanEdit)>;
+
+using TGridHintEvent =
+    std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, QString &hintstr)>;

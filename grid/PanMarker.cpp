@@ -25,3 +25,19 @@ void TPanMarker::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawImage(0, 0, FPicture);
 }
+
+QImage TPanMarker::PictureOf(const QImage &bitmap)
+{
+    if (bitmap.isNull())
+        return bitmap;
+    QImage picture = bitmap.convertToFormat(QImage::Format_RGB32);
+    const QRgb background = picture.pixel(0, 0);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (line[x] == background)
+                line[x] = qRgb(255, 255, 255);
+        }
+    }
+    return picture;
+}

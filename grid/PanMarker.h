@@ -15,6 +15,10 @@ public:
     // before returning.
     void ShowAt(const QImage &picture, QPoint topLeft);
 
+    // The marker bitmap with every pixel of its top-left pixel's colour
+    // turned white; a null image stays null.
+    static QImage PictureOf(const QImage &bitmap);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
