@@ -15,6 +15,8 @@ TBaseGrid::TBaseGrid(QWidget *parent)
 {
     FOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     setFocusPolicy(Qt::StrongFocus);
+    // Pointer motion matters without a button too: select zones, cursors, hints.
+    setMouseTracking(true);
     setFont(FFont->ToQFont());
     connect(FFont, &TFont::changed, this, [this] {
         setFont(FFont->ToQFont());

@@ -1,0 +1,240 @@
+#include "GridInputSupport.h"
+#include "PreviewGrid.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+TEST(GridKeys, TabAndShiftTabLeaveTheGrid)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusGrid();
+    QTest::keyClick(preview.grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), preview.other);
+    preview.grid->setFocus();
+    QTest::keyClick(preview.grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), preview.other);
+}
+
+TEST(GridKeys, EveryNavigationKeyKeepsTheOnlyCellCurrent)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusGrid();
+    TCellGrid &grid = *preview.grid;
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                  Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
+                                  Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}) {
+            QTest::keyClick(&grid, key, modifiers);
+            EXPECT_EQ(grid.Col(), 0) << key;
+            EXPECT_EQ(grid.Row(), 0) << key;
+            EXPECT_EQ(grid.Selection(), (TGridRect{0, 0, 0, 0})) << key;
+            EXPECT_EQ(grid.LeftCol(), 0);
+            EXPECT_EQ(grid.TopRow(), 0);
+        }
+    }
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+}
+
+TEST(GridKeys, NavigationMovesWithinTheNormalCells)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        TGridCoord current;
+    } steps[] = {
+        {Qt::Key_Left, {}, {1, 1}},          {Qt::Key_Up, {}, {1, 1}},
+        {Qt::Key_Right, {}, {2, 1}},         {Qt::Key_Down, {}, {2, 2}},
+        {Qt::Key_End, {}, {4, 2}},           {Qt::Key_Right, {}, {4, 2}},
+        {Qt::Key_Home, {}, {1, 2}},          {Qt::Key_End, Qt::ControlModifier, {4, 4}},
+        {Qt::Key_PageUp, Qt::ControlModifier, {4, 1}}, {Qt::Key_PageDown, {}, {4, 4}},
+        {Qt::Key_Home, Qt::ControlModifier, {1, 1}},   {Qt::Key_Down, Qt::ControlModifier, {1, 1}},
+    };
+    for (const auto &step : steps) {
+        QTest::keyClick(&grid, step.key, step.modifiers);
+        EXPECT_EQ(grid.Col(), step.current.X) << step.key;
+        EXPECT_EQ(grid.Row(), step.current.Y) << step.key;
+    }
+    // Shift stretches the selection from where it was.
+    QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 2, 2}));
+    // Tab is not the grid's: the focus moves on.
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &grid);
+}
+
+TEST(GridKeys, TabWithGoTabsWalksTheCellsAndWraps)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetOptions(grid.Options() | goTabs);
+    grid.setFocus();
+    grid.SetCol(4);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.Row(), 2);
+    QTest::keyClick(&grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid.Col(), 4);
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST(GridKeys, CellChangeCanBeRefusedAndHomeEndCanGoToRows)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    std::vector<QString> raised;
+    bool allowRow = false;
+    grid.OnRowChanging = [&](QObject *, std::int32_t from, std::int32_t to, bool &allow) {
+        raised.push_back(QStringLiteral("row %1>%2").arg(from).arg(to));
+        allow = allowRow;
+    };
+    grid.OnCellChanging = [&](QObject *, std::int32_t, std::int32_t, std::int32_t, std::int32_t, bool &allow) {
+        raised.push_back(QStringLiteral("cell %1").arg(allow));
+    };
+    grid.OnSelectCell = [&](QObject *, std::int32_t col, std::int32_t, bool &canSelect) { canSelect = col != 3; };
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(raised, (std::vector<QString>{QStringLiteral("row 1>2"), QStringLiteral("cell 0")}));
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.Col(), 2);
+
+    allowRow = true;
+    grid.Navigation()->setProperty("HomeEndKey", QVariant::fromValue(heFirstLastRow));
+    QTest::keyClick(&grid, Qt::Key_End);
+    EXPECT_EQ(grid.Row(), 4);
+    EXPECT_EQ(grid.Col(), 2);
+    QTest::keyClick(&grid, Qt::Key_Home);
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    int clicks = 0;
+    std::vector<TGridCoord> clickedCells;
+    grid.OnClick = [&](QObject *) { ++clicks; };
+    grid.OnClickCell = [&](QObject *, std::int32_t row, std::int32_t col) { clickedCells.push_back({col, row}); };
+    press(&grid, Qt::LeftButton, QPoint(50, 25));
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(grid.GridState(), gsSelecting);
+    EXPECT_EQ(grid.Timers().interval(TBaseGrid::DragScrollTimerId), 60);
+    move(&grid, QPoint(130, 65), Qt::LeftButton);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 3, 3}));
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.Row(), 1);
+    release(&grid, Qt::LeftButton, QPoint(130, 65));
+    EXPECT_EQ(grid.GridState(), gsNormal);
+    EXPECT_FALSE(grid.Timers().isActive(TBaseGrid::DragScrollTimerId));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clickedCells.size(), 1u);
+
+    // Shift moves the far corner; the current cell stays.
+    press(&grid, Qt::LeftButton, QPoint(170, 85), Qt::ShiftModifier);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 4, 4}));
+    release(&grid, Qt::LeftButton, QPoint(170, 85));
+    // A press on a fixed cell makes nothing current.
+    press(&grid, Qt::LeftButton, QPoint(10, 50));
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.GridState(), gsNormal);
+    release(&grid, Qt::LeftButton, QPoint(10, 50));
+    EXPECT_EQ(clickedCells.size(), 2u);
+}
+
+TEST(GridPointer, SelectZonesShowTheirCursors)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    move(&grid, QPoint(10, 50));
+    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
+
+    grid.MouseActions()->setProperty("RowSelect", true);
+    grid.MouseActions()->setProperty("ColSelect", true);
+    grid.MouseActions()->setProperty("AllSelect", true);
+    const struct {
+        QPoint point;
+        int zone;
+        int cursor;
+    } zones[] = {{{10, 50}, 2, 8010}, {{60, 10}, 1, 8011}, {{10, 10}, 3, 8012}};
+    for (const auto &zone : zones) {
+        move(&grid, zone.point);
+        EXPECT_EQ(grid.PointerZone(), zone.zone);
+        EXPECT_EQ(grid.cursor().pixmap().toImage(), cursorImage(zone.cursor));
+    }
+    move(&grid, QPoint(60, 50));
+    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(GridPointer, EnteringTheGridChecksAndRemembersTheCurrentCell)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusElsewhere();
+    TCellGrid &grid = *preview.grid;
+    grid.SetCells(0, 0, QStringLiteral("orientation"));
+    int enters = 0;
+    int selects = 0;
+    grid.OnEnter = [&](QObject *) { ++enters; };
+    grid.OnSelectCell = [&](QObject *, std::int32_t, std::int32_t, bool &) { ++selects; };
+    QTest::keyClick(preview.other, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(selects, 1);
+    EXPECT_EQ(grid.RememberedCell(), (TGridCoord{0, 0}));
+    EXPECT_EQ(grid.RememberedText(), QStringLiteral("orientation"));
+}
+
+TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusGrid();
+    TCellGrid &grid = *preview.grid;
+    const auto askForHint = [&] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(30, 30), grid.mapToGlobal(QPoint(30, 30)));
+        QApplication::sendEvent(&grid, &help);
+    };
+    askForHint();
+    EXPECT_EQ(grid.HintCell(), (TGridCoord{-1, -1}));
+    press(&grid, Qt::MiddleButton, QPoint(30, 30));
+    press(&grid, Qt::MiddleButton, QPoint(30, 30));
+    ASSERT_TRUE(grid.ShowHint());
+    askForHint();
+    EXPECT_EQ(grid.HintCell(), (TGridCoord{0, 0}));
+}
+
+TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    const TCellGrid &grid = *preview.grid;
+    EXPECT_FALSE(grid.Options().testAnyFlags(goEditing | goTabs | goRowSelect | goRowSizing | goColSizing
+                                             | goRowMoving | goColMoving));
+    EXPECT_FALSE(grid.Navigation()->AllowClipboardShortCuts() || grid.Navigation()->AllowInsertRow()
+                 || grid.Navigation()->AllowDeleteRow() || grid.Navigation()->AlwaysEdit()
+                 || grid.Navigation()->AdvanceOnEnter() || grid.Navigation()->AutoGotoWhenSorted());
+    EXPECT_FALSE(grid.MouseActions()->RangeSelectAndEdit() || grid.MouseActions()->DirectEdit()
+                 || grid.MouseActions()->DisjunctRowSelect() || grid.MouseActions()->RowSelect()
+                 || grid.MouseActions()->ColSelect() || grid.MouseActions()->AllSelect());
+    EXPECT_FALSE(grid.URLShow() || grid.Hovering() || grid.HintShowCells() || grid.HintShowLargeText()
+                 || grid.EnhRowColMove() || grid.FixedAsButtons() || grid.SelectionResizer());
+}

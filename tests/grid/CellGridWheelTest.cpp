@@ -1,0 +1,148 @@
+#include "GridInputSupport.h"
+#include "PreviewGrid.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+constexpr int TowardUser = -120;
+constexpr int AwayFromUser = 120;
+
+} // namespace
+
+TEST(GridWheel, PlainTurnChangesNothingInTheOneCellGrid)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    ASSERT_EQ(preview.grid->WheelScrollLines(), 3);
+    for (const int delta : {TowardUser, AwayFromUser}) {
+        turnWheel(preview.grid, delta);
+        EXPECT_EQ(preview.grid->Row(), 0);
+        EXPECT_EQ(preview.grid->Col(), 0);
+        EXPECT_EQ(preview.grid->ColWidths(0), 75);
+        EXPECT_EQ(preview.grid->ZoomOffset(), 0);
+    }
+}
+
+TEST(GridWheel, CtrlWheelZoomsTheCellWithinTenPixels)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    TCellGrid &grid = *preview.grid;
+    for (int turn = 0; turn < 3; ++turn)
+        turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(grid.ColWidths(0), 84);
+    EXPECT_EQ(grid.RowHeights(0), 84);
+    EXPECT_EQ(grid.ZoomOffset(), 9);
+
+    turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(grid.ColWidths(0), 84);
+    EXPECT_EQ(grid.ZoomOffset(), 9);
+
+    for (int turn = 0; turn < 6; ++turn)
+        turnWheel(&grid, AwayFromUser, Qt::ControlModifier);
+    EXPECT_EQ(grid.ColWidths(0), 66);
+    EXPECT_EQ(grid.RowHeights(0), 66);
+    EXPECT_EQ(grid.ZoomOffset(), -9);
+    EXPECT_EQ(grid.Row(), 0);
+}
+
+TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetColWidths(2, 2);
+    grid.SetRowHeights(3, 3);
+    grid.ZoomCells(-3);
+    EXPECT_EQ(grid.ColWidths(2), 2);
+    EXPECT_EQ(grid.RowHeights(3), 3);
+    EXPECT_EQ(grid.ColWidths(1), 37);
+    EXPECT_EQ(grid.RowHeights(0), 17);
+    EXPECT_EQ(grid.ZoomOffset(), -3);
+}
+
+TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetRowCount(20);
+    grid.SetRow(10);
+    int downs = 0;
+    int ups = 0;
+    grid.OnMouseWheelDown = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++downs; };
+    grid.OnMouseWheelUp = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++ups; };
+
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(grid.Row(), 14);
+    turnWheel(&grid, AwayFromUser);
+    EXPECT_EQ(grid.Row(), 10);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+
+    // One message of three notches: one wheel step, three notches.
+    turnWheel(&grid, TowardUser * 3);
+    EXPECT_EQ(grid.Row(), 16);
+
+    // Near the ends the target stops at the first and last normal row.
+    grid.SetRow(18);
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(grid.Row(), 19);
+    grid.SetRow(2);
+    turnWheel(&grid, AwayFromUser);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 1);
+
+    // A handled notch keeps the row where the wheel step put it.
+    grid.OnMouseWheelDown = [](QObject *, Qt::KeyboardModifiers, QPoint, bool &handled) { handled = true; };
+    grid.SetRow(5);
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(grid.Row(), 8);
+}
+
+TEST(GridWheel, PartialTurnsAddUpToWholeNotches)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetEnableWheel(false);
+    grid.SetRow(1);
+    turnWheel(&grid, -60);
+    EXPECT_EQ(grid.Row(), 1);
+    turnWheel(&grid, -60);
+    EXPECT_EQ(grid.Row(), 2);
+    turnWheel(&grid, -250);
+    EXPECT_EQ(grid.Row(), 4);
+    turnWheel(&grid, 20);
+    EXPECT_EQ(grid.Row(), 4);
+}
+
+TEST(GridWheel, OneRowGridWithFixedRowAlwaysDropsTheWheel)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    TCellGrid &grid = *preview.grid;
+    int notches = 0;
+    grid.OnMouseWheelDown = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++notches; };
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(notches, 1);
+    grid.SetFixedRowAlways(true);
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(notches, 1);
+    // Zooming is not dropped.
+    turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(grid.ZoomOffset(), 3);
+}
+
+TEST(GridWheel, WithoutTheWheelMessageCtrlWheelDoesNotZoom)
+{
+    const WheelPlatform platform(true);
+    PreviewForm preview;
+    ASSERT_EQ(preview.grid->WheelMessage(), 0);
+    turnWheel(preview.grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(preview.grid->ZoomOffset(), 0);
+    EXPECT_EQ(preview.grid->ColWidths(0), 75);
+}
