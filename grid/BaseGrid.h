@@ -279,8 +279,8 @@ protected:
     // OnKeyPress for a typed character.
     virtual void KeyPress(QChar &key);
     // One whole wheel notch: the event, then one row down (up) unless handled.
-    virtual void DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos);
-    virtual void DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos);
+    virtual void DoMouseWheelDown(TShiftState shift, QPoint mousePos);
+    virtual void DoMouseWheelUp(TShiftState shift, QPoint mousePos);
     // Moves the far corner of the selection; the current cell stays.
     void MoveAnchor(std::int32_t col, std::int32_t row);
     // Back to the normal state; a selection in progress stops its timer.

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -47,7 +48,7 @@ void TBaseGrid::BaseMouseDown(const QMouseEvent &event, bool doubleClick)
         }
     }
     if (OnMouseDown)
-        OnMouseDown(this, event.button(), event.modifiers(), point.x(), point.y());
+        OnMouseDown(this, event.button(), {event.modifiers(), event.buttons()}, point.x(), point.y());
 }
 
 void TBaseGrid::mouseMoveEvent(QMouseEvent *event)
@@ -59,7 +60,7 @@ void TBaseGrid::mouseMoveEvent(QMouseEvent *event)
             MoveAnchor(cell.X, cell.Y);
     }
     if (OnMouseMove)
-        OnMouseMove(this, event->modifiers(), point.x(), point.y());
+        OnMouseMove(this, {event->modifiers(), event->buttons()}, point.x(), point.y());
 }
 
 void TBaseGrid::mouseReleaseEvent(QMouseEvent *event)
@@ -71,7 +72,7 @@ void TBaseGrid::mouseReleaseEvent(QMouseEvent *event)
             OnClick(this);
     }
     if (OnMouseUp)
-        OnMouseUp(this, event->button(), event->modifiers(), point.x(), point.y());
+        OnMouseUp(this, event->button(), {event->modifiers(), event->buttons()}, point.x(), point.y());
 }
 
 void TBaseGrid::MoveAnchor(std::int32_t col, std::int32_t row)
@@ -135,19 +136,20 @@ void TBaseGrid::wheelEvent(QWheelEvent *event)
     }
     event->accept();
     const QPoint mousePos = event->globalPosition().toPoint();
+    const TShiftState shift{event->modifiers(), event->buttons()};
     FWheelAccumulator += delta;
     while (FWheelAccumulator <= -WheelDelta || FWheelAccumulator >= WheelDelta) {
         if (FWheelAccumulator < 0) {
             FWheelAccumulator += WheelDelta;
-            DoMouseWheelDown(event->modifiers(), mousePos);
+            DoMouseWheelDown(shift, mousePos);
         } else {
             FWheelAccumulator -= WheelDelta;
-            DoMouseWheelUp(event->modifiers(), mousePos);
+            DoMouseWheelUp(shift, mousePos);
         }
     }
 }
 
-void TBaseGrid::DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos)
+void TBaseGrid::DoMouseWheelDown(TShiftState shift, QPoint mousePos)
 {
     bool handled = false;
     if (OnMouseWheelDown)
@@ -156,7 +158,7 @@ void TBaseGrid::DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos)
         SetRow(FCurrent.Y + 1);
 }
 
-void TBaseGrid::DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos)
+void TBaseGrid::DoMouseWheelUp(TShiftState shift, QPoint mousePos)
 {
     bool handled = false;
     if (OnMouseWheelUp)
@@ -183,7 +185,7 @@ void TBaseGrid::keyReleaseEvent(QKeyEvent *event)
         return;
     int key = event->key();
     if (OnKeyUp)
-        OnKeyUp(this, key, event->modifiers());
+        OnKeyUp(this, key, {event->modifiers(), QGuiApplication::mouseButtons()});
     event->accept();
 }
 
@@ -196,7 +198,7 @@ void TBaseGrid::KeyPress(QChar &key)
 void TBaseGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
 {
     if (OnKeyDown)
-        OnKeyDown(this, key, shift);
+        OnKeyDown(this, key, {shift, QGuiApplication::mouseButtons()});
     if (key == 0)
         return;
 

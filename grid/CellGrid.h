@@ -419,8 +419,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void KeyDown(int &key, Qt::KeyboardModifiers shift) override;
-    void DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos) override;
-    void DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos) override;
+    void DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
+    void DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
 
     void Paint(platform::TCanvas &canvas) override;
     void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,

@@ -51,14 +51,14 @@ void TCellGrid::ZoomCells(int amount)
     AddToCellSizes(amount);
 }
 
-void TCellGrid::DoMouseWheelDown(Qt::KeyboardModifiers shift, QPoint mousePos)
+void TCellGrid::DoMouseWheelDown(TShiftState shift, QPoint mousePos)
 {
     const std::int32_t leftCol = LeftCol();
     TBaseGrid::DoMouseWheelDown(shift, mousePos);
     WheelRowMoved(leftCol);
 }
 
-void TCellGrid::DoMouseWheelUp(Qt::KeyboardModifiers shift, QPoint mousePos)
+void TCellGrid::DoMouseWheelUp(TShiftState shift, QPoint mousePos)
 {
     const std::int32_t leftCol = LeftCol();
     TBaseGrid::DoMouseWheelUp(shift, mousePos);

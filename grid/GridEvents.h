@@ -26,19 +26,16 @@ using TGridAlignEvent = TGetAlignmentEvent;
 
 // ---- Input events ----------------------------------------------------------
 
-using TMouseEvent = std::function<void(QObject *Sender, Qt::MouseButton Button,
-                                       Qt::KeyboardModifiers Shift, int X, int Y)>;
-
-using TMouseMoveEvent =
-    std::function<void(QObject *Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(QObject *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
 
 // Key is the key code; a handler that sets it to 0 consumes the key.
-using TKeyEvent = std::function<void(QObject *Sender, int &Key, Qt::KeyboardModifiers Shift)>;
+using TKeyEvent = std::function<void(QObject *Sender, int &Key, TShiftState Shift)>;
 
 using TKeyPressEvent = std::function<void(QObject *Sender, QChar &Key)>;
 
-using TMouseWheelUpDownEvent = std::function<void(QObject *Sender, Qt::KeyboardModifiers Shift,
-                                                  QPoint MousePos, bool &Handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(QObject *Sender, TShiftState Shift, QPoint MousePos, bool &Handled)>;
 
 using TSelectCellEvent =
     std::function<void(QObject *Sender, std::int32_t ACol, std::int32_t ARow, bool &CanSelect)>;

@@ -88,7 +88,7 @@ TEST(GridPan, LeftPressWhilePanningEndsItAndIsAPressToo)
     preview.other->setFocus();
 
     int presses = 0;
-    grid.OnMouseDown = [&](QObject *, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+    grid.OnMouseDown = [&](QObject *, Qt::MouseButton button, TShiftState, int, int) {
         presses += button == Qt::LeftButton;
     };
     press(&grid, Qt::LeftButton, QPoint(30, 30));

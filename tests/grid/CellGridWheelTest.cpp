@@ -73,8 +73,8 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     grid.SetRow(10);
     int downs = 0;
     int ups = 0;
-    grid.OnMouseWheelDown = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++downs; };
-    grid.OnMouseWheelUp = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++ups; };
+    grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++downs; };
+    grid.OnMouseWheelUp = [&](QObject *, TShiftState, QPoint, bool &) { ++ups; };
 
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 14);
@@ -97,7 +97,7 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     EXPECT_EQ(grid.Col(), 1);
 
     // A handled notch keeps the row where the wheel step put it.
-    grid.OnMouseWheelDown = [](QObject *, Qt::KeyboardModifiers, QPoint, bool &handled) { handled = true; };
+    grid.OnMouseWheelDown = [](QObject *, TShiftState, QPoint, bool &handled) { handled = true; };
     grid.SetRow(5);
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 8);
@@ -126,7 +126,7 @@ TEST(GridWheel, OneRowGridWithFixedRowAlwaysDropsTheWheel)
     PreviewForm preview;
     TCellGrid &grid = *preview.grid;
     int notches = 0;
-    grid.OnMouseWheelDown = [&](QObject *, Qt::KeyboardModifiers, QPoint, bool &) { ++notches; };
+    grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++notches; };
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(notches, 1);
     grid.SetFixedRowAlways(true);
