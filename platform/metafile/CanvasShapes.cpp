@@ -33,6 +33,20 @@ QPainterPath clampPath(QPainterPath path)
     return path;
 }
 
+// Curves as line segments, as the device strokes them: Qt's stroker would
+// split a curve far larger than the picture into millions of pieces.
+QPainterPath flattened(const QPainterPath &path)
+{
+    QPainterPath flat;
+    flat.setFillRule(path.fillRule());
+    for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+        flat.addPolygon(polygon);
+        if (polygon.size() > 2 && polygon.first() == polygon.last())
+            flat.closeSubpath();
+    }
+    return flat;
+}
+
 QImage hatchPattern(std::uint32_t hatch, const QColor &color, const QColor &background)
 {
     QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
@@ -236,7 +250,7 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
     if (pen.style() != Qt::NoPen) {
         if (pen.widthF() > 0) {
             thinOutDashes(pen, path);
-            const QPainterPath outline = QPainterPathStroker(pen).createStroke(path);
+            const QPainterPath outline = QPainterPathStroker(pen).createStroke(flattened(path));
             chargeFill(outline);
             m_painter->fillPath(outline, pen.brush());
         } else {
@@ -267,7 +281,7 @@ void MetafileCanvas::thinOutDashes(QPen &pen, const QPainterPath &path) const
 {
     // Dashes too fine to see along a path far longer than the picture would
     // make millions of pieces; such a line is drawn solid.
-    constexpr double kMaxDashes = 100'000;
+    constexpr double kMaxDashes = 10'000;
     const QVector<qreal> pattern = pen.dashPattern();
     if (pen.style() == Qt::SolidLine || pattern.isEmpty())
         return;
