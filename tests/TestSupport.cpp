@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QStyleOptionSlider>
+
 namespace testsupport {
 
 QPalette fixedPalette()
@@ -21,6 +23,21 @@ QPalette fixedPalette()
 QImage grab(QWidget &widget)
 {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
 }
 
 } // namespace testsupport

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 
 namespace testsupport {
@@ -11,5 +13,8 @@ QPalette fixedPalette();
 
 // Renders a widget into an image the size of the widget.
 QImage grab(QWidget &widget);
+
+// Where a part of a scroll bar (arrow, thumb, trough) lies in its own coordinates.
+QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control);
 
 } // namespace testsupport

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -37,17 +36,7 @@ int count(const QImage &image, const QRect &rect, QRgb colour)
 // Drags the thumb of the scroll bar sideways by dx pixels.
 void dragThumb(QScrollBar &bar, int dx)
 {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    const QPoint thumb =
-        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
+    const QPoint thumb = testsupport::scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, thumb);
     for (int step = 1; step <= 4; ++step)
         QTest::mouseMove(&bar, thumb + QPoint(dx * step / 4, 0));

@@ -1,8 +1,9 @@
 #include "platform/controls/TScrollBar.h"
 
+#include "TestSupport.h"
+
 #include <QApplication>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,20 +30,7 @@ protected:
         bar.setFocus();
     }
 
-    QRect part(QStyle::SubControl control)
-    {
-        QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.orientation = bar.orientation();
-        option.minimum = bar.minimum();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.sliderValue = bar.value();
-        option.singleStep = bar.singleStep();
-        option.pageStep = bar.pageStep();
-        option.upsideDown = bar.invertedAppearance();
-        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
-    }
+    QRect part(QStyle::SubControl control) const { return testsupport::scrollBarPart(bar, control); }
 
     TScrollBar bar{nullptr};
     std::vector<int> seen;
