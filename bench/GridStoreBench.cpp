@@ -78,13 +78,3 @@ void BM_TenThousandRotationsOfOneCell(benchmark::State &state)
 BENCHMARK(BM_TenThousandRotationsOfOneCell)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,5 @@
 #include "platform/MetafilePlayer.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -136,13 +134,3 @@ void BM_PlayWindowsMetafile100kRecords(benchmark::State &state)
 BENCHMARK(BM_PlayWindowsMetafile100kRecords)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

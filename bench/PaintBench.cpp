@@ -3,7 +3,6 @@
 #include "platform/FormFonts.h"
 #include "platform/LogicalFont.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -100,15 +99,3 @@ void BM_Paint40x40Cells(benchmark::State &state)
 BENCHMARK(BM_Paint40x40Cells);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    platform::registerFormFonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
