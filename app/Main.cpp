@@ -94,7 +94,7 @@ void TForm1::OpenTerrainClick(QObject *)
     OpenDialog1->setInitialDir(QCoreApplication::applicationDirPath());
     if (!OpenDialog1->Execute())
         return;
-    if (const std::optional<QImage> picture = loadPicture(OpenDialog1->fileName()))
+    if (const std::optional<LoadedPicture> picture = loadPicture(OpenDialog1->fileName(), Image1->size()))
         Image1->setPicture(*picture);
 }
 

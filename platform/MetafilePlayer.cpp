@@ -28,9 +28,12 @@ std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format
 
 } // namespace metafile
 
-std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format)
+std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format, const QSize &viewSize)
 {
-    return metafile::playMetafile(data, format, metafile::PlayLimits{});
+    const std::optional<QImage> image = metafile::playMetafile(data, format, metafile::PlayLimits{});
+    if (!image)
+        return std::nullopt;
+    return LoadedPicture{image->copy(QRect(QPoint(0, 0), image->size().boundedTo(viewSize))), image->size()};
 }
 
 } // namespace platform

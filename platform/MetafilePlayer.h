@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/pictures/LoadedPicture.h"
+
 #include <QByteArray>
-#include <QImage>
 
 #include <optional>
 
@@ -9,9 +10,9 @@ namespace platform {
 
 enum class MetafileFormat { Windows, Enhanced };
 
-// Plays a Windows metafile or an enhanced metafile into a picture of its own
-// size at 96 pixels per inch. Returns nothing when the data is not a valid
-// picture of that format or breaks the player's limits.
-std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format);
+// Plays a Windows metafile or an enhanced metafile at 96 pixels per inch, as
+// far as a view of `viewSize` shows it. Returns nothing when the data is not
+// a valid picture of that format or breaks the player's limits.
+std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format, const QSize &viewSize);
 
 } // namespace platform

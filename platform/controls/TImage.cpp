@@ -12,7 +12,7 @@ TImage::TImage(QWidget *parent)
     setMouseTracking(true);
 }
 
-void TImage::setPicture(const QImage &picture)
+void TImage::setPicture(const LoadedPicture &picture)
 {
     m_picture = picture;
     update();
@@ -20,10 +20,10 @@ void TImage::setPicture(const QImage &picture)
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    if (m_picture.shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
+    painter.drawImage(0, 0, m_picture.shown);
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Events.h"
+#include "platform/pictures/LoadedPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,8 +24,10 @@ class TImage : public QWidget
 public:
     explicit TImage(QWidget *parent);
 
-    const QImage &picture() const { return m_picture; }
-    void setPicture(const QImage &picture);
+    // What the view shows of its picture, and the picture's own size.
+    const QImage &picture() const { return m_picture.shown; }
+    QSize pictureSize() const { return m_picture.size; }
+    void setPicture(const LoadedPicture &picture);
 
     TNotifyEvent OnClick;
     TMouseMoveEvent OnMouseMove;
@@ -37,7 +40,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    LoadedPicture m_picture;
     bool m_leftHeld = false;  // left button held since a press over the view
     bool m_clickArmed = false; // that press was a single press, not a double click
 };

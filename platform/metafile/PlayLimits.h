@@ -3,6 +3,7 @@
 #include "platform/MetafilePlayer.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 
 #include <cstdint>
 

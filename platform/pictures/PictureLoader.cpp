@@ -49,7 +49,14 @@ std::optional<PictureKind> pictureKindFor(const QString &fileName)
     return std::nullopt;
 }
 
-std::optional<QImage> loadPicture(const QString &fileName)
+std::optional<LoadedPicture> shownPart(const std::optional<QImage> &image, const QSize &viewSize)
+{
+    if (!image)
+        return std::nullopt;
+    return LoadedPicture{image->copy(QRect(QPoint(0, 0), image->size().boundedTo(viewSize))), image->size()};
+}
+
+std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &viewSize)
 {
     const std::optional<PictureKind> kind = pictureKindFor(fileName);
     if (!kind)
@@ -65,14 +72,14 @@ std::optional<QImage> loadPicture(const QString &fileName)
         std::optional<QImage> image = decode(data, "bmp");
         if (image)
             *image = image->convertToFormat(QImage::Format_RGB32);
-        return image;
+        return shownPart(image, viewSize);
     }
     case PictureKind::Icon:
-        return isCompleteIconFile(data) ? decode(data, "ico") : std::nullopt;
+        return isCompleteIconFile(data) ? shownPart(decode(data, "ico"), viewSize) : std::nullopt;
     case PictureKind::EnhancedMetafile:
-        return playMetafile(data, MetafileFormat::Enhanced);
+        return playMetafile(data, MetafileFormat::Enhanced, viewSize);
     case PictureKind::WindowsMetafile:
-        return playMetafile(data, MetafileFormat::Windows);
+        return playMetafile(data, MetafileFormat::Windows, viewSize);
     }
     return std::nullopt;
 }

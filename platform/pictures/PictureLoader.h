@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QImage>
+#include "platform/pictures/LoadedPicture.h"
+
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -20,10 +22,10 @@ inline constexpr long long kMaxPicturePixels = 32LL * 1024 * 1024;
 // Larger files are not read at all.
 inline constexpr long long kMaxPictureFileBytes = 256LL * 1024 * 1024;
 
-// Loads a terrain picture by its extension. Nothing when the kind is not
-// recognised, the file is missing or unreadable, or its contents are not a
-// valid, complete picture of that kind within kMaxPicturePixels. Bitmaps come
-// back opaque.
-std::optional<QImage> loadPicture(const QString &fileName);
+// Loads a terrain picture by its extension for a view of `viewSize`. Nothing
+// when the kind is not recognised, the file is missing or unreadable, or its
+// contents are not a valid, complete picture of that kind within
+// kMaxPicturePixels. Bitmaps come back opaque.
+std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &viewSize);
 
 } // namespace platform

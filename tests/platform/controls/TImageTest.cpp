@@ -77,7 +77,7 @@ TEST_F(ImageTest, PictureIsDrawnUnscaledAtTheTopLeftOverTheBackground)
     QImage picture(100, 60, QImage::Format_RGB32);
     picture.fill(QColor(200, 10, 10));
     picture.setPixel(99, 59, qRgb(0, 0, 255));
-    view.setPicture(picture);
+    view.setPicture({picture, picture.size()});
     const QImage shot = testsupport::grab(window);
     const QColor background = QApplication::palette().color(QPalette::Window);
     EXPECT_EQ(shot.pixelColor(16, 16), QColor(200, 10, 10));
@@ -92,7 +92,7 @@ TEST_F(ImageTest, LargerPictureIsCutOffAtTheViewsEdges)
     QImage picture(1024, 1024, QImage::Format_RGB32);
     picture.fill(QColor(10, 200, 10));
     picture.setPixel(511, 511, qRgb(255, 255, 0));
-    view.setPicture(picture);
+    view.setPicture({picture, picture.size()});
     const QImage shot = testsupport::grab(window);
     EXPECT_EQ(shot.pixelColor(16 + 511, 16 + 511), QColor(255, 255, 0));
     EXPECT_EQ(shot.pixelColor(16 + 512, 16 + 100), QApplication::palette().color(QPalette::Window));

@@ -2,6 +2,15 @@
 
 namespace testsupport {
 
+std::optional<QImage> playWhole(const QByteArray &data, platform::MetafileFormat format)
+{
+    const QSize anyView(1 << 20, 1 << 20);
+    const std::optional<platform::LoadedPicture> picture = platform::playMetafile(data, format, anyView);
+    if (!picture)
+        return std::nullopt;
+    return picture->shown;
+}
+
 QRect inkBounds(const QImage &image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);

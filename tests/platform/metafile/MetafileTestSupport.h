@@ -9,14 +9,17 @@
 
 namespace testsupport {
 
+// Plays a whole small metafile, as a view of any size shows it.
+std::optional<QImage> playWhole(const QByteArray &data, platform::MetafileFormat format);
+
 inline std::optional<QImage> playWmf(const QByteArray &data)
 {
-    return platform::playMetafile(data, platform::MetafileFormat::Windows);
+    return playWhole(data, platform::MetafileFormat::Windows);
 }
 
 inline std::optional<QImage> playEmf(const QByteArray &data)
 {
-    return platform::playMetafile(data, platform::MetafileFormat::Enhanced);
+    return playWhole(data, platform::MetafileFormat::Enhanced);
 }
 
 // The colour of a picture pixel, opaque or transparent.

@@ -25,7 +25,7 @@ void playAll(const char *format, platform::MetafileFormat kind)
         SCOPED_TRACE(input.fileName().toStdString());
         QFile file(input.absoluteFilePath());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        platform::playMetafile(file.readAll(), kind);
+        platform::playMetafile(file.readAll(), kind, QSize(512, 512));
     }
 }
 

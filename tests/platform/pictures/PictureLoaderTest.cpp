@@ -6,11 +6,19 @@
 #include <gtest/gtest.h>
 
 using namespace picturefiles;
-using platform::loadPicture;
 using platform::PictureKind;
 using platform::pictureKindFor;
 
 namespace {
+
+// What a 512 x 512 view shows of the picture.
+std::optional<QImage> loadPicture(const QString &fileName)
+{
+    const std::optional<platform::LoadedPicture> picture = platform::loadPicture(fileName, QSize(512, 512));
+    if (!picture)
+        return std::nullopt;
+    return picture->shown;
+}
 
 class PictureLoaderTest : public ::testing::Test
 {
