@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick xauth
+    desktop-file-utils appstream dpkg-dev man-db
 )
 
 missing=()

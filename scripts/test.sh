@@ -10,6 +10,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+scripts/check-install.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQLM_SANITIZE=ON -DQLM_BUILD_BENCH=OFF
 cmake --build build-asan -j"$jobs"

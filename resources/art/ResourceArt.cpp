@@ -4,6 +4,7 @@
 
 #include "PaletteImageWriter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,9 @@
 #include <cstdio>
 
 namespace {
+
+// The name the desktop knows the program by: desktop entry, icon, metainfo.
+constexpr char kApplicationId[] = "org.quorinlevelmaker.QuorinLevelMaker";
 
 const QColor kBlack(0x00, 0x00, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
@@ -147,29 +151,56 @@ const QPolygon kDiagonalArrow({QPoint(6, 9), QPoint(9, 6), QPoint(17, 14), QPoin
 
 // --- application icon: a fish in the sea ----------------------------------
 
-QImage applicationIcon()
+// The art is laid out on 32 x 32 pixels. At 32 it is drawn pixel for pixel in
+// the 16 colours of "MAINICON"; at other sizes the same shapes are drawn
+// scaled and smoothed, so the theme's large icons stay sharp.
+QImage applicationIcon(int size)
 {
-    QImage image = blank(32, Qt::transparent);
+    const double s = size / 32.0;
+    const bool smooth = size != 32;
+    const auto pen = [&](const QColor &colour) { return QPen(colour, smooth ? s : 0); };
+    const auto scaled = [&](const QPolygon &polygon) { return QTransform::fromScale(s, s).map(QPolygonF(polygon)); };
+
+    QImage image = blank(size, Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kNavy);
-    painter.drawRect(1, 1, 30, 30);
+    painter.drawRect(QRectF(1 * s, 1 * s, 30 * s, 30 * s));
     painter.setBrush(kTeal);
-    painter.drawRect(1, 1, 30, 12);
+    painter.drawRect(QRectF(1 * s, 1 * s, 30 * s, 12 * s));
     painter.setBrush(kOlive);
-    painter.drawRect(1, 26, 30, 5);
-    painter.setPen(QPen(kGreen, 0));
-    painter.drawLine(4, 26, 4, 18);
-    painter.drawLine(6, 26, 7, 20);
-    painter.setPen(QPen(kLime, 0));
-    painter.drawLine(27, 26, 26, 17);
-    painter.setPen(QPen(kBlack, 0));
+    painter.drawRect(QRectF(1 * s, 26 * s, 30 * s, 5 * s));
+    painter.setPen(pen(kGreen));
+    painter.drawLine(QLineF(4 * s, 26 * s, 4 * s, 18 * s));
+    painter.drawLine(QLineF(6 * s, 26 * s, 7 * s, 20 * s));
+    painter.setPen(pen(kLime));
+    painter.drawLine(QLineF(27 * s, 26 * s, 26 * s, 17 * s));
+    painter.setPen(pen(kBlack));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, 0, 31, 31);
-    painter.end();
+    painter.drawRect(smooth ? QRectF(0.5 * s, 0.5 * s, 31 * s, 31 * s) : QRectF(0, 0, 31, 31));
 
-    fillPolygon(image, QPolygon({QPoint(6, 10), QPoint(10, 14), QPoint(6, 18)}), kYellow, kBlack);
+    painter.setBrush(kYellow);
+    painter.drawPolygon(scaled(QPolygon({QPoint(6, 10), QPoint(10, 14), QPoint(6, 18)})));
+    painter.end();
+    if (smooth) {
+        // The disc helper draws whole pixels; smooth sizes take the painter's circles.
+        QPainter discs(&image);
+        discs.setRenderHint(QPainter::Antialiasing);
+        discs.setPen(Qt::NoPen);
+        const auto disc = [&](double cx, double cy, double radius, const QColor &colour) {
+            discs.setBrush(colour);
+            discs.drawEllipse(QPointF(cx * s, cy * s), radius * s, radius * s);
+        };
+        disc(17, 14, 7.2, kBlack);
+        disc(17, 14, 6.2, kYellow);
+        disc(20.5, 12.5, 0.6, kBlack);
+        disc(25.5, 6.5, 2.0, kWhite);
+        disc(25.5, 6.5, 1.0, kAqua);
+        disc(21.5, 3.5, 1.2, kWhite);
+        disc(15.5, 28.5, 2.5, kSilver);
+        return image;
+    }
     fillDisc(image, 17, 14, 7.2, kBlack);
     fillDisc(image, 17, 14, 6.2, kYellow);
     image.setPixelColor(20, 12, kBlack);
@@ -210,7 +241,15 @@ int main(int argc, char **argv)
         {8005, 1, -1}, {8006, -1, -1}, {8007, 1, 1},  {8008, -1, 1},
     };
 
-    bool ok = writeFile(dir, "icons/MAINICON.ico", art::iconFile(applicationIcon()));
+    bool ok = writeFile(dir, "icons/MAINICON.ico", art::iconFile(applicationIcon(32)));
+    // The desktop's icon theme, from the same art.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        applicationIcon(size).save(&buffer, "PNG");
+        ok = writeFile(dir, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)), png) && ok;
+    }
     ok = writeFile(dir, "bitmaps/INTLI1.bmp", art::bitmapFile(panMarker(Up | Down | Left | Right))) && ok;
     ok = writeFile(dir, "bitmaps/INTLI2.bmp", art::bitmapFile(panMarker(Left | Right))) && ok;
     ok = writeFile(dir, "bitmaps/INTLI3.bmp", art::bitmapFile(panMarker(Up | Down))) && ok;
