@@ -3,19 +3,25 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace platform {
 
 int registerFormFonts()
 {
-    static const char *const files[] = {
-        "/usr/share/wine/fonts/tahoma.ttf",
-        "/usr/share/wine/fonts/tahomabd.ttf",
-        "/usr/share/wine/fonts/ms_sans_serif.ttf",
-    };
+    // The window font's file holds bitmaps of 13, 16 and 20 pixels only. On a
+    // screen that Qt scales, its glyphs would stay small while the text is
+    // laid out at the scaled size; there Tahoma, drawn from outlines, takes
+    // its place.
+    const bool scaledScreen = qGuiApp && qGuiApp->devicePixelRatio() > 1;
+    QStringList files = {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                         QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")};
+    if (scaledScreen)
+        QFont::insertSubstitution(kWindowFontFamily, kCellFontFamily);
+    else
+        files << QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
     int registered = 0;
-    for (const char *file : files) {
-        const QString path = QString::fromLatin1(file);
+    for (const QString &path : std::as_const(files)) {
         if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
             ++registered;
     }
