@@ -14,7 +14,7 @@ TPanMarker::TPanMarker(QWidget *grid)
 void TPanMarker::ShowAt(const QImage &picture, QPoint topLeft)
 {
     FPicture = picture;
-    setGeometry(QRect(topLeft, picture.size()));
+    setGeometry(QRect(topLeft, picture.deviceIndependentSize().toSize()));
     raise();
     show();
     repaint();

@@ -50,39 +50,45 @@ void fillDisc(QImage &image, double cx, double cy, double radius, const QColor &
     }
 }
 
-void fillPolygon(QImage &image, const QPolygon &polygon, const QColor &fill, const QColor &outline)
+// The polygon is given on the 1x grid; `k` is the drawing's pixel ratio.
+void fillPolygon(QImage &image, const QPolygon &polygon, const QColor &fill, const QColor &outline, int k = 1)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(outline.isValid() ? QPen(outline, 0) : QPen(Qt::NoPen));
+    painter.setPen(outline.isValid() ? QPen(outline, k == 1 ? 0 : k) : QPen(Qt::NoPen));
     painter.setBrush(fill);
-    painter.drawPolygon(polygon);
+    painter.drawPolygon(QTransform::fromScale(k, k).map(polygon));
 }
 
 // --- pan markers: 26 x 26 on pure red -----------------------------------
 
 enum Arrow { Up = 1, Down = 2, Left = 4, Right = 8 };
 
-QImage panMarker(int arrows)
+// Every drawing below takes a pixel ratio `k`: 1 for the resource itself, 2
+// for the version that scaled screens show.
+QImage panMarker(int arrows, int k)
 {
-    QImage image = blank(26, kRed);
-    fillDisc(image, 13, 13, 12.5, kGray);
-    fillDisc(image, 13, 13, 11.3, kWhite);
-    fillDisc(image, 13, 13, 1.6, kGray);
+    QImage image = blank(26 * k, kRed);
+    fillDisc(image, 13 * k, 13 * k, 12.5 * k, kGray);
+    fillDisc(image, 13 * k, 13 * k, 11.3 * k, kWhite);
+    fillDisc(image, 13 * k, 13 * k, 1.6 * k, kGray);
+    QPainter painter(&image);
+    const auto dot = [&](int x, int y) { painter.fillRect(x * k, y * k, k, k, kGray); };
     // The disc's middle lies between pixels 12 and 13, so each triangle has a
     // two-pixel tip and grows by a pixel on each side per step.
     for (int step = 0; step < 4; ++step) {
         for (int across = 12 - step; across <= 13 + step; ++across) {
             if (arrows & Up)
-                image.setPixelColor(across, 4 + step, kGray);
+                dot(across, 4 + step);
             if (arrows & Down)
-                image.setPixelColor(across, 21 - step, kGray);
+                dot(across, 21 - step);
             if (arrows & Left)
-                image.setPixelColor(4 + step, across, kGray);
+                dot(4 + step, across);
             if (arrows & Right)
-                image.setPixelColor(21 - step, across, kGray);
+                dot(21 - step, across);
         }
     }
+    painter.end();
     return image;
 }
 
@@ -90,15 +96,15 @@ QImage panMarker(int arrows)
 
 const QPoint kPanHotSpot(15, 15);
 
-void panHub(QImage &image)
+void panHub(QImage &image, int k)
 {
-    fillDisc(image, 15.5, 15.5, 4.5, kBlack);
-    fillDisc(image, 15.5, 15.5, 3.5, kWhite);
-    fillDisc(image, 15.5, 15.5, 1.0, kBlack);
+    fillDisc(image, 15.5 * k, 15.5 * k, 4.5 * k, kBlack);
+    fillDisc(image, 15.5 * k, 15.5 * k, 3.5 * k, kWhite);
+    fillDisc(image, 15.5 * k, 15.5 * k, 1.0 * k, kBlack);
 }
 
 // A white arrow head with a black outline pointing away from the hot spot.
-void panArrow(QImage &image, double dx, double dy, double tip, double base, double halfWidth)
+void panArrow(QImage &image, double dx, double dy, double tip, double base, double halfWidth, int k)
 {
     const double length = std::hypot(dx, dy);
     const double ux = dx / length, uy = dy / length;
@@ -106,30 +112,30 @@ void panArrow(QImage &image, double dx, double dy, double tip, double base, doub
     const auto at = [&](double along, double across) {
         return QPoint(int(std::lround(cx + ux * along - uy * across)), int(std::lround(cy + uy * along + ux * across)));
     };
-    fillPolygon(image, QPolygon({at(tip, 0), at(base, halfWidth), at(base, -halfWidth)}), kWhite, kBlack);
+    fillPolygon(image, QPolygon({at(tip, 0), at(base, halfWidth), at(base, -halfWidth)}), kWhite, kBlack, k);
 }
 
-QImage panCursor(int dx, int dy)
+QImage panCursor(int dx, int dy, int k)
 {
-    QImage image = blank(32, Qt::transparent);
+    QImage image = blank(32 * k, Qt::transparent);
     if (dx == 0 && dy == 0) {
-        panArrow(image, 0, -1, 13, 7, 4);
-        panArrow(image, 0, 1, 13, 7, 4);
-        panArrow(image, -1, 0, 13, 7, 4);
-        panArrow(image, 1, 0, 13, 7, 4);
+        panArrow(image, 0, -1, 13, 7, 4, k);
+        panArrow(image, 0, 1, 13, 7, 4, k);
+        panArrow(image, -1, 0, 13, 7, 4, k);
+        panArrow(image, 1, 0, 13, 7, 4, k);
     } else {
-        panArrow(image, dx, dy, 15, 6, 6);
+        panArrow(image, dx, dy, 15, 6, 6, k);
     }
-    panHub(image);
+    panHub(image, k);
     return image;
 }
 
 // --- selection-zone cursors: a black block arrow, hot spot at its tip -----
 
-QImage zoneCursor(const QPolygon &arrow)
+QImage zoneCursor(const QPolygon &arrow, int k)
 {
-    QImage image = blank(32, Qt::transparent);
-    fillPolygon(image, arrow, kBlack, kWhite);
+    QImage image = blank(32 * k, Qt::transparent);
+    fillPolygon(image, arrow, kBlack, kWhite, k);
     return image;
 }
 
@@ -250,15 +256,20 @@ int main(int argc, char **argv)
         applicationIcon(size).save(&buffer, "PNG");
         ok = writeFile(dir, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)), png) && ok;
     }
-    ok = writeFile(dir, "bitmaps/INTLI1.bmp", art::bitmapFile(panMarker(Up | Down | Left | Right))) && ok;
-    ok = writeFile(dir, "bitmaps/INTLI2.bmp", art::bitmapFile(panMarker(Left | Right))) && ok;
-    ok = writeFile(dir, "bitmaps/INTLI3.bmp", art::bitmapFile(panMarker(Up | Down))) && ok;
-    for (const PanDirection &pan : panCursors) {
-        ok = writeFile(dir, QStringLiteral("cursors/%1.cur").arg(pan.id),
-                       art::cursorFile(panCursor(pan.dx, pan.dy), kPanHotSpot)) && ok;
+    // Scaled screens take the "@2x" files, drawn at twice the pixels.
+    for (const int k : {1, 2}) {
+        const QString suffix = k == 1 ? QString() : QStringLiteral("@2x");
+        const auto cursor = [&](int id, const QImage &image, QPoint hotSpot) {
+            return writeFile(dir, QStringLiteral("cursors/%1%2.cur").arg(id).arg(suffix), art::cursorFile(image, hotSpot * k));
+        };
+        ok = writeFile(dir, "bitmaps/INTLI1" + suffix + ".bmp", art::bitmapFile(panMarker(Up | Down | Left | Right, k))) && ok;
+        ok = writeFile(dir, "bitmaps/INTLI2" + suffix + ".bmp", art::bitmapFile(panMarker(Left | Right, k))) && ok;
+        ok = writeFile(dir, "bitmaps/INTLI3" + suffix + ".bmp", art::bitmapFile(panMarker(Up | Down, k))) && ok;
+        for (const PanDirection &pan : panCursors)
+            ok = cursor(pan.id, panCursor(pan.dx, pan.dy, k), kPanHotSpot) && ok;
+        ok = cursor(8010, zoneCursor(kRightArrow, k), QPoint(24, 15)) && ok;
+        ok = cursor(8011, zoneCursor(transposed(kRightArrow), k), QPoint(15, 24)) && ok;
+        ok = cursor(8012, zoneCursor(kDiagonalArrow, k), QPoint(23, 23)) && ok;
     }
-    ok = writeFile(dir, "cursors/8010.cur", art::cursorFile(zoneCursor(kRightArrow), QPoint(24, 15))) && ok;
-    ok = writeFile(dir, "cursors/8011.cur", art::cursorFile(zoneCursor(transposed(kRightArrow)), QPoint(15, 24))) && ok;
-    ok = writeFile(dir, "cursors/8012.cur", art::cursorFile(zoneCursor(kDiagonalArrow), QPoint(23, 23))) && ok;
     return ok ? 0 : 1;
 }
