@@ -16,6 +16,8 @@ int main(int argc, char **argv)
         platform::TApplication application(argc, argv);
         platform::registerFormFonts();
         QApplication::setWindowIcon(platform::resourceIcon(QStringLiteral("MAINICON")));
+        // Lets desktops match the window to its desktop entry and icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.quorinlevelmaker.QuorinLevelMaker"));
         TForm1 form;
         form.show();
         return application.exec();
