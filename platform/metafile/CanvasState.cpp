@@ -41,7 +41,7 @@ bool usableExtent(QSizeF ext)
 
 } // namespace
 
-MetafileCanvas::MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm,
+MetafileCanvas::MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm,
                                const QTransform &deviceToOutput)
     : m_budget(budget), m_devicePixelsPerMm(devicePixelsPerMm), m_deviceToOutput(deviceToOutput)
 {
@@ -124,8 +124,8 @@ QTransform MetafileCanvas::pageToDevice() const
         }
         break;
     default:
-        sx = millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm;
-        sy = -sx;
+        sx = millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm.width();
+        sy = -millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm.height();
         break;
     }
     const QPointF wo = m_state.windowOrg;
@@ -146,8 +146,7 @@ double MetafileCanvas::outputScale() const
 
 void MetafileCanvas::saveDc()
 {
-    if (int(m_saved.size()) >= m_budget.limits().maxSaveDepth)
-        throw MetafileError("saved states too deep");
+    m_budget.checkSaveDepth(m_saved.size());
     m_saved.push_back(m_state);
 }
 

@@ -9,6 +9,6 @@ namespace platform::metafile {
 
 // Plays a Windows metafile, with or without its placeable header, into a
 // picture of its own size. Throws MetafileError when the data is not valid.
-QImage playWmf(const QByteArray &data, PlayBudget &budget);
+LoadedPicture playWmf(const QByteArray &data, PlayBudget &budget);
 
 } // namespace platform::metafile
