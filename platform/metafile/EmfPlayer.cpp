@@ -125,19 +125,20 @@ private:
 };
 
 // Reference-device pixels per millimetre on each axis. The micrometre sizes
-// are a finer copy of the millimetre ones when a recorder fills them in; some
-// fill them with unrelated numbers, so they count only where they agree.
-QSizeF devicePixelsPerMm(QPointF pixels, QPointF millimetres, std::optional<QPointF> micrometres)
+// (zero where the header has none) are a finer copy of the millimetre ones
+// when a recorder fills them in; some fill them with unrelated numbers, so
+// they count only where they round to the millimetres.
+QSizeF devicePixelsPerMm(QPointF pixels, QPointF millimetres, QPointF micrometres)
 {
-    const auto perMm = [](double px, double mm, std::optional<double> um) {
+    const auto perMm = [](double px, double mm, double um) {
         if (px <= 0 || mm <= 0)
             return kPixelsPerInch / 25.4;
-        if (um && std::abs(*um / 1000 - mm) < 1)
-            return px * 1000 / *um;
+        if (std::round(um / 1000) == mm)
+            return px * 1000 / um;
         return px / mm;
     };
-    return QSizeF(perMm(pixels.x(), millimetres.x(), micrometres ? std::optional(micrometres->x()) : std::nullopt),
-                  perMm(pixels.y(), millimetres.y(), micrometres ? std::optional(micrometres->y()) : std::nullopt));
+    return QSizeF(perMm(pixels.x(), millimetres.x(), micrometres.x()),
+                  perMm(pixels.y(), millimetres.y(), micrometres.y()));
 }
 
 LoadedPicture EmfPlayer::play()
@@ -157,7 +158,7 @@ LoadedPicture EmfPlayer::play()
     header.skip(2 + 4 + 4 + 4);
     const QPointF devicePixels = readPointL(header);
     const QPointF deviceMm = readPointL(header);
-    std::optional<QPointF> deviceUm;
+    QPointF deviceUm;
     if (headerSize >= 108) {
         header.seek(100);
         deviceUm = readPointL(header);
