@@ -118,9 +118,13 @@ QTransform MetafileCanvas::pageToDevice() const
         sx = m_state.viewportExt.width() / m_state.windowExt.width();
         sy = m_state.viewportExt.height() / m_state.windowExt.height();
         if (m_state.mapMode == MapIsotropic) {
-            const double s = std::min(std::abs(sx), std::abs(sy));
-            sx = std::copysign(s, sx);
-            sy = std::copysign(s, sy);
+            // A logical unit is as long across as down on the device itself,
+            // whose pixels need not be square.
+            const double xMm = std::abs(sx) / m_devicePixelsPerMm.width();
+            const double yMm = std::abs(sy) / m_devicePixelsPerMm.height();
+            const double mm = std::min(xMm, yMm);
+            sx = std::copysign(mm * m_devicePixelsPerMm.width(), sx);
+            sy = std::copysign(mm * m_devicePixelsPerMm.height(), sy);
         }
         break;
     default:

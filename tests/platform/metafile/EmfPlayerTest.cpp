@@ -466,6 +466,16 @@ TEST(EmfPlayer, ReferenceDeviceResolutionPerAxis)
         EXPECT_EQ(image->size(), QSize(96, 96));
         EXPECT_EQ(inkBounds(*image), QRect(0, 0, 96, 96));
     }
+
+    // Isotropic units are as long across as down on that device: a logical
+    // square of 20 mm stays square.
+    EmfWriter iso = filling(red);
+    iso.setMapMode(7).rec(9, {100, 100}).rec(11, {400, 400}).rectangle(0, 0, 20, 20);
+    const auto square = playEmf(onDevice(iso.bytes(QSize(10, 10)), QRect(QPoint(0, 0), QPoint(2540, 2540)),
+                                         QSize(1280, 800), QSize(320, 240), QSize(320000, 240000)));
+    ASSERT_TRUE(square.has_value());
+    EXPECT_NEAR(inkBounds(*square).width(), 75, 1);
+    EXPECT_NEAR(inkBounds(*square).height(), 75, 1);
 }
 
 TEST(EmfPlayer, AnisotropicWindowInHundredthsOfMmOnDevicePixels)
