@@ -24,7 +24,7 @@ void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat f
     limits.timeBudgetMs = 1000;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      static_cast<qsizetype>(size));
-    platform::metafile::playMetafile(bytes, format, limits);
+    platform::metafile::playMetafile(bytes, format, QSize(512, 512), limits);
 }
 
 } // namespace fuzz

@@ -9,16 +9,18 @@ namespace platform {
 
 namespace metafile {
 
-std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format,
-                                   const PlayLimits &limits)
+std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format,
+                                          const QSize &viewSize, const PlayLimits &limits)
 {
-    PlayBudget budget(limits);
+    if (viewSize.isEmpty())
+        return std::nullopt;
+    PlayBudget budget(limits, viewSize);
     try {
-        QImage image = format == MetafileFormat::Enhanced ? playEmf(data, budget)
-                                                          : playWmf(data, budget);
-        if (image.isNull())
+        LoadedPicture picture = format == MetafileFormat::Enhanced ? playEmf(data, budget)
+                                                                   : playWmf(data, budget);
+        if (picture.shown.isNull())
             return std::nullopt;
-        return image;
+        return picture;
     } catch (const MetafileError &) {
         return std::nullopt;
     } catch (const std::bad_alloc &) {
@@ -30,10 +32,7 @@ std::optional<QImage> playMetafile(const QByteArray &data, MetafileFormat format
 
 std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format, const QSize &viewSize)
 {
-    const std::optional<QImage> image = metafile::playMetafile(data, format, metafile::PlayLimits{});
-    if (!image)
-        return std::nullopt;
-    return LoadedPicture{image->copy(QRect(QPoint(0, 0), image->size().boundedTo(viewSize))), image->size()};
+    return metafile::playMetafile(data, format, viewSize, metafile::PlayLimits{});
 }
 
 } // namespace platform

@@ -41,7 +41,7 @@ bool usableExtent(QSizeF ext)
 
 } // namespace
 
-MetafileCanvas::MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm,
+MetafileCanvas::MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm,
                                const QTransform &deviceToOutput)
     : m_budget(budget), m_devicePixelsPerMm(devicePixelsPerMm), m_deviceToOutput(deviceToOutput)
 {
@@ -118,14 +118,18 @@ QTransform MetafileCanvas::pageToDevice() const
         sx = m_state.viewportExt.width() / m_state.windowExt.width();
         sy = m_state.viewportExt.height() / m_state.windowExt.height();
         if (m_state.mapMode == MapIsotropic) {
-            const double s = std::min(std::abs(sx), std::abs(sy));
-            sx = std::copysign(s, sx);
-            sy = std::copysign(s, sy);
+            // A logical unit is as long across as down on the device itself,
+            // whose pixels need not be square.
+            const double xMm = std::abs(sx) / m_devicePixelsPerMm.width();
+            const double yMm = std::abs(sy) / m_devicePixelsPerMm.height();
+            const double mm = std::min(xMm, yMm);
+            sx = std::copysign(mm * m_devicePixelsPerMm.width(), sx);
+            sy = std::copysign(mm * m_devicePixelsPerMm.height(), sy);
         }
         break;
     default:
-        sx = millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm;
-        sy = -sx;
+        sx = millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm.width();
+        sy = -millimetresPerUnit(m_state.mapMode) * m_devicePixelsPerMm.height();
         break;
     }
     const QPointF wo = m_state.windowOrg;
@@ -146,8 +150,7 @@ double MetafileCanvas::outputScale() const
 
 void MetafileCanvas::saveDc()
 {
-    if (int(m_saved.size()) >= m_budget.limits().maxSaveDepth)
-        throw MetafileError("saved states too deep");
+    m_budget.checkSaveDepth(m_saved.size());
     m_saved.push_back(m_state);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/metafile/ByteReader.h"
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
+#include "platform/metafile/PictureSize.h"
 
 #include <QPainter>
 
@@ -105,9 +106,10 @@ class EmfPlayer
 public:
     EmfPlayer(const QByteArray &data, PlayBudget &budget) : m_file(data), m_budget(budget) {}
 
-    QImage play();
+    LoadedPicture play();
 
 private:
+    void playRecords(std::size_t pos);
     void playRecord(std::uint32_t type, ByteReader &record);
     void playPoly(std::uint32_t type, ByteReader &r);
     void playBitmap(std::uint32_t type, ByteReader &record);
@@ -122,7 +124,24 @@ private:
     std::optional<MetafileCanvas> m_canvas;
 };
 
-QImage EmfPlayer::play()
+// Reference-device pixels per millimetre on each axis. The micrometre sizes
+// (zero where the header has none) are a finer copy of the millimetre ones
+// when a recorder fills them in; some fill them with unrelated numbers, so
+// they count only where they round to the millimetres.
+QSizeF devicePixelsPerMm(QPointF pixels, QPointF millimetres, QPointF micrometres)
+{
+    const auto perMm = [](double px, double mm, double um) {
+        if (px <= 0 || mm <= 0)
+            return kPixelsPerInch / 25.4;
+        if (std::round(um / 1000) == mm)
+            return px * 1000 / um;
+        return px / mm;
+    };
+    return QSizeF(perMm(pixels.x(), millimetres.x(), micrometres.x()),
+                  perMm(pixels.y(), millimetres.y(), micrometres.y()));
+}
+
+LoadedPicture EmfPlayer::play()
 {
     ByteReader header = m_file.slice(0, std::min<std::size_t>(m_file.size(), 108));
     if (header.u32() != EmrHeader)
@@ -139,53 +158,50 @@ QImage EmfPlayer::play()
     header.skip(2 + 4 + 4 + 4);
     const QPointF devicePixels = readPointL(header);
     const QPointF deviceMm = readPointL(header);
-    double pixelsPerMm = kPixelsPerInch / 25.4;
-    if (devicePixels.x() > 0 && deviceMm.x() > 0)
-        pixelsPerMm = devicePixels.x() / deviceMm.x();
+    QPointF deviceUm;
     if (headerSize >= 108) {
         header.seek(100);
-        const double micrometres = header.i32();
-        if (devicePixels.x() > 0 && micrometres > 0)
-            pixelsPerMm = devicePixels.x() * 1000 / micrometres;
+        deviceUm = readPointL(header);
     }
+    const QSizeF pixelsPerMm = devicePixelsPerMm(devicePixels, deviceMm, deviceUm);
 
-    // The frame is in hundredths of a millimetre.
-    const double mmWidth = frame.width() / 100.0;
-    const double mmHeight = frame.height() / 100.0;
-    const std::int64_t width = std::llround(std::abs(mmWidth) * kPixelsPerInch / 25.4);
-    const std::int64_t height = std::llround(std::abs(mmHeight) * kPixelsPerInch / 25.4);
-    m_budget.checkImageSize(width, height);
-    if (mmWidth == 0 || mmHeight == 0)
-        throw MetafileError("empty frame");
+    // The frame is in hundredths of a millimetre; the picture shows it at 96
+    // pixels per inch.
+    const QRectF frameMm(frame.topLeft() / 100.0, frame.size() / 100.0);
+    const PictureFit fit = fitPicture(frameMm.size() * (kPixelsPerInch / 25.4));
 
     // Reference-device pixels covering the frame are stretched onto the
     // picture. A frame whose device size rounds to the picture's size comes
     // from a device of our resolution: its pixels stay whole pixels.
-    const auto scaleFor = [](double devicePixels, std::int64_t pictureSide) {
+    const auto scaleFor = [](double devicePixels, int pictureSide) {
         const double magnitude = std::abs(devicePixels);
         const double scale = std::abs(magnitude - double(pictureSide)) <= 1 ? 1.0
                                                                            : double(pictureSide) / magnitude;
         return std::copysign(scale, devicePixels);
     };
-    const double sx = scaleFor(mmWidth * pixelsPerMm, width);
-    const double sy = scaleFor(mmHeight * pixelsPerMm, height);
+    const double sx = scaleFor(frameMm.width() * pixelsPerMm.width(), fit.size.width());
+    const double sy = scaleFor(frameMm.height() * pixelsPerMm.height(), fit.size.height());
     const auto origin = [](double devicePixels, double scale) {
         const double at = -devicePixels * scale;
         return std::abs(scale) == 1.0 ? std::round(at) : at;
     };
-    const QTransform deviceToOutput(sx, 0, 0, sy, origin(frame.left() / 100.0 * pixelsPerMm, sx),
-                                    origin(frame.top() / 100.0 * pixelsPerMm, sy));
+    const QTransform deviceToOutput(sx, 0, 0, sy, origin(frameMm.left() * pixelsPerMm.width(), sx),
+                                    origin(frameMm.top() * pixelsPerMm.height(), sy));
 
-    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        throw MetafileError("no memory for the picture");
-    image.fill(Qt::transparent);
+    QImage image = shownPartImage(fit.size, m_budget);
     QPainter painter(&image);
     m_canvas.emplace(m_budget, pixelsPerMm, deviceToOutput);
     m_canvas->resetObjectTable(handles);
     m_canvas->setPainter(&painter);
+    playRecords(headerSize);
+    painter.end();
+    return LoadedPicture{image, fit.size};
+}
 
-    std::size_t pos = headerSize;
+// A record whose size keeps the stream in step but whose contents are damaged
+// is skipped; a size that breaks the stream, or a spent limit, fails the file.
+void EmfPlayer::playRecords(std::size_t pos)
+{
     while (m_file.size() - pos >= 8) {
         ByteReader head = m_file.slice(pos, 8);
         const std::uint32_t type = head.u32();
@@ -194,13 +210,18 @@ QImage EmfPlayer::play()
             throw MetafileError("bad record size");
         m_budget.takeRecord();
         if (type == EmrEof)
-            break;
+            return;
         ByteReader record = m_file.slice(pos, size);
         record.seek(8);
-        playRecord(type, record);
+        try {
+            playRecord(type, record);
+        } catch (const LimitError &) {
+            throw;
+        } catch (const MetafileError &) {
+            // The damaged record ends here; play goes on with the next one.
+        }
         pos += size;
     }
-    return image;
 }
 
 GdiBrush EmfPlayer::brushAt(std::uint32_t index) const
@@ -683,7 +704,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
 
 } // namespace
 
-QImage playEmf(const QByteArray &data, PlayBudget &budget)
+LoadedPicture playEmf(const QByteArray &data, PlayBudget &budget)
 {
     return EmfPlayer(data, budget).play();
 }

@@ -7,8 +7,9 @@
 
 namespace platform::metafile {
 
-// Plays an enhanced metafile into a picture of its frame's size. Throws
-// MetafileError when the data is not valid.
-QImage playEmf(const QByteArray &data, PlayBudget &budget);
+// Plays the part of an enhanced metafile that the budget's view shows; the
+// picture's own size is its frame's. Throws MetafileError when the data is
+// not valid.
+LoadedPicture playEmf(const QByteArray &data, PlayBudget &budget);
 
 } // namespace platform::metafile

@@ -39,9 +39,14 @@ public:
     // Output coordinates are kept where the rasteriser stays exact and fast.
     static constexpr double kCoordinateLimit = 1 << 22;
 
-    // devicePixelsPerMm gives the metric and English mapping modes their size;
-    // deviceToOutput places the device's pixels in the picture.
-    MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm, const QTransform &deviceToOutput);
+    // devicePixelsPerMm gives the metric and English mapping modes their size
+    // on each axis, as a device's pixels need not be square; deviceToOutput
+    // places the device's pixels in the picture.
+    MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm, const QTransform &deviceToOutput);
+    MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm, const QTransform &deviceToOutput)
+        : MetafileCanvas(budget, QSizeF(devicePixelsPerMm, devicePixelsPerMm), deviceToOutput)
+    {
+    }
 
     void setPainter(QPainter *painter);
     QRectF drawnBounds() const { return m_bounds; }
@@ -152,7 +157,7 @@ private:
     std::uint32_t checkedIndex(std::uint32_t index) const;
 
     PlayBudget &m_budget;
-    double m_devicePixelsPerMm;
+    QSizeF m_devicePixelsPerMm;
     QTransform m_deviceToOutput;
     QPainter *m_painter = nullptr;
     QRectF m_bounds;

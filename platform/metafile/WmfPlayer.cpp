@@ -4,6 +4,7 @@
 #include "platform/metafile/ByteReader.h"
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
+#include "platform/metafile/PictureSize.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -144,7 +145,7 @@ class WmfPlayer
 public:
     WmfPlayer(const QByteArray &data, PlayBudget &budget) : m_file(data), m_budget(budget) {}
 
-    QImage play();
+    LoadedPicture play();
 
 private:
     void playRecords(MetafileCanvas &canvas);
@@ -163,7 +164,7 @@ private:
     std::uint16_t m_objectCount = 0;
 };
 
-QImage WmfPlayer::play()
+LoadedPicture WmfPlayer::play()
 {
     std::size_t start = 0;
     std::optional<QRectF> box;
@@ -212,12 +213,7 @@ QImage WmfPlayer::play()
                      int(std::ceil(drawn.bottom())) - topLeft.y());
         deviceToOutput = QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
     }
-    m_budget.checkImageSize(size.width(), size.height());
-
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        throw MetafileError("no memory for the picture");
-    image.fill(Qt::transparent);
+    QImage image = shownPartImage(size, m_budget);
     QPainter painter(&image);
     MetafileCanvas canvas(m_budget, pixelsPerMm, deviceToOutput);
     if (box) {
@@ -228,7 +224,8 @@ QImage WmfPlayer::play()
     }
     canvas.setPainter(&painter);
     playRecords(canvas);
-    return image;
+    painter.end();
+    return LoadedPicture{image, size};
 }
 
 void WmfPlayer::playRecords(MetafileCanvas &canvas)
@@ -576,7 +573,7 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
 
 } // namespace
 
-QImage playWmf(const QByteArray &data, PlayBudget &budget)
+LoadedPicture playWmf(const QByteArray &data, PlayBudget &budget)
 {
     return WmfPlayer(data, budget).play();
 }

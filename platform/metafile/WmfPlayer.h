@@ -7,8 +7,8 @@
 
 namespace platform::metafile {
 
-// Plays a Windows metafile, with or without its placeable header, into a
-// picture of its own size. Throws MetafileError when the data is not valid.
-QImage playWmf(const QByteArray &data, PlayBudget &budget);
+// Plays the part of a Windows metafile, with or without its placeable header,
+// that the budget's view shows. Throws MetafileError when the data is not valid.
+LoadedPicture playWmf(const QByteArray &data, PlayBudget &budget);
 
 } // namespace platform::metafile

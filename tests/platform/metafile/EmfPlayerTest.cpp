@@ -436,3 +436,85 @@ TEST(EmfPlayer, CommentsAndUnknownRecordsAreSkipped)
     w.rec(70, {4, 0x2B464D45}).rec(9999, {1, 2, 3}).rectangle(10, 10, 20, 20);
     EXPECT_EQ(inkBounds(play(w)), QRect(10, 10, 9, 9));
 }
+
+namespace {
+
+// Rewrites a written file's frame (hundredths of a millimetre) and its
+// reference device (pixels, millimetres and micrometres).
+QByteArray onDevice(QByteArray data, QRect frame, QSize pixels, QSize mm, QSize um)
+{
+    data.replace(24, 16, Bytes().i32(frame.left()).i32(frame.top()).i32(frame.right()).i32(frame.bottom()).data());
+    data.replace(72, 16, Bytes().i32(pixels.width()).i32(pixels.height()).i32(mm.width()).i32(mm.height()).data());
+    data.replace(100, 8, Bytes().i32(um.width()).i32(um.height()).data());
+    return data;
+}
+
+} // namespace
+
+TEST(EmfPlayer, ReferenceDeviceResolutionPerAxis)
+{
+    // 1280 x 800 pixels on 320 x 240 mm: 4 pixels per mm across, 3.33 down. A
+    // rectangle over the frame's device pixels fills the whole picture, also
+    // where the micrometre sizes hold numbers unrelated to the millimetres.
+    EmfWriter w = filling(red);
+    w.rectangle(0, 0, 104, 87);
+    for (QSize um : {QSize(320000, 240000), QSize(6619244, 4390944), QSize(0, 0)}) {
+        SCOPED_TRACE(um.width());
+        const auto image = playEmf(onDevice(w.bytes(QSize(10, 10)), QRect(QPoint(0, 0), QPoint(2540, 2540)),
+                                            QSize(1280, 800), QSize(320, 240), um));
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(image->size(), QSize(96, 96));
+        EXPECT_EQ(inkBounds(*image), QRect(0, 0, 96, 96));
+    }
+
+    // Isotropic units are as long across as down on that device: a logical
+    // square of 20 mm stays square.
+    EmfWriter iso = filling(red);
+    iso.setMapMode(7).rec(9, {100, 100}).rec(11, {400, 400}).rectangle(0, 0, 20, 20);
+    const auto square = playEmf(onDevice(iso.bytes(QSize(10, 10)), QRect(QPoint(0, 0), QPoint(2540, 2540)),
+                                         QSize(1280, 800), QSize(320, 240), QSize(320000, 240000)));
+    ASSERT_TRUE(square.has_value());
+    EXPECT_NEAR(inkBounds(*square).width(), 75, 1);
+    EXPECT_NEAR(inkBounds(*square).height(), 75, 1);
+}
+
+TEST(EmfPlayer, AnisotropicWindowInHundredthsOfMmOnDevicePixels)
+{
+    // The window counts hundredths of a millimetre and the viewport the
+    // device's pixels, on frames at the origin and wholly at negative
+    // coordinates: a rectangle over the window fills the picture.
+    for (QPoint at : {QPoint(0, 0), QPoint(-7813, -21000)}) {
+        SCOPED_TRACE(at.x());
+        const QRect frame(at, QSize(1447, 1430));
+        EmfWriter w = filling(blue);
+        w.setMapMode(8).rec(10, {at.x(), at.y()}).rec(9, {1446, 1429}).rec(12, {at.x() * 32 / 1000, at.y() * 32 / 1000})
+            .rec(11, {46, 46}).rectangle(at.x(), at.y(), at.x() + 1500, at.y() + 1500);
+        const auto image = playEmf(onDevice(w.bytes(QSize(10, 10)), frame, QSize(1024, 768), QSize(320, 240),
+                                            QSize(7929939, 7602291)));
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(image->size(), QSize(55, 54));
+        EXPECT_EQ(inkBounds(*image), QRect(0, 0, 55, 54));
+    }
+}
+
+TEST(EmfPlayer, HugeFramesPlayOnlyTheShownPart)
+{
+    // A red square of about 1000 device pixels in the corner of a frame too large
+    // for any image: the picture is scaled down to 4096 x 4096 pixels in
+    // area, its shape kept, and only the view's 512 x 512 are played.
+    EmfWriter w = filling(red);
+    w.rectangle(0, 0, 1000, 1000);
+    const auto square = platform::playMetafile(w.bytes(QSize(100000, 100000)), platform::MetafileFormat::Enhanced,
+                                               QSize(512, 512));
+    ASSERT_TRUE(square.has_value());
+    EXPECT_EQ(square->size, QSize(4096, 4096));
+    EXPECT_EQ(square->shown.size(), QSize(512, 512));
+    EXPECT_EQ(inkBounds(square->shown), QRect(0, 0, 40, 40));
+
+    const auto wide = platform::playMetafile(w.bytes(QSize(100000, 25000)), platform::MetafileFormat::Enhanced,
+                                             QSize(300, 200));
+    ASSERT_TRUE(wide.has_value());
+    EXPECT_EQ(wide->size, QSize(8192, 2048));
+    EXPECT_EQ(wide->shown.size(), QSize(300, 200));
+    EXPECT_EQ(inkBounds(wide->shown), QRect(0, 0, 81, 81));
+}

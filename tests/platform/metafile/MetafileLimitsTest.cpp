@@ -11,17 +11,36 @@ using platform::metafile::PlayLimits;
 
 namespace {
 
+const QSize kView(512, 512);
+
 bool playsEmf(const EmfWriter &w, const PlayLimits &limits = {}, QSize size = QSize(50, 50))
 {
-    return platform::metafile::playMetafile(w.bytes(size), MetafileFormat::Enhanced, limits)
+    return platform::metafile::playMetafile(w.bytes(size), MetafileFormat::Enhanced, kView, limits)
         .has_value();
 }
 
 bool playsWmf(const WmfWriter &w, const PlayLimits &limits = {})
 {
     return platform::metafile::playMetafile(w.placeable(QRect(0, 0, 50, 50), 96),
-                                            MetafileFormat::Windows, limits)
+                                            MetafileFormat::Windows, kView, limits)
         .has_value();
+}
+
+// A damaged record between two red squares: both squares must still show.
+void expectSkipped(const QByteArray &damaged)
+{
+    EmfWriter w;
+    w.selectObject(0x80000008).createBrush(1, 0, Qt::red).selectObject(1).rectangle(0, 0, 10, 10)
+        .rawRecord(damaged).rectangle(20, 20, 30, 30);
+    const auto image = playEmf(w.bytes(QSize(50, 50)));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(pixel(*image, 5, 5), QColor(Qt::red));
+    EXPECT_EQ(pixel(*image, 25, 25), QColor(Qt::red));
+}
+
+QByteArray record(std::uint32_t type, const Bytes &payload)
+{
+    return Bytes().u32(type).u32(std::uint32_t(8 + payload.size())).raw(payload.data()).data();
 }
 
 EmfWriter withRecord(const QByteArray &record)
@@ -33,14 +52,15 @@ EmfWriter withRecord(const QByteArray &record)
 
 } // namespace
 
-TEST(MetafileLimits, EnhancedRecordSizesAreChecked)
+TEST(MetafileLimits, EnhancedRecordSizesKeepTheStreamInStep)
 {
     EXPECT_TRUE(playsEmf(withRecord(Bytes().u32(43).u32(24).i32(0).i32(0).i32(5).i32(5).data())));
+    // A size that breaks the stream fails the file: the next record cannot be found.
     EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(4).data())));
     EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(22).i32(0).i32(0).i32(5).i32(5).data())));
     EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(4000).i32(0).data())));
-    // A record too short for its own arguments.
-    EXPECT_FALSE(playsEmf(withRecord(Bytes().u32(43).u32(12).i32(0).data())));
+    // A record too short for its own arguments, in a sound stream, is left out alone.
+    expectSkipped(Bytes().u32(43).u32(12).i32(0).data());
 
     // A header that is not an enhanced metafile's.
     QByteArray noSignature = EmfWriter().bytes(QSize(10, 10));
@@ -54,15 +74,11 @@ TEST(MetafileLimits, CountsTimesSizesCannotWrapAround)
     // 0x20000001 points of 8 bytes would wrap to 8 bytes in 32 bits.
     Bytes polygon;
     polygon.i32(0).i32(0).i32(0).i32(0).u32(0x20000001).i32(1).i32(1);
-    EmfWriter w;
-    w.rec(3, polygon);
-    EXPECT_FALSE(playsEmf(w));
+    expectSkipped(record(3, polygon));
 
     Bytes polyPolygon;
     polyPolygon.i32(0).i32(0).i32(0).i32(0).u32(0x40000001).u32(1).u32(1).i32(1).i32(1);
-    EmfWriter many;
-    many.rec(8, polyPolygon);
-    EXPECT_FALSE(playsEmf(many));
+    expectSkipped(record(8, polyPolygon));
 
     // A Windows polygon claiming more points than its record holds.
     WmfWriter wmf;
@@ -75,32 +91,32 @@ TEST(MetafileLimits, OffsetsStayInsideTheirRecord)
     Bytes text;
     text.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
     text.i32(0).i32(0).u32(4).u32(5000).u32(0).i32(0).i32(0).i32(0).i32(0).u32(0);
-    EmfWriter w;
-    w.rec(84, text);
-    EXPECT_FALSE(playsEmf(w));
+    expectSkipped(record(84, text));
 
+    // A bitmap header and bits outside their record.
     QImage one(1, 1, QImage::Format_RGB32);
-    one.fill(Qt::red);
-    Dib dib = makeDib(one, 24);
-    EmfWriter bitmap;
-    bitmap.stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), dib);
-    QByteArray data = bitmap.bytes(QSize(10, 10));
-    // offBitsSrc of the record that follows the 108-byte header.
-    data.replace(108 + 56, 4, Bytes().u32(0x7FFFFFF0).data());
-    EXPECT_FALSE(playEmf(data).has_value());
+    one.fill(Qt::blue);
+    const QByteArray bitmap = EmfWriter().stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), makeDib(one, 24))
+                                  .bytes(QSize(10, 10)).mid(108).chopped(20);
+    for (int offset : {48, 56}) {
+        QByteArray damaged = bitmap;
+        damaged.replace(offset, 4, Bytes().u32(0x7FFFFFF0).data());
+        expectSkipped(damaged);
+    }
+
+    // A region record whose rectangles are cut short.
+    Bytes region;
+    region.u32(32).u32(1).u32(5).u32(80).i32(0).i32(0).i32(0).i32(0).i32(0).i32(0).i32(40).i32(40);
+    Bytes fill;
+    fill.i32(0).i32(0).i32(40).i32(40).u32(std::uint32_t(region.size())).u32(1).raw(region.data());
+    expectSkipped(record(71, fill));
 }
 
 TEST(MetafileLimits, ObjectIndexesStayInsideTheTable)
 {
-    EmfWriter select(8);
-    select.selectObject(8);
-    EXPECT_FALSE(playsEmf(select));
-    EmfWriter create(8);
-    create.createBrush(100, 0, Qt::red);
-    EXPECT_FALSE(playsEmf(create));
-    EmfWriter stock(8);
-    stock.selectObject(0x80000004).rectangle(0, 0, 10, 10);
-    EXPECT_TRUE(playsEmf(stock));
+    // The default writer's table holds eight objects.
+    expectSkipped(record(37, Bytes().u32(8)));
+    expectSkipped(record(39, Bytes().u32(100).u32(0).u32(0x00FF00).u32(0)));
 
     WmfWriter wmf(8);
     wmf.selectObject(20);
@@ -146,12 +162,15 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     EXPECT_TRUE(playsEmf(points));
     EXPECT_FALSE(playsEmf(points, fewPoints));
 
-    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(5000, 5000)));
-    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(20000, 10)));
+    // A picture of any size plays only the part the view shows.
+    PlayLimits shownOnly;
+    shownOnly.maxPixels = kView.width() * kView.height();
+    EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(5000, 5000)));
+    EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(20000, 10)));
     WmfWriter wide;
-    EXPECT_FALSE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96),
-                                                  MetafileFormat::Windows, {})
-                     .has_value());
+    EXPECT_TRUE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96),
+                                                 MetafileFormat::Windows, kView, shownOnly)
+                    .has_value());
 
     PlayLimits noTime;
     noTime.timeBudgetMs = -1;
