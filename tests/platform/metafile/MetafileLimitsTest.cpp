@@ -64,10 +64,11 @@ TEST(MetafileLimits, CountsTimesSizesCannotWrapAround)
     many.rec(8, polyPolygon);
     EXPECT_FALSE(playsEmf(many));
 
-    // A Windows polygon claiming more points than its record holds.
+    // A Windows polygon claiming more points than its record holds is
+    // skipped, not read past its record.
     WmfWriter wmf;
     wmf.rec(0x0324, {1000, 1, 1, 2, 2});
-    EXPECT_FALSE(playsWmf(wmf));
+    EXPECT_TRUE(playsWmf(wmf));
 }
 
 TEST(MetafileLimits, OffsetsStayInsideTheirRecord)
