@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <iterator>
+
 namespace platform::metafile {
 
 namespace {
@@ -48,6 +51,15 @@ QString decodeWestern(const QByteArray &bytes)
 }
 
 } // namespace
+
+int westernCode(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u <= 0xFF)
+        return u;
+    const auto high = std::find(std::begin(kHighControls), std::end(kHighControls), u);
+    return high == std::end(kHighControls) ? -1 : int(0x80 + (high - std::begin(kHighControls)));
+}
 
 QString decodeAnsi(const QByteArray &bytes, std::uint8_t charset)
 {

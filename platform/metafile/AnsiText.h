@@ -11,4 +11,7 @@ namespace platform::metafile {
 // character set; the Western ANSI page when the set names no other.
 QString decodeAnsi(const QByteArray &bytes, std::uint8_t charset = 0);
 
+// The byte the Western page reads as c; -1 when there is none.
+int westernCode(QChar c);
+
 } // namespace platform::metafile

@@ -29,13 +29,13 @@ public:
     void seek(std::size_t pos)
     {
         if (pos > m_size)
-            throw MetafileError("seek outside data");
+            throw DataCutShort("seek outside data");
         m_pos = pos;
     }
     void skip(std::uint64_t count)
     {
         if (count > remaining())
-            throw MetafileError("skip outside data");
+            throw DataCutShort("skip outside data");
         m_pos += static_cast<std::size_t>(count);
     }
 
@@ -65,7 +65,7 @@ public:
     ByteReader slice(std::uint64_t offset, std::uint64_t length) const
     {
         if (offset > m_size || length > m_size - offset)
-            throw MetafileError("slice outside data");
+            throw DataCutShort("slice outside data");
         return ByteReader(m_data + offset, static_cast<std::size_t>(length));
     }
     QByteArray bytes(std::uint64_t length)
@@ -78,7 +78,7 @@ private:
     const char *take(std::uint64_t count)
     {
         if (count > remaining())
-            throw MetafileError("read outside data");
+            throw DataCutShort("read outside data");
         const char *p = m_data + m_pos;
         m_pos += static_cast<std::size_t>(count);
         return p;
@@ -93,7 +93,7 @@ private:
 inline std::uint64_t checkedBytes(std::uint64_t count, std::uint64_t size)
 {
     if (size != 0 && count > (std::uint64_t(1) << 40) / size)
-        throw MetafileError("count too large");
+        throw DataCutShort("count too large");
     return count * size;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/metafile/MetafileCanvas.h"
 
+#include "platform/metafile/SymbolFonts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -22,9 +24,11 @@ double mappedLength(const QTransform &t, QPointF vector)
     return std::hypot(d.x(), d.y());
 }
 
-QFont qtFont(const GdiFont &gdi, double pixelHeight)
+QFont qtFont(const GdiFont &gdi, const std::optional<SymbolFont> &symbols, double pixelHeight)
 {
-    QFont font(gdi.face.isEmpty() ? QStringLiteral("Sans Serif") : gdi.face);
+    QFont font(symbols               ? SymbolFont::family()
+               : gdi.face.isEmpty() ? QStringLiteral("Sans Serif")
+                                    : gdi.face);
     font.setPixelSize(std::max(1, int(std::lround(pixelHeight))));
     font.setWeight(QFont::Weight(std::clamp(gdi.weight == 0 ? 400 : gdi.weight, 100, 900)));
     font.setItalic(gdi.italic);
@@ -37,18 +41,30 @@ QFont qtFont(const GdiFont &gdi, double pixelHeight)
 
 } // namespace
 
-void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned options,
+void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned options,
                              const std::optional<QRectF> &rect, const QVector<double> &dx)
 {
-    m_budget.takePoints(std::uint64_t(text.size()));
+    m_budget.takePoints(std::uint64_t(codes.size()));
     const QTransform t = logicalToOutput();
     const GdiFont &gdi = m_state.font;
+
+    // One string per character: a symbol's character may need two UTF-16 units.
+    const std::optional<SymbolFont> symbols = SymbolFont::named(gdi.face);
+    QStringList characters;
+    if (symbols) {
+        characters = symbols->map(codes);
+    } else {
+        characters.reserve(codes.size());
+        for (const QChar c : codes)
+            characters.append(QString(c));
+    }
+    const QString text = characters.join(QString());
 
     // A negative height is the character height; a positive one the cell
     // height, which includes the internal leading.
     double pixels = gdi.height == 0 ? kDefaultFontPixels : mappedLength(t, QPointF(0, gdi.height));
     pixels = std::min(pixels, kMaxFontPixels);
-    QFont font = qtFont(gdi, pixels);
+    QFont font = qtFont(gdi, symbols, pixels);
     if (gdi.height > 0) {
         const QFontMetricsF probe(font);
         const double cell = probe.ascent() + probe.descent();
@@ -63,8 +79,8 @@ void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned op
 
     QVector<double> advances;
     double width = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const double a = i < dx.size() ? dx[i] * xScale : metrics.horizontalAdvance(text[i]);
+    for (int i = 0; i < characters.size(); ++i) {
+        const double a = i < dx.size() ? dx[i] * xScale : metrics.horizontalAdvance(characters[i]);
         advances.append(a);
         width += a;
     }
@@ -132,8 +148,8 @@ void MetafileCanvas::textOut(QPointF reference, const QString &text, unsigned op
     if (dx.isEmpty()) {
         m_painter->drawText(QPointF(x, baseline), text);
     } else {
-        for (int i = 0; i < text.size(); ++i) {
-            m_painter->drawText(QPointF(x, baseline), QString(text[i]));
+        for (int i = 0; i < characters.size(); ++i) {
+            m_painter->drawText(QPointF(x, baseline), characters[i]);
             x += advances[i];
         }
     }

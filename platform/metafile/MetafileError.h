@@ -12,4 +12,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Thrown when a read reaches past the data it was given. Inside a record
+// whose size is sound, only that record is damaged.
+class DataCutShort : public MetafileError
+{
+public:
+    using MetafileError::MetafileError;
+};
+
 } // namespace platform::metafile

@@ -5,6 +5,7 @@
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
+#include "platform/metafile/SymbolFonts.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -19,6 +20,7 @@ constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableSize = 22;
 constexpr std::size_t kHeaderSize = 18;
 constexpr double kPixelsPerInch = 96;
+constexpr double kHundredthsOfMmPerInch = 2540;
 
 enum Function : std::uint16_t {
     MetaEof = 0x0000,
@@ -107,7 +109,7 @@ QRectF readRectBRTL(ByteReader &r)
 QPolygonF readPoints(ByteReader &r, std::uint64_t count)
 {
     if (checkedBytes(count, 4) > r.remaining())
-        throw MetafileError("points outside their record");
+        throw DataCutShort("points outside their record");
     QPolygonF points;
     points.reserve(qsizetype(count));
     for (std::uint64_t i = 0; i < count; ++i)
@@ -140,6 +142,23 @@ QPainterPath readRegion(ByteReader &r, PlayBudget &budget)
     return path;
 }
 
+// Text bytes in the font's page; a symbol font's bytes are its own codes.
+QString textOf(const QByteArray &bytes, const GdiFont &font)
+{
+    return decodeAnsi(bytes, SymbolFont::named(font.face) ? 0 : font.charset);
+}
+
+// The rest of a record as a packed bitmap; none when its header does not fit
+// the record, which then draws nothing.
+std::optional<DibData> packedDib(ByteReader &r)
+{
+    try {
+        return splitPackedDib(r.bytes(r.remaining()));
+    } catch (const MetafileError &) {
+        return std::nullopt;
+    }
+}
+
 class WmfPlayer
 {
 public:
@@ -148,13 +167,16 @@ public:
     LoadedPicture play();
 
 private:
+    void setUpMapping(MetafileCanvas &canvas);
     void playRecords(MetafileCanvas &canvas);
     void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
                     std::uint32_t recordWords);
+    void playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
                     std::uint32_t recordWords);
     void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    GdiObject readObject(std::uint16_t function, ByteReader &r) const;
     GdiBrush brushAt(MetafileCanvas &canvas, std::uint16_t index) const;
     QPainterPath regionAt(MetafileCanvas &canvas, std::uint16_t index) const;
 
@@ -162,13 +184,18 @@ private:
     PlayBudget &m_budget;
     std::size_t m_recordsStart = 0;
     std::uint16_t m_objectCount = 0;
+    // The placeable header's box in logical units; none without that header.
+    std::optional<QRectF> m_box;
+    // Device units are the placeable header's logical units, or hundredths
+    // of a millimetre without it; the records give viewport settings in
+    // hundredths of a millimetre.
+    double m_deviceUnitsPerInch = kHundredthsOfMmPerInch;
+    bool m_viewportExtSet = false;
 };
 
 LoadedPicture WmfPlayer::play()
 {
     std::size_t start = 0;
-    std::optional<QRectF> box;
-    double unitsPerInch = 0;
     if (m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey) {
         ByteReader header = m_file.slice(0, kPlaceableSize);
         std::uint16_t checksum = 0;
@@ -181,10 +208,10 @@ LoadedPicture WmfPlayer::play()
         const double top = header.i16();
         const double right = header.i16();
         const double bottom = header.i16();
-        unitsPerInch = header.u16();
-        if (unitsPerInch == 0)
+        m_deviceUnitsPerInch = header.u16();
+        if (m_deviceUnitsPerInch == 0)
             throw MetafileError("placeable header without units");
-        box = QRectF(QPointF(left, top), QPointF(right, bottom));
+        m_box = QRectF(QPointF(left, top), QPointF(right, bottom));
         start = kPlaceableSize;
     }
 
@@ -197,40 +224,53 @@ LoadedPicture WmfPlayer::play()
     m_objectCount = header.u16();
     m_recordsStart = start + kHeaderSize;
 
-    const double pixelsPerMm = kPixelsPerInch / 25.4;
-    QTransform deviceToOutput;
+    double outputPerDevice = kPixelsPerInch / m_deviceUnitsPerInch;
+    const double deviceUnitsPerMm = m_deviceUnitsPerInch / 25.4;
     QSize size;
-    if (box) {
-        size = QSize(int(std::lround(std::abs(box->width()) * kPixelsPerInch / unitsPerInch)),
-                     int(std::lround(std::abs(box->height()) * kPixelsPerInch / unitsPerInch)));
-    } else {
+    if (m_box) {
+        const PictureFit fit = fitPicture(m_box->size() * outputPerDevice);
+        size = fit.size;
+        outputPerDevice *= fit.scale;
+    }
+    QTransform deviceToOutput = QTransform::fromScale(outputPerDevice, outputPerDevice);
+    if (!m_box) {
         // Without a frame the picture is the extent of what its records draw.
-        MetafileCanvas measure(m_budget, pixelsPerMm, QTransform());
+        MetafileCanvas measure(m_budget, deviceUnitsPerMm, deviceToOutput);
+        setUpMapping(measure);
         playRecords(measure);
         const QRectF drawn = measure.drawnBounds();
         const QPoint topLeft(int(std::floor(drawn.left())), int(std::floor(drawn.top())));
         size = QSize(int(std::ceil(drawn.right())) - topLeft.x(),
                      int(std::ceil(drawn.bottom())) - topLeft.y());
-        deviceToOutput = QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
+        deviceToOutput *= QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
     }
     QImage image = shownPartImage(size, m_budget);
     QPainter painter(&image);
-    MetafileCanvas canvas(m_budget, pixelsPerMm, deviceToOutput);
-    if (box) {
-        canvas.setMapMode(MapAnisotropic);
-        canvas.setWindowOrg(box->topLeft());
-        canvas.setWindowExt(box->size());
-        canvas.setViewportExt(QSizeF(size));
-    }
+    MetafileCanvas canvas(m_budget, deviceUnitsPerMm, deviceToOutput);
+    setUpMapping(canvas);
     canvas.setPainter(&painter);
     playRecords(canvas);
     painter.end();
     return LoadedPicture{image, size};
 }
 
+// The placeable header's box fills the picture until the records set their
+// own window.
+void WmfPlayer::setUpMapping(MetafileCanvas &canvas)
+{
+    m_viewportExtSet = false;
+    if (!m_box)
+        return;
+    canvas.setMapMode(MapAnisotropic);
+    canvas.setWindowOrg(m_box->topLeft());
+    canvas.setWindowExt(m_box->size());
+    canvas.setViewportExt(QSizeF(std::abs(m_box->width()), std::abs(m_box->height())));
+}
+
 void WmfPlayer::playRecords(MetafileCanvas &canvas)
 {
     canvas.resetObjectTable(m_objectCount);
+    bool damaged = false;
     std::size_t pos = m_recordsStart;
     while (m_file.size() - pos >= 6) {
         ByteReader head = m_file.slice(pos, 6);
@@ -245,9 +285,17 @@ void WmfPlayer::playRecords(MetafileCanvas &canvas)
         if (function == MetaEof)
             return;
         ByteReader params = m_file.slice(pos + 6, bytes - 6);
-        playRecord(canvas, function, params, words);
+        try {
+            playRecord(canvas, function, params, words);
+        } catch (const DataCutShort &) {
+            // The record's own contents are cut short while the stream stays
+            // in step: only this record is lost.
+            damaged = true;
+        }
         pos += std::size_t(bytes);
     }
+    if (damaged)
+        throw MetafileError("damaged records and no end record");
 }
 
 GdiBrush WmfPlayer::brushAt(MetafileCanvas &canvas, std::uint16_t index) const
@@ -280,32 +328,14 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaSetTextAlign: s.textAlign = r.u16(); break;
     case MetaSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
     case MetaSetTextColor: s.textColor = colorFromRef(r.u32()); break;
-    case MetaSetWindowOrg: canvas.setWindowOrg(readPointYX(r)); break;
-    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r)); break;
-    case MetaSetWindowExt: {
-        const QPointF e = readPointYX(r);
-        canvas.setWindowExt(QSizeF(e.x(), e.y()));
-        break;
-    }
-    case MetaSetViewportExt: {
-        const QPointF e = readPointYX(r);
-        canvas.setViewportExt(QSizeF(e.x(), e.y()));
-        break;
-    }
-    case MetaOffsetWindowOrg: canvas.offsetWindowOrg(readPointYX(r)); break;
-    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r)); break;
+    case MetaSetWindowOrg:
+    case MetaSetWindowExt:
+    case MetaSetViewportOrg:
+    case MetaSetViewportExt:
+    case MetaOffsetWindowOrg:
+    case MetaOffsetViewportOrg:
     case MetaScaleWindowExt:
-    case MetaScaleViewportExt: {
-        const double yDenom = r.i16();
-        const double yNum = r.i16();
-        const double xDenom = r.i16();
-        const double xNum = r.i16();
-        if (function == MetaScaleWindowExt)
-            canvas.scaleWindowExt(xNum, xDenom, yNum, yDenom);
-        else
-            canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
-        break;
-    }
+    case MetaScaleViewportExt: playMapping(canvas, function, r); break;
     case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
     case MetaMoveTo: canvas.moveTo(readPointYX(r)); break;
     case MetaExcludeClipRect: canvas.excludeClipRect(readRectBRTL(r)); break;
@@ -354,7 +384,7 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaPolyPolygon: {
         const std::uint16_t count = r.u16();
         if (checkedBytes(count, 2) > r.remaining())
-            throw MetafileError("polygon counts outside their record");
+            throw DataCutShort("polygon counts outside their record");
         QVector<std::uint16_t> sizes;
         for (std::uint16_t i = 0; i < count; ++i)
             sizes.append(r.u16());
@@ -401,7 +431,68 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     }
 }
 
+void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    const DrawingState &s = canvas.state();
+    const double devicePerRecorded = m_deviceUnitsPerInch / kHundredthsOfMmPerInch;
+    switch (function) {
+    case MetaSetWindowOrg: canvas.setWindowOrg(readPointYX(r)); return;
+    case MetaOffsetWindowOrg: canvas.offsetWindowOrg(readPointYX(r)); return;
+    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r) * devicePerRecorded); return;
+    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r) * devicePerRecorded); return;
+    case MetaSetViewportExt: {
+        const QPointF e = readPointYX(r) * devicePerRecorded;
+        canvas.setViewportExt(QSizeF(e.x(), e.y()));
+        m_viewportExtSet = true;
+        return;
+    }
+    case MetaScaleViewportExt: {
+        const double yDenom = r.i16();
+        const double yNum = r.i16();
+        const double xDenom = r.i16();
+        const double xNum = r.i16();
+        canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
+        m_viewportExtSet = true;
+        return;
+    }
+    case MetaSetWindowExt: {
+        const QPointF e = readPointYX(r);
+        canvas.setWindowExt(QSizeF(e.x(), e.y()));
+        break;
+    }
+    case MetaScaleWindowExt: {
+        const double yDenom = r.i16();
+        const double yNum = r.i16();
+        const double xDenom = r.i16();
+        const double xNum = r.i16();
+        canvas.scaleWindowExt(xNum, xDenom, yNum, yDenom);
+        break;
+    }
+    default: return;
+    }
+    // Without a placeable header nothing sizes the viewport but the records;
+    // until they do, a window unit is a pixel whatever the window's extent.
+    if (!m_box && !m_viewportExtSet) {
+        const double devicePerWindowUnit = m_deviceUnitsPerInch / kPixelsPerInch;
+        canvas.setViewportExt(QSizeF(std::abs(s.windowExt.width()) * devicePerWindowUnit,
+                                     std::abs(s.windowExt.height()) * devicePerWindowUnit));
+    }
+}
+
 void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    GdiObject object;
+    try {
+        object = readObject(function, r);
+    } catch (const DataCutShort &) {
+        // A damaged object still takes its slot, so later indexes keep theirs.
+        canvas.addObject(GdiPlaceholder{});
+        throw;
+    }
+    canvas.addObject(std::move(object));
+}
+
+GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
 {
     switch (function) {
     case MetaCreatePenIndirect: {
@@ -411,8 +502,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
         r.i16();
         pen.color = colorFromRef(r.u32());
         pen.cosmetic = pen.width == 0;
-        canvas.addObject(pen);
-        return;
+        return pen;
     }
     case MetaCreateBrushIndirect: {
         GdiBrush brush;
@@ -421,8 +511,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
         brush.hatch = r.u16();
         if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
             brush.style = BrushSolid;
-        canvas.addObject(brush);
-        return;
+        return brush;
     }
     case MetaCreateFontIndirect: {
         GdiFont font;
@@ -439,32 +528,27 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
         QByteArray face = r.bytes(std::min<std::size_t>(32, r.remaining()));
         face.truncate(face.indexOf('\0') < 0 ? face.size() : face.indexOf('\0'));
         font.face = decodeAnsi(face, font.charset);
-        canvas.addObject(font);
-        return;
+        return font;
     }
     case MetaCreateRegion:
-        canvas.addObject(GdiRegion{readRegion(r, m_budget)});
-        return;
+        return GdiRegion{readRegion(r, m_budget)};
     case MetaDibCreatePatternBrush: {
         GdiBrush brush;
         brush.style = BrushDibPattern;
         const std::uint16_t style = r.u16();
         r.u16();
         if (style != BrushPattern) {
-            const QByteArray packed = r.bytes(r.remaining());
-            brush.pattern = decodeDib(splitPackedDib(packed), m_budget.limits());
+            if (const auto dib = packedDib(r))
+                brush.pattern = decodeDib(*dib, m_budget.limits());
         }
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
-        canvas.addObject(brush);
-        return;
+        return brush;
     }
     case MetaCreatePatternBrush:
-        canvas.addObject(GdiBrush{BrushSolid, Qt::gray, 0, {}});
-        return;
+        return GdiBrush{BrushSolid, Qt::gray, 0, {}};
     default:
-        canvas.addObject(GdiPlaceholder{});
-        return;
+        return GdiPlaceholder{};
     }
 }
 
@@ -474,7 +558,7 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
         const std::uint16_t length = r.u16();
         const QByteArray text = r.bytes(length);
         r.skip(length % 2);
-        canvas.textOut(readPointYX(r), decodeAnsi(text, canvas.state().font.charset), 0, std::nullopt, {});
+        canvas.textOut(readPointYX(r), textOf(text, canvas.state().font), 0, std::nullopt, {});
         return;
     }
     const QPointF at = readPointYX(r);
@@ -496,7 +580,7 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
         for (std::uint16_t i = 0; i < length; ++i)
             dx.append(r.i16());
     }
-    canvas.textOut(at, decodeAnsi(text, canvas.state().font.charset), options, rect, dx);
+    canvas.textOut(at, textOf(text, canvas.state().font), options, rect, dx);
 }
 
 void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
@@ -536,9 +620,10 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
             canvas.patBlt(destRect, rop);
             return;
         }
-        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
-        const QImage image = decodeDib(dib, limits);
-        canvas.drawImage(destRect, image, QRectF(src.x(), src.y(), srcW, srcH), rop);
+        const auto dib = packedDib(r);
+        if (!dib)
+            return;
+        canvas.drawImage(destRect, decodeDib(*dib, limits), QRectF(src.x(), src.y(), srcW, srcH), rop);
         return;
     }
     case MetaStretchDib: {
@@ -548,10 +633,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
         const QPointF src = readPointYX(r);
         const QPointF destSize = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
-        const QImage image = decodeDib(dib, limits);
+        const auto dib = packedDib(r);
+        if (!dib)
+            return;
+        const QImage image = decodeDib(*dib, limits);
         canvas.drawImage(QRectF(dest, QSizeF(destSize.x(), destSize.y())), image,
-                         sourceRect(dib, image, src.x(), src.y(), srcSize.x(), srcSize.y()), rop);
+                         sourceRect(*dib, image, src.x(), src.y(), srcSize.x(), srcSize.y()), rop);
         return;
     }
     case MetaSetDibToDev: {
@@ -559,10 +646,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
         const QPointF src = readPointYX(r);
         const QPointF size = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const DibData dib = splitPackedDib(r.bytes(r.remaining()));
-        const QImage image = decodeDib(dib, limits);
+        const auto dib = packedDib(r);
+        if (!dib)
+            return;
+        const QImage image = decodeDib(*dib, limits);
         canvas.drawImage(QRectF(dest, QSizeF(size.x(), size.y())), image,
-                         sourceRect(dib, image, src.x(), src.y(), size.x(), size.y()),
+                         sourceRect(*dib, image, src.x(), src.y(), size.x(), size.y()),
                          0x00CC0020);
         return;
     }

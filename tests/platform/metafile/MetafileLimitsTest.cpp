@@ -80,10 +80,11 @@ TEST(MetafileLimits, CountsTimesSizesCannotWrapAround)
     polyPolygon.i32(0).i32(0).i32(0).i32(0).u32(0x40000001).u32(1).u32(1).i32(1).i32(1);
     expectSkipped(record(8, polyPolygon));
 
-    // A Windows polygon claiming more points than its record holds.
+    // A Windows polygon claiming more points than its record holds is
+    // skipped, not read past its record.
     WmfWriter wmf;
     wmf.rec(0x0324, {1000, 1, 1, 2, 2});
-    EXPECT_FALSE(playsWmf(wmf));
+    EXPECT_TRUE(playsWmf(wmf));
 }
 
 TEST(MetafileLimits, OffsetsStayInsideTheirRecord)

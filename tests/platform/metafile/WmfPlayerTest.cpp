@@ -2,6 +2,7 @@
 #include "MetafileWriter.h"
 
 #include "platform/metafile/AnsiText.h"
+#include "platform/metafile/SymbolFonts.h"
 
 #include <gtest/gtest.h>
 
@@ -52,16 +53,59 @@ TEST(WmfPlayer, PlaceableSizeFromBoundingBoxAndUnitsPerInch)
 
 TEST(WmfPlayer, PlainSizeFromWhatTheRecordsDraw)
 {
-    WmfWriter w;
-    w.rectangle(10, 20, 50, 60).createPen(0, 0, red).selectObject(0).rectangle(20, 60, 40, 90);
-    const QImage image = play(w.plain());
-    EXPECT_EQ(image.size(), QSize(40, 70));
-    EXPECT_EQ(pixel(image, 0, 0), QColor(Qt::black));
-    EXPECT_EQ(pixel(image, 20, 20), QColor(Qt::white));
-    EXPECT_EQ(pixel(image, 20, 69), red);
+    // A window without a viewport: a window unit is a pixel, not a
+    // viewport unit, and the picture starts where the drawing does.
+    WmfWriter window = filling(red);
+    window.rec(0x0103, {8}).rec(0x020C, {400, 300}).rectangle(10, 20, 50, 60)
+        .rec(0x020C, {800, 600}).rectangle(60, 20, 70, 30);
+    const QImage windowed = play(window.plain());
+    EXPECT_EQ(windowed.size(), QSize(59, 39));
+    EXPECT_EQ(inkBounds(windowed), QRect(0, 0, 59, 39));
+
+    // Text mode units are hundredths of a millimetre, as are the viewport's:
+    // an inch is 96 pixels either way (less the edge a rectangle leaves out).
+    WmfWriter text = filling(blue);
+    text.rectangle(0, 0, 2540, 1270);
+    EXPECT_EQ(play(text.plain()).size(), QSize(95, 47));
+    WmfWriter viewport = filling(blue);
+    viewport.rec(0x0103, {8}).rec(0x020C, {10, 10}).rec(0x020E, {1270, 2540}).rectangle(0, 0, 10, 10);
+    EXPECT_EQ(play(viewport.plain()).size(), QSize(95, 47));
 
     // Drawing nothing gives no picture.
     EXPECT_FALSE(playWmf(WmfWriter().plain()).has_value());
+}
+
+TEST(WmfPlayer, ADamagedRecordLosesOnlyItself)
+{
+    // A region whose scans are cut short, a bitmap whose colour table runs
+    // past its record and a polygon with more points than its record holds.
+    Bytes region;
+    region.u16(0).u16(6).u32(0).u16(48).u16(5).u16(0).u16(0).u16(0).u16(100).u16(100).u16(2).u16(10);
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    Dib bitmap = makeDib(image, 8);
+    bitmap.info.replace(32, 4, Bytes().u32(200).data());
+    WmfWriter w;
+    w.rec(0x06FF, {}, region.data()).createPen(kNullPen, 0, Qt::black).createBrush(0, blue)
+        .selectObject(1).selectObject(2)
+        .stretchDib(QRect(0, 0, 50, 50), QRect(0, 0, 2, 2), bitmap)
+        .rec(0x0324, {1000, 1, 1, 2, 2})
+        .rectangle(60, 60, 90, 90);
+    const QImage drawn = playPlaced(w);
+    // The damaged region kept its slot, so the brush is still number 2.
+    EXPECT_EQ(pixel(drawn, 75, 75), blue);
+    EXPECT_TRUE(isBlank(drawn, 10, 10));
+
+    // A damaged record needs the end record to show that the stream stayed
+    // in step; a sound file without one still plays.
+    const QRect frame(0, 0, 100, 100);
+    EXPECT_FALSE(playWmf(w.placeable(frame, 96).chopped(6)).has_value());
+    WmfWriter sound = filling(red);
+    sound.rectangle(0, 0, 10, 10);
+    EXPECT_TRUE(playWmf(sound.placeable(frame, 96).chopped(6)).has_value());
+    // A record whose size runs past the file breaks the stream.
+    sound.rawRecord(Bytes().u32(1000).u16(0x041B).data());
+    EXPECT_FALSE(playWmf(sound.placeable(frame, 96)).has_value());
 }
 
 TEST(WmfPlayer, BadHeadersAreNoPicture)
@@ -76,20 +120,28 @@ TEST(WmfPlayer, BadHeadersAreNoPicture)
     EXPECT_FALSE(playWmf(w.plain().left(12)).has_value());
 }
 
-TEST(WmfPlayer, MappingRecordsReadTheirArgumentsInOrder)
+TEST(WmfPlayer, RecordsMapTheirOwnWindowAndViewportOntoThePlaceableFrame)
 {
-    // Window 50 x 25 shown on a viewport 100 x 100 from (10, 20).
-    WmfWriter w = filling(red);
-    w.rec(0x0103, {8}).rec(0x020C, {25, 50}).rec(0x020E, {100, 100}).rec(0x020D, {20, 10})
-        .rectangle(0, 0, 10, 5);
-    EXPECT_EQ(inkBounds(playPlaced(w)), QRect(10, 20, 19, 19));
+    // A 96 x 96 frame at 1000 units per inch. The records' window fills it,
+    // whatever the header's box was in its units.
+    const QRect inch(0, 0, 1000, 1000);
+    WmfWriter window = filling(red);
+    window.rec(0x020B, {0, 0}).rec(0x020C, {10, 10}).rectangle(0, 0, 5, 5);
+    EXPECT_EQ(inkBounds(play(window.placeable(inch, 1000))), QRect(0, 0, 47, 47));
 
-    // Offsets and scaling: the window origin moves by (-5, -5), the window
-    // extent halves, so one unit becomes four pixels.
+    // Their viewport is in hundredths of a millimetre: window 50 x 25 shown
+    // on a half inch square from (12.7 mm, 6.35 mm).
+    WmfWriter viewport = filling(red);
+    viewport.rec(0x0103, {8}).rec(0x020C, {25, 50}).rec(0x020E, {1270, 1270})
+        .rec(0x020D, {635, 1270}).rectangle(0, 0, 25, 25);
+    EXPECT_EQ(inkBounds(play(viewport.placeable(inch, 1000))), QRect(48, 24, 23, 47));
+
+    // Offsets and scaling: the window origin moves by (-5, -5) and its
+    // extent halves, so a unit becomes 96 / 50 pixels.
     WmfWriter scaled = filling(blue);
-    scaled.rec(0x0103, {8}).rec(0x020C, {100, 100}).rec(0x020E, {200, 200})
+    scaled.rec(0x0103, {8}).rec(0x020C, {100, 100}).rec(0x020E, {2540, 2540})
         .rec(0x020F, {-5, -5}).rec(0x0410, {2, 1, 2, 1}).rectangle(0, 0, 5, 5);
-    EXPECT_EQ(inkBounds(playPlaced(scaled)), QRect(20, 20, 19, 19));
+    EXPECT_EQ(inkBounds(play(scaled.placeable(inch, 1000))), QRect(10, 10, 8, 8));
 
     // Low metric runs upwards: 254 units are an inch.
     WmfWriter metric = filling(green);
@@ -211,6 +263,42 @@ TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0\xE9", 0), QString::fromUtf8("\u00C0\u00E9"));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0", 204), QString(QChar(0x0410)));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xE1", 161), QString(QChar(0x03B1)));
+}
+
+TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
+{
+    // Symbol's "D" is a Delta: it draws as a Delta in Greek text does.
+    const auto wmfText = [](const char *face, int charset, const QByteArray &bytes) {
+        Bytes font;
+        font.u16(-40).u16(0).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(charset).u32(0)
+            .raw(face).u8(0);
+        WmfWriter w;
+        w.rec(0x02FB, {}, font.data()).selectObject(0).rec(0x0102, {1}).textOut(10, 10, bytes);
+        return playPlaced(w);
+    };
+    const QImage delta = wmfText("Symbola", 161, "\xC4");
+    EXPECT_EQ(wmfText("Symbol", 0, "D"), delta);
+    EXPECT_EQ(wmfText("symbol", 2, "D"), delta);
+    EXPECT_NE(wmfText("Symbola", 0, "D"), delta);
+
+    // Unicode text in Wingdings, as plain or private-use codes: "J" is a smile.
+    const auto emfText = [](const char *face, const QString &text) {
+        EmfWriter w;
+        w.createFont(1, -40, 0, face).selectObject(1).rec(18, {1}).textOutW(10, 10, text);
+        return playEmf(w.bytes(QSize(100, 100))).value_or(QImage());
+    };
+    const QImage smile = emfText("Symbola", QString(QChar(0x263A)));
+    EXPECT_FALSE(inkBounds(smile).isEmpty());
+    EXPECT_EQ(emfText("Wingdings", "J"), smile);
+    EXPECT_EQ(emfText("Wingdings", QString(QChar(0xF04A))), smile);
+
+    // Codes past 0x7F arrive as the Western page read them; a symbol past
+    // the 16-bit plane stays one character for per-character advances.
+    const auto wingdings = platform::metafile::SymbolFont::named("Wingdings");
+    ASSERT_TRUE(wingdings.has_value());
+    EXPECT_EQ(wingdings->map(platform::metafile::decodeAnsi("\x80!")),
+              QStringList({QString(QChar(0x24EA)), QString::fromUcs4(U"\U0001F589", 1)}));
+    EXPECT_FALSE(platform::metafile::SymbolFont::named("Times New Roman").has_value());
 }
 
 TEST(WmfPlayer, BitmapRecords)

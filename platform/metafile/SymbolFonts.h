@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace platform::metafile {
+
+// Fonts whose codes stand for symbols rather than letters: the characters
+// they show and the family that draws them.
+class SymbolFont
+{
+public:
+    // The symbol font a face names; none for a font of letters.
+    static std::optional<SymbolFont> named(const QString &face);
+
+    // Each character of text as the Unicode character its code shows, one
+    // string per character so that per-character advances stay in step.
+    // Codes may come as bytes, as the private-use U+F0xx form or as the
+    // Western page's reading of a byte.
+    QStringList map(const QString &text) const;
+
+    // A family that has every character map() gives.
+    static QString family();
+
+private:
+    explicit SymbolFont(const char32_t *table) : m_table(table) {}
+
+    const char32_t *m_table;    // codes 0x20..0xFF
+};
+
+} // namespace platform::metafile
