@@ -9,7 +9,7 @@ packages=(
     fonts-wine
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xdotool xclip imagemagick xauth
+    xvfb xdotool xclip imagemagick xauth x11-utils openbox
 )
 
 missing=()
