@@ -254,3 +254,27 @@ TEST_F(SaveRecordsTest, LevelFilesEntryAddsTxtToANameWithoutExtension)
         EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromLatin1(written)))) << written;
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("level2"))));
 }
+
+TEST_F(SaveRecordsTest, NormalEndRemovesTheUnsavedRecordsFileCancelKeepsIt)
+{
+    const QString unsaved = form.unsavedRecordsPath();
+    MessageBoxAnswerer user(QMessageBox::Cancel);
+    addRecord();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(QFile::exists(unsaved));
+    user.answerNext(QMessageBox::Discard);
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(unsaved));
+
+    form.show();
+    addRecord();
+    save(dir.filePath(QStringLiteral("kept.txt")));
+    EXPECT_FALSE(QFile::exists(unsaved));
+    // Changed again after saving: kept again, then given up by emptying the text.
+    addRecord();
+    EXPECT_TRUE(QFile::exists(unsaved));
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(unsaved));
+    EXPECT_EQ(user.texts, (QStringList{kQuestion, kQuestion}));
+}
