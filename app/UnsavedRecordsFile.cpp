@@ -98,6 +98,7 @@ void UnsavedRecordsFile::reportFailure(const QString &reason)
 {
     // Once until the file can be written again: every click would repeat it.
     if (!m_failureReported)
-        qWarning().noquote() << QStringLiteral("Unsaved level records cannot be kept in \"%1\": %2").arg(m_path, reason);
+        qWarning().noquote()
+            << QStringLiteral("Unsaved level records cannot be kept in \"%1\": %2").arg(m_path, reason);
     m_failureReported = true;
 }

@@ -43,7 +43,12 @@ void BM_RecordClick(benchmark::State &state)
         form.Image1Click(nullptr);
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_RecordClick)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(kClicks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordClick)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(kClicks)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_BareTextEditAppend(benchmark::State &state)
 {
@@ -57,6 +62,11 @@ void BM_BareTextEditAppend(benchmark::State &state)
         edit.appendPlainText(QStringLiteral("pos=0,2,0\nrot=0,0.0000,0"));
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_BareTextEditAppend)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(kClicks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareTextEditAppend)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(kClicks)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
