@@ -2,6 +2,7 @@
 
 #include "app/LevelRecord.h"
 #include "app/LevelRecordFile.h"
+#include "app/UnsavedRecordsFile.h"
 #include "grid/CellGrid.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
@@ -32,6 +33,7 @@ ScaledCursor &scaledCursor()
 }
 
 TForm1::TForm1()
+    : m_unsaved(new UnsavedRecordsFile([this] { return Memo1->text(); }, this))
 {
     load(form1StoredForm(), handlers());
     Bevel1 = component<TBevel>("Bevel1");
@@ -50,7 +52,11 @@ TForm1::TForm1()
     ef_angle = component<TEdit>("ef_angle");
     CellGrid1 = component<TCellGrid>("CellGrid1");
     SaveDialog1 = component<TSaveDialog>("SaveDialog1");
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { m_recordsChanged = true; });
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
+        m_recordsChanged = true;
+        if (!m_addingRecord)
+            m_unsaved->changed();
+    });
     OnCloseQuery = [this](QObject *sender, bool &canClose) { FormCloseQuery(sender, canClose); };
 }
 
@@ -98,9 +104,14 @@ void TForm1::OpenTerrainClick(QObject *)
         Image1->setPicture(*picture);
 }
 
+QString TForm1::unsavedRecordsPath() const
+{
+    return m_unsaved->path();
+}
+
 void TForm1::Button1Click(QObject *)
 {
-    Memo1->clear();
+    Memo1->clearUndoably();
 }
 
 void TForm1::ScrollBar1Change(QObject *)
@@ -115,8 +126,10 @@ void TForm1::Image1Click(QObject *)
     // QLocale() follows the user's settings as they are now.
     const QStringList lines = levelRecordLines(rg->itemIndex(), cursor.X, cursor.Y, ScrollBar1->value(),
                                                QLocale().decimalPoint());
-    for (const QString &line : lines)
-        Memo1->addLine(line);
+    m_addingRecord = true;
+    const QString added = Memo1->addLines(lines);
+    m_addingRecord = false;
+    m_unsaved->appended(added);
 }
 
 void TForm1::CellGrid1GetAlignment(QObject *, int, int, TAlignment &HAlign, TVAlignment &VAlign)
@@ -139,13 +152,16 @@ bool TForm1::saveRecords()
         return false;
     }
     m_recordsChanged = false;
+    m_unsaved->discard();
     return true;
 }
 
 void TForm1::FormCloseQuery(QObject *, bool &CanClose)
 {
-    if (!m_recordsChanged || Memo1->text().isEmpty())
+    if (!m_recordsChanged || Memo1->text().isEmpty()) {
+        m_unsaved->discard();
         return;
+    }
     QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
                          QStringLiteral("Save changes to the level records?"),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -155,6 +171,7 @@ void TForm1::FormCloseQuery(QObject *, bool &CanClose)
         CanClose = saveRecords();
         break;
     case QMessageBox::Discard:
+        m_unsaved->discard();
         break;
     default:
         CanClose = false;

@@ -23,6 +23,8 @@ class TSaveDialog;
 class TSpinEdit;
 } // namespace platform
 
+class UnsavedRecordsFile;
+
 // The scaled cursor coordinate: the last pointer position seen over the
 // terrain view times the scale factor, (0, 0) until the first motion.
 struct ScaledCursor {
@@ -43,6 +45,9 @@ class TForm1 : public platform::TForm
 
 public:
     TForm1();
+
+    // Where the text area's unsaved text is kept while the program runs.
+    QString unsavedRecordsPath() const;
 
     platform::TBevel *Bevel1 = nullptr;
     platform::TImage *Image1 = nullptr;
@@ -77,6 +82,9 @@ private:
 
     // The text area changed since the records were last saved (or since start).
     bool m_recordsChanged = false;
+    // A click's record is being added: the unsaved-records file takes it as an append.
+    bool m_addingRecord = false;
+    UnsavedRecordsFile *m_unsaved;
     template <class T>
     T *component(const char *name) const;
 };

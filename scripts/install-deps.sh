@@ -9,7 +9,7 @@ packages=(
     fonts-wine fonts-symbola
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xdotool xclip imagemagick xauth
+    xvfb xdotool xclip imagemagick xauth x11-utils openbox
     desktop-file-utils appstream dpkg-dev man-db
 )
 

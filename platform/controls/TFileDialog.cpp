@@ -4,6 +4,30 @@
 
 namespace platform {
 
+namespace {
+
+// The extension of an entry's first pattern when it names one ("*.txt" ->
+// "txt"); none for patterns such as "*" or "*.t?t". The dialog names the
+// entry as it shows it, without its patterns.
+QString entryExtension(const QString &filter, const QString &shownEntry)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QStringList entries = TFileDialog::nameFilters(filter);
+    qsizetype index = 0;
+    while (index < entries.size() && entries[index].left(entries[index].lastIndexOf(QLatin1String(" ("))) != shownEntry)
+        ++index;
+    if (index == entries.size())
+        return QString();
+    const QString first = parts[2 * index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).value(0).trimmed();
+    const QString extension = first.mid(2);
+    const bool plain = first.startsWith(QLatin1String("*.")) && !extension.isEmpty()
+                    && !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?'))
+                    && !extension.contains(QLatin1Char('['));
+    return plain ? extension : QString();
+}
+
+} // namespace
+
 TFileDialog::TFileDialog(QFileDialog::AcceptMode mode, QObject *parent)
     : QObject(parent)
     , m_mode(mode)
@@ -40,6 +64,13 @@ bool TFileDialog::Execute()
         dialog.setNameFilters(filters);
     if (!m_selectedFilter.isEmpty())
         dialog.selectNameFilter(m_selectedFilter);
+    if (m_mode == QFileDialog::AcceptSave) {
+        const auto followEntry = [this, &dialog] {
+            dialog.setDefaultSuffix(entryExtension(m_filter, dialog.selectedNameFilter()));
+        };
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, followEntry);
+        followEntry();
+    }
     // Without an initial folder Qt's own choice (the working folder) stands.
     if (!m_initialDir.isEmpty())
         dialog.setDirectory(m_initialDir);

@@ -11,7 +11,10 @@ namespace platform {
 // A modal file dialog as a component: Filter in the form
 // "Description|pattern;pattern|Description|pattern", an initial folder (when
 // set), and FileName, the last chosen name, offered again at
-// the next opening. The chosen name need not exist and gets no extension.
+// the next opening. The chosen name need not exist. A save dialog adds the
+// chosen entry's extension to a name typed without one, when the entry's
+// first pattern names an extension ("*.txt", not "*"); an open dialog adds
+// none.
 //
 // The presenter runs the configured QFileDialog and says whether the user
 // confirmed; tests replace it to answer without a modal loop.

@@ -1,5 +1,6 @@
 #include "platform/controls/TMemo.h"
 
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -28,21 +29,38 @@ void TMemo::setText(const QString &text)
     setPlainText(plain);
 }
 
-void TMemo::addLine(const QString &line)
+QString TMemo::addLines(const QStringList &lines)
 {
+    const QLatin1String crlf("\r\n");
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     // The document's last block is empty exactly when the text is empty or
-    // ends with a line break.
-    if (document()->lastBlock().length() <= 1) {
-        cursor.insertText(line);
-        cursor.insertBlock();
-    } else {
-        cursor.insertBlock();
-        cursor.insertText(line);
+    // ends with a line break; adding lines keeps it so.
+    const bool endsWithBreak = document()->lastBlock().length() <= 1;
+    QString added;
+    cursor.beginEditBlock();
+    for (const QString &line : lines) {
+        if (endsWithBreak) {
+            cursor.insertText(line);
+            cursor.insertBlock();
+            added += line + crlf;
+        } else {
+            cursor.insertBlock();
+            cursor.insertText(line);
+            added += crlf + line;
+        }
     }
+    cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
+    return added;
+}
+
+void TMemo::clearUndoably()
+{
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include <algorithm>
@@ -16,6 +17,11 @@ namespace {
 constexpr int kButtonWidth = 15;
 constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 100;
+
+bool printable(const QString &typed)
+{
+    return std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isPrint(); });
+}
 
 // Keys that type no character (navigation, deletion, shortcuts) are never refused.
 bool refusedCharacters(const QString &typed)
@@ -38,8 +44,8 @@ bool refusedCharacters(const QString &typed)
 
 TSpinEdit::TSpinEdit(QWidget *parent)
     : QLineEdit(parent)
-    , m_up(makeButton(Qt::UpArrow, +1))
-    , m_down(makeButton(Qt::DownArrow, -1))
+    , m_up(makeButton(Qt::UpArrow))
+    , m_down(makeButton(Qt::DownArrow))
 {
     setFocusPolicy(Qt::StrongFocus);
     setTextMargins(0, 0, kButtonWidth, 0);
@@ -47,17 +53,32 @@ TSpinEdit::TSpinEdit(QWidget *parent)
     connect(&m_repeat, &QTimer::timeout, this, &TSpinEdit::repeatStep);
 }
 
-QToolButton *TSpinEdit::makeButton(Qt::ArrowType arrow, int direction)
+QToolButton *TSpinEdit::makeButton(Qt::ArrowType arrow)
 {
     auto *button = new QToolButton(this);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QToolButton::pressed, this, [this, direction] {
-        setFocus(Qt::MouseFocusReason);
-        startRepeat(direction);
-    });
-    connect(button, &QToolButton::released, &m_repeat, &QTimer::stop);
+    button->installEventFilter(this);
     return button;
+}
+
+bool TSpinEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    // The press and the release themselves: the button's own pressed and
+    // released signals come again each time the pointer leaves the held
+    // button and comes back.
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if ((watched == m_up || watched == m_down) && (press || type == QEvent::MouseButtonRelease)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (press) {
+            setFocus(Qt::MouseFocusReason);
+            startRepeat(watched == m_up ? +1 : -1);
+        } else {
+            m_repeat.stop();
+        }
+    }
+    return QLineEdit::eventFilter(watched, event);
 }
 
 void TSpinEdit::startRepeat(int direction)
@@ -69,8 +90,10 @@ void TSpinEdit::startRepeat(int direction)
 
 void TSpinEdit::repeatStep()
 {
-    step(m_repeatDirection);
     m_repeat.setInterval(kRepeatIntervalMs);
+    // While the pointer is off the held button the repeat waits.
+    if ((m_repeatDirection > 0 ? m_up : m_down)->isDown())
+        step(m_repeatDirection);
 }
 
 int TSpinEdit::value() const
@@ -101,9 +124,15 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // With Ctrl, Alt or Meta a key is a shortcut (paste, cut, ...), not typing.
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (enter || (!shortcut && refusedCharacters(event->text()))) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    // Ctrl alone makes an editing shortcut (select all, copy, paste, ...);
+    // Ctrl with Alt is how some layouts type characters.
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    // Alt or Meta alone would type the key's character, but such a key is a
+    // command to the window, not typing.
+    const bool command = (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier)
+                      && printable(event->text());
+    if (enter || command || (!control && refusedCharacters(event->text()))) {
         QApplication::beep();
         emit keyRefused();
         return;

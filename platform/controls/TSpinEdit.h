@@ -17,9 +17,10 @@ namespace platform {
 // field loses the focus (an unreadable text stays), and by stepping: the
 // buttons and the Up/Down keys write the read value +/- Increment, limited.
 // Pressing a button steps at once; held, it steps again after 400 ms and
-// then every 100 ms until released. Typing accepts digits, signs, the
-// user's decimal separator and control keys but Enter; other keys are
-// refused with a beep. Pasting is not filtered.
+// then every 100 ms until released, pausing while the pointer is off it.
+// Typing accepts digits, signs, the user's decimal separator and control
+// keys but Enter; other keys, Alt or Meta with a character among them, are
+// refused with a beep. Editing shortcuts work, and pasting is not filtered.
 class TSpinEdit : public QLineEdit
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ signals:
     void keyRefused();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -58,14 +60,13 @@ protected:
 private:
     std::int64_t limited(std::int64_t value) const;
     void step(int direction);
-    QToolButton *makeButton(Qt::ArrowType arrow, int direction);
+    QToolButton *makeButton(Qt::ArrowType arrow);
     void startRepeat(int direction);
     void repeatStep();
 
     int m_min = 0;
     int m_max = 100;
     int m_increment = 1;
-    // The timer comes first: the buttons connect to it as they are made.
     QTimer m_repeat;
     int m_repeatDirection = 0;
     QToolButton *m_up;

@@ -31,12 +31,29 @@ TForm::~TForm()
 
 void TForm::setOuterWidth(int width)
 {
+    m_outerSize.setWidth(width);
+    m_awaitingFrame = frameExtra().isNull();
     resize(width - frameExtra().width(), height());
 }
 
 void TForm::setOuterHeight(int height)
 {
+    m_outerSize.setHeight(height);
+    m_awaitingFrame = frameExtra().isNull();
     resize(width(), height - frameExtra().height());
+}
+
+void TForm::fitOuterSizeToFrame()
+{
+    // Until a window manager frames the shown window Qt knows no frame, and
+    // the stored outer size went to the client area. Once the frame is
+    // known it goes inside that size, unless the window was resized since.
+    const QSize extra = frameExtra();
+    if (!m_awaitingFrame || !isVisible() || extra.isNull())
+        return;
+    m_awaitingFrame = false;
+    if (size() == m_outerSize)
+        resize(m_outerSize - extra);
 }
 
 void TForm::setColor(TColor color)
@@ -113,7 +130,10 @@ bool TForm::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && !focusWidget())
         if (QWidget *first = firstTabStop())
             first->setFocus(Qt::ActiveWindowFocusReason);
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        fitOuterSizeToFrame();
+    return handled;
 }
 
 void TForm::resizeEvent(QResizeEvent *event)

@@ -17,7 +17,9 @@ namespace platform {
 // the area the controls cover, scroll bars appear; when it is larger, the
 // rest stays empty. Controls keep their stored places when it is resized.
 //
-// Left and Top place the window's frame; Width and Height are its outer size.
+// Left and Top place the window's frame; Width and Height are its outer size,
+// the frame included also when a window manager adds the frame only once the
+// window is shown.
 // Tab and Backtab move through the controls by their stored TabOrder, to the
 // next one that is enabled and visible; a control that holds the focus
 // through a child or a focus proxy counts as focused.
@@ -74,6 +76,7 @@ protected:
 private:
     void applyColor();
     QSize frameExtra() const { return frameGeometry().size() - size(); }
+    void fitOuterSizeToFrame();
     bool canTakeFocus(QWidget *control) const;
 
     TColor m_color = clBtnFace;
@@ -81,6 +84,9 @@ private:
     QWidget *m_client;
     std::vector<QWidget *> m_tabOrder;
     ResizeHandler m_onResize;
+    // The stored outer size, and whether it waits for the window manager's frame.
+    QSize m_outerSize;
+    bool m_awaitingFrame = false;
 };
 
 } // namespace platform

@@ -97,6 +97,29 @@ TEST_F(LevelEditorWindowTest, MovePickAngleAndClickAppendRecords)
     EXPECT_EQ(form.Memo1->text(), crlf({"pos=120,2,160", "rot=0,0.1571,0"}));
 }
 
+TEST_F(LevelEditorWindowTest, ClearAndEachRecordAreOneUndoStep)
+{
+    QTest::mouseClick(form.Memo1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClicks(form.Memo1, QStringLiteral("level 1"));
+    clickView(1, 1);
+    QTest::mouseClick(form.rg->button(2), Qt::LeftButton);
+    clickView(2, 2);
+    const QString full = form.Memo1->text();
+
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_TRUE(form.Memo1->text().isEmpty());
+    QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo1->text(), full);
+
+    QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo1->text(), QStringLiteral("level 1\r\npos=0,2,0\r\nrot=0,0.0000,0"));
+    QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo1->text(), QStringLiteral("level 1"));
+    QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(form.Memo1->text(), full);
+}
+
 TEST_F(LevelEditorWindowTest, AngleKeysUpdateTheAngleField)
 {
     form.ScrollBar1->setFocus(Qt::TabFocusReason);

@@ -6,8 +6,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -222,4 +224,57 @@ TEST_F(SaveRecordsTest, NoQuestionWhenNothingChangedSinceStartOrLastSave)
     addRecord();
     EXPECT_FALSE(form.close());
     EXPECT_EQ(user.texts, QStringList{kQuestion});
+}
+
+TEST_F(SaveRecordsTest, LevelFilesEntryAddsTxtToANameWithoutExtension)
+{
+    addRecord();
+    QString entry;
+    form.SaveDialog1->setPresenter([&](QFileDialog &dialog) {
+        // The user picks the entry (as the dialog shows it) in the list of file types, then types the name.
+        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        types->setFocus();
+        while (dialog.selectedNameFilter() != entry && types->currentIndex() + 1 < types->count())
+            QTest::keyClick(types, Qt::Key_Down);
+        while (dialog.selectedNameFilter() != entry && types->currentIndex() > 0)
+            QTest::keyClick(types, Qt::Key_Up);
+        dialog.selectFile(answer);
+        return true;
+    });
+    const auto saveAs = [&](const char *chosenEntry, const char *name) {
+        entry = QString::fromLatin1(chosenEntry);
+        save(dir.filePath(QString::fromLatin1(name)));
+        return QFileInfo(form.SaveDialog1->fileName()).fileName();
+    };
+    EXPECT_EQ(saveAs("Level files", "level2"), QStringLiteral("level2.txt"));
+    EXPECT_EQ(saveAs("Level files", "level.v2"), QStringLiteral("level.v2"));
+    EXPECT_EQ(saveAs("All files", "notes"), QStringLiteral("notes"));
+    EXPECT_EQ(saveAs("Level files", "level3"), QStringLiteral("level3.txt"));
+    for (const char *written : {"level2.txt", "level.v2", "notes", "level3.txt"})
+        EXPECT_TRUE(QFile::exists(dir.filePath(QString::fromLatin1(written)))) << written;
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("level2"))));
+}
+
+TEST_F(SaveRecordsTest, NormalEndRemovesTheUnsavedRecordsFileCancelKeepsIt)
+{
+    const QString unsaved = form.unsavedRecordsPath();
+    MessageBoxAnswerer user(QMessageBox::Cancel);
+    addRecord();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(QFile::exists(unsaved));
+    user.answerNext(QMessageBox::Discard);
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(unsaved));
+
+    form.show();
+    addRecord();
+    save(dir.filePath(QStringLiteral("kept.txt")));
+    EXPECT_FALSE(QFile::exists(unsaved));
+    // Changed again after saving: kept again, then given up by emptying the text.
+    addRecord();
+    EXPECT_TRUE(QFile::exists(unsaved));
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(unsaved));
+    EXPECT_EQ(user.texts, (QStringList{kQuestion, kQuestion}));
 }

@@ -91,6 +91,32 @@ TEST_F(SpinEditTest, TypingRefusesOtherKeysWithABeepButPastingIsFree)
     EXPECT_EQ(spin.value(), 1);
 }
 
+TEST_F(SpinEditTest, AltWithACharacterIsRefusedWhileEditingShortcutsWork)
+{
+    QSignalSpy refused(&spin, &TSpinEdit::keyRefused);
+    typeText(QStringLiteral("12"));
+    QTest::keyClick(&spin, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(&spin, Qt::Key_5, Qt::AltModifier);
+    QTest::keyClick(&spin, Qt::Key_Q, Qt::MetaModifier);
+    EXPECT_EQ(spin.text(), QStringLiteral("12"));
+    EXPECT_EQ(refused.count(), 3);
+
+    QTest::keyClick(&spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&spin, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
+    QTest::keyClick(&spin, Qt::Key_End);
+    QTest::keyClicks(&spin, QStringLiteral("3"));
+    QTest::keyClick(&spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&spin, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(spin.text().isEmpty());
+    QTest::keyClick(&spin, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&spin, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(spin.text(), QStringLiteral("123123"));
+    QTest::keyClick(&spin, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(spin.text(), QStringLiteral("123"));
+    EXPECT_EQ(refused.count(), 3);
+}
+
 TEST_F(SpinEditTest, LeavingLimitsAReadableTextAndKeepsAnUnreadableOne)
 {
     const struct {
@@ -144,4 +170,28 @@ TEST_F(SpinEditTest, HeldButtonStepsAtOnceThenAfter400ThenEvery100Ms)
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
     EXPECT_EQ(spin.text(), QStringLiteral("9"));
     EXPECT_FALSE(spin.repeatTimer().isActive());
+}
+
+TEST_F(SpinEditTest, PointerLeavingAndReturningToAHeldButtonAddsNoStep)
+{
+    spin.setValue(3);
+    QToolButton *up = spin.upButton();
+    const QPoint off(-20, 5);
+    QTest::mousePress(up, Qt::LeftButton);
+    for (int wobble = 0; wobble < 2; ++wobble) {
+        QTest::mouseMove(up, off);
+        QTest::mouseMove(up, up->rect().center());
+    }
+    EXPECT_EQ(spin.text(), QStringLiteral("4"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spin.text() == QStringLiteral("5"); }, 5000));
+
+    // Off the button the repeat waits; a release there still ends it.
+    QTest::mouseMove(up, off);
+    QTest::qWait(300);
+    EXPECT_EQ(spin.text(), QStringLiteral("5"));
+    QTest::mouseRelease(up, Qt::LeftButton, {}, off);
+    EXPECT_FALSE(spin.repeatTimer().isActive());
+    QTest::mouseMove(up, up->rect().center());
+    QTest::qWait(300);
+    EXPECT_EQ(spin.text(), QStringLiteral("5"));
 }
