@@ -164,6 +164,7 @@ StoredComponent previewGrid()
     set(grid, "BackGround.Left", 0);
     set(grid, "BackGround.Display", QStringLiteral("bdTile"));
     set(grid, "BackGround.Cells", QStringLiteral("bcNormal"));
+    set(grid, "Filter.Items", QVariantList());
     return grid;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QScrollBar;
+class QWheelEvent;
 namespace platform {
 class TCanvas;
 }
@@ -155,7 +156,9 @@ public:
     void SetSelection(const TGridRect &value);
     // Makes a cell current when SelectCell allows it; with moveAnchor the
     // selection shrinks to it, otherwise it stretches from the anchor.
-    void FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor);
+    // SelectCell is asked for the current cell itself only with askForCurrent
+    // (a press on it is still a choice of a cell).
+    void FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor, bool askForCurrent = false);
     TGridState GridState() const { return FGridState; }
     void SetGridState(TGridState value) { FGridState = value; }
 
@@ -285,6 +288,8 @@ protected:
     void MoveAnchor(std::int32_t col, std::int32_t row);
     // Back to the normal state; a selection in progress stops its timer.
     void EndSelecting();
+    // The vertical wheel delta of the event, in wheel units.
+    static int WheelNotchDelta(const QWheelEvent &event);
     // The client point of a widget point.
     QPoint ClientPoint(QPoint widgetPoint) const { return widgetPoint - ClientOrigin(); }
     void resizeEvent(QResizeEvent *event) override;
@@ -293,6 +298,11 @@ private:
     void InvalidateCell(std::int32_t col, std::int32_t row);
     void InvalidateClientRect(const QRect &clientRect);
     void SetStoreText(std::int32_t col, std::int32_t row, const QString &text);
+    // Releases the cell's graphic, then its properties object.
+    void ReleaseCellObjects(std::int32_t col, std::int32_t row);
+    // The cells that EraseCellRange visits, row by row.
+    std::vector<TGridCoord> CellsToErase(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                         std::int32_t row2) const;
     void ResetCurrentCell();
     void ClampCurrentCell();
     void UpdateScrollBars();

@@ -1,5 +1,7 @@
 #include "grid/BaseGrid.h"
 
+#include <algorithm>
+
 // The sparse store of cell texts, properties objects and graphics, and the
 // rules by which cells read, write, attach and release them.
 
@@ -150,6 +152,13 @@ bool TBaseGrid::DetachCellGraphic(std::int32_t col, std::int32_t row)
     return true;
 }
 
+void TBaseGrid::ReleaseCellObjects(std::int32_t col, std::int32_t row)
+{
+    // The graphic first: the properties object does not release it.
+    DetachCellGraphic(col, row);
+    ReplaceCellProperties(col, row, nullptr);
+}
+
 void TBaseGrid::CellsChanged(const TGridRect &rect)
 {
     if (OnCellsChanged)
@@ -159,16 +168,35 @@ void TBaseGrid::CellsChanged(const TGridRect &rect)
 void TBaseGrid::EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2,
                                std::int32_t row2)
 {
-    // Only cells with an entry can hold anything to erase, so a large empty
-    // range costs nothing per cell.
-    for (const TGridCoord &cell : FStore.EntriesRowMajor(col1, row1, col2, row2)) {
-        if (CellHasProperties(cell.X, cell.Y)) {
-            DetachCellGraphic(cell.X, cell.Y);
-            ReplaceCellProperties(cell.X, cell.Y, nullptr);
-        }
+    for (const TGridCoord &cell : CellsToErase(col1, row1, col2, row2)) {
+        if (CellHasProperties(cell.X, cell.Y))
+            ReleaseCellObjects(cell.X, cell.Y);
         if (!FDestroying && !ReadCellText(cell.X, cell.Y).isEmpty())
             WriteCellText(cell.X, cell.Y, QString());
     }
     if (!FDestroying)
         CellsChanged({col1, row1, col2, row2});
+}
+
+std::vector<TGridCoord> TBaseGrid::CellsToErase(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                                std::int32_t row2) const
+{
+    // Only cells with an entry can hold anything to erase, so a large empty
+    // range costs nothing per cell; but a cell whose text comes from
+    // OnGetDisplText alone has no entry, so with that event every cell of the
+    // grid inside the range is visited too.
+    std::vector<TGridCoord> cells = FStore.EntriesRowMajor(col1, row1, col2, row2);
+    if (FDestroying || !OnGetDisplText)
+        return cells;
+    const std::int32_t lastRow = std::min({row2, FRowCount - 1, FDisplayTextRowLimit - 1});
+    const std::int32_t lastCol = std::min(col2, FColCount - 1);
+    for (std::int32_t row = std::max(row1, 0); row <= lastRow; ++row)
+        for (std::int32_t col = std::max(col1, 0); col <= lastCol; ++col)
+            cells.push_back({col, row});
+    const auto rowMajor = [](const TGridCoord &a, const TGridCoord &b) {
+        return a.Y != b.Y ? a.Y < b.Y : a.X < b.X;
+    };
+    std::sort(cells.begin(), cells.end(), rowMajor);
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    return cells;
 }

@@ -43,7 +43,8 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FControlLook = std::make_unique<TControlLook>();
     FNavigation = std::make_unique<TNavigation>();
-    FColumnSize = std::make_unique<TColumnSize>();
+    FColumnSize = std::make_unique<TColumnSize>(
+        [this](bool stretch, int stretchColumn) { StretchColumns(stretch, stretchColumn); });
     FCellNode = std::make_unique<TCellNode>();
     FBands = std::make_unique<TBands>();
     FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
@@ -62,7 +63,6 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
             &TCellGrid::UpdateFooterFillsLastRow);
     connect(FDragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
             &TCellGrid::DropTargetSwitched);
-    connect(FColumnSize.get(), &TColumnSize::stretchSwitched, this, &TCellGrid::ApplyColumnStretch);
 
     FFixedFont = std::make_unique<TFont>();
     FFixedFont->SetName(QStringLiteral("Tahoma"));
@@ -230,6 +230,7 @@ void TCellGrid::FormResized()
 
 void TCellGrid::Loaded()
 {
+    FLoading = false;
     FRestingCursor = Cursor();
     ApplyColumnHeaders();
     ApplyRowHeaders();
@@ -296,7 +297,9 @@ void TCellGrid::SetColCount(std::int32_t value)
 
 void TCellGrid::SetRowCount(std::int32_t value)
 {
-    if (FFixedRowAlways && TBaseGrid::FixedRows() == TBaseGrid::RowCount())
+    // The answer, not the stored count: a fixed-always row counts as fixed
+    // even while the base grid stores none.
+    if (FFixedRowAlways && FixedRows() == RowCount())
         RestoreSelection();
     TBaseGrid::SetRowCount(value);
     if (FFixedRowAlways && value > 1)
@@ -331,6 +334,13 @@ void TCellGrid::SetCursor(TCursor value)
 {
     TBaseGrid::SetCursor(value);
     FRestingCursor = value;
+}
+
+void TCellGrid::SetFlat(bool value)
+{
+    FFlat = value;
+    if (!FLoading)
+        update();
 }
 
 void TCellGrid::RestoreSelection()
@@ -524,12 +534,13 @@ void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t 
 
 // ---- Column widths ---------------------------------------------------------------
 
-void TCellGrid::ApplyColumnStretch()
+void TCellGrid::ApplyColumnStretch() { StretchColumns(FColumnSize->Stretch(), FColumnSize->StretchColumn()); }
+
+void TCellGrid::StretchColumns(bool stretch, int stretchColumn)
 {
-    if (!FColumnSize->Stretch())
+    if (!stretch)
         return;
-    const std::int32_t stretched =
-        FColumnSize->StretchColumn() == -1 ? ColCount() - 1 : FColumnSize->StretchColumn();
+    const std::int32_t stretched = stretchColumn == -1 ? ColCount() - 1 : stretchColumn;
     if (stretched < 0 || stretched >= ColCount())
         throw EGridError(QStringLiteral("Stretch column index out of range"));
     int others = 0;

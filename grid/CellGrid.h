@@ -132,6 +132,7 @@ public:
     // ---- Loading and window creation (CellGrid.cpp) ---------------------------
     // The step after the stored form has applied every property.
     void Loaded();
+    void loading() override { FLoading = true; }
     void loaded() override { Loaded(); }
     // The grid's window has come into being with a parent.
     void CreateWnd();
@@ -193,11 +194,11 @@ public:
     bool EnableHTML() const { return FEnableHTML; }
     void SetEnableHTML(bool value) { StoreAndRepaint(FEnableHTML, value); }
     bool EnableWheel() const { return FEnableWheel; }
-    void SetEnableWheel(bool value) { FEnableWheel = value; }
+    void SetEnableWheel(bool value) { StoreAndRepaint(FEnableWheel, value); }
     bool Flat() const { return FFlat; }
-    void SetFlat(bool value) { StoreAndRepaint(FFlat, value); }
+    void SetFlat(bool value);
     TColor HintColor() const { return FHintColor; }
-    void SetHintColor(TColor value) { FHintColor = value; }
+    void SetHintColor(TColor value) { StoreAndRepaint(FHintColor, value); }
     TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(TColor value) { StoreAndRepaint(FSelectionColor, value); }
     TColor SelectionTextColor() const { return FSelectionTextColor; }
@@ -217,9 +218,9 @@ public:
     int MaxEditLength() const { return FMaxEditLength; }
     void SetMaxEditLength(int value) { FMaxEditLength = value; }
     TIntelliPan IntelliPan() const { return FIntelliPan; }
-    void SetIntelliPan(TIntelliPan value) { FIntelliPan = value; }
+    void SetIntelliPan(TIntelliPan value) { StoreAndRepaint(FIntelliPan, value); }
     bool IntelliZoom() const { return FIntelliZoom; }
-    void SetIntelliZoom(bool value) { FIntelliZoom = value; }
+    void SetIntelliZoom(bool value) { StoreAndRepaint(FIntelliZoom, value); }
     TColor URLColor() const { return FURLColor; }
     void SetURLColor(TColor value) { StoreAndRepaint(FURLColor, value); }
     bool URLShow() const { return FURLShow; }
@@ -343,6 +344,10 @@ public:
     void PlaceRotatedText(platform::TCanvas &canvas, platform::TRect &rect, std::int32_t angle,
                           const QString &text, TAlignment hAlign, TVAlignment vAlign) const;
 
+    // The image list of image-list cells; not owned.
+    TGridImages *GridImages() const { return FGridImages; }
+    void SetGridImages(TGridImages *value) { StoreAndRepaint(FGridImages, value); }
+
     // Rows marked in a disjunct row selection, and cells selected one by one.
     bool RowSelect(std::int32_t row) const;
     void SetRowSelect(std::int32_t row, bool selected);
@@ -419,6 +424,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void KeyDown(int &key, Qt::KeyboardModifiers shift) override;
+    void KeyPress(QChar &key) override;
     void DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
     void DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
 
@@ -433,6 +439,9 @@ protected:
     // and the other graphic kinds in their placed rectangle, HTML text
     // (answering the width it takes) and rich text. They draw nothing here.
     virtual void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where);
+    // Fixed cells, the fixed columns on the right and the tree column, after
+    // the borders and before the graphic; draws nothing here.
+    virtual void DrawCellDecorations(const TCellPaintContext &context);
     virtual int RenderHTMLText(const TCellPaintContext &context, const QString &text, const platform::TRect &where,
                                TColor linkColor);
     virtual void RenderRichText(const TCellPaintContext &context, const QString &text,
@@ -451,6 +460,7 @@ private:
         update();
     }
 
+    void StretchColumns(bool stretch, int stretchColumn);
     void HookFormResize();
     void UnhookFormResize();
     void FormResized();
@@ -574,6 +584,8 @@ private:
     QString FCheckFalse;
     std::optional<TGridRect> FSavedSelection;
     bool FWindowCreated = false;
+    // The stored form is applying its settings.
+    bool FLoading = false;
 
     // Painting.
     void ApplyCellColorHook(platform::TCanvas &canvas, std::int32_t col, std::int32_t storedCol,
@@ -585,6 +597,7 @@ private:
     std::set<std::pair<std::int32_t, std::int32_t>> FCellSelect;
     bool FMouseRowSelecting = false;
     QImage FRowIndicator;
+    TGridImages *FGridImages = nullptr;
     TColor FGradientStartColor = clWhite;
     TColor FGradientEndColor = clBtnFace;
 

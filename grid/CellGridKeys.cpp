@@ -38,6 +38,14 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
     }
 }
 
+void TCellGrid::KeyPress(QChar &key)
+{
+    // Esc only cancels a pending edit, which editing does on its own.
+    if (key == QChar(0x1B))
+        return;
+    TBaseGrid::KeyPress(key);
+}
+
 // ---- Focus ----------------------------------------------------------------------
 
 void TCellGrid::focusInEvent(QFocusEvent *event)

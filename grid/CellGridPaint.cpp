@@ -85,8 +85,6 @@ void TCellGrid::Paint(TCanvas &canvas)
         if (!Options().testAnyFlags(goHorzLine | goVertLine))
             frame = Color();
         canvas.pen().color = frame;
-        // Only the frame: the editor covers the inside.
-        canvas.brush().setStyle(platform::TBrushStyle::bsClear);
         canvas.rectangle(PaintCellRect(Col(), Row()));
     }
     canvas.pen().color = clBlack;
@@ -230,18 +228,49 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         return;
     context.GraphicHAlign = graphic->CellHAlign;
     context.GraphicVAlign = graphic->CellVAlign;
+    const auto setSize = [&context](QSize size) {
+        context.GraphicWidth = size.width();
+        context.GraphicHeight = size.height();
+    };
+    const auto *picture = dynamic_cast<const TCellPicture *>(
+        graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
     switch (graphic->CellType) {
+    case ctBitmap:
+    case ctIcon:
+        if (picture)
+            setSize(picture->Image.size());
+        break;
+    case ctPicture:
+    case ctFilePicture:
+        if (picture)
+            setSize(picture->SizeIn(context.Rect));
+        break;
+    case ctImageList:
+        if (FGridImages)
+            setSize(FGridImages->ImageSize);
+        break;
+    case ctDataImage:
+        if (FGridImages) {
+            setSize(FGridImages->ImageSize);
+            context.DrawTextFlag = false;
+        }
+        break;
+    case ctImages:
+        // The images stand side by side.
+        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject); indexes && FGridImages)
+            setSize({int(indexes->Items.size()) * FGridImages->ImageSize.width(), FGridImages->ImageSize.height()});
+        break;
     case ctRotated:
     case ctRadio:
     case ctProgress:
         context.DrawTextFlag = false;
         break;
     case ctCheckBox:
-        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
-        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
         context.DrawTextFlag = false;
         break;
     case ctButton:
@@ -250,8 +279,6 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicHeight = std::int32_t((std::uint32_t(graphic->CellIndex) >> 16) & 0xFFFFu);
         break;
     default:
-        // Pictures, icons, image lists and image strips are sized by the
-        // facilities that draw them; without those they take no room.
         break;
     }
 }
@@ -272,6 +299,13 @@ void TCellGrid::DrawPlacedGraphic(const TCellPaintContext &, const TRect &)
 {
     // Pictures, check boxes, buttons and the other kinds belong to the
     // grid's further facilities, which draw them by overriding this step.
+}
+
+void TCellGrid::DrawCellDecorations(const TCellPaintContext &)
+{
+    // Raised edges and lines of the fixed cells by Look, the separators of
+    // the fixed columns on the right and the tree lines belong to the grid's
+    // further facilities, which draw them by overriding this step.
 }
 
 void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect,
@@ -300,17 +334,19 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
 
     canvas.font().setSize(canvas.font().size() + ZoomOffset());
 
+    context.SavedBrushColor = canvas.brush().color();
+    context.SavedFontColor = canvas.font().color();
+
     int indicatorWidth = 0;
     if (context.Col == 0 && row == Row() && FixedCols() > 0 && !RowIndicator().isNull()) {
         canvas.brush().setColor(FixedColor());
         canvas.fillRect(context.Rect);
         canvas.painter().drawImage(QPoint(context.Rect.left, context.Rect.top), RowIndicator());
+        // The steps after it keep the cell's own colours.
+        canvas.brush().setColor(context.SavedBrushColor);
         indicatorWidth = RowIndicator().width();
         context.Rect.left += indicatorWidth;
     }
-
-    context.SavedBrushColor = canvas.brush().color();
-    context.SavedFontColor = canvas.font().color();
 
     if (context.State.testFlag(gdFixed) && Look() == glGradient && !Flat()) {
         // Ten bands from the start colour at the top to the end colour at the bottom.
@@ -335,6 +371,12 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Rect.inflate(1, 1);
     DrawCellBorders(context);
     context.Rect.left -= indicatorWidth;
+
+    const bool treeColumn = context.Col == 0 && HasNodes() && CellNode()->ShowTree();
+    const bool rightFixedColumn = FixedRightCols() > 0
+        && std::int64_t(context.Col) >= std::int64_t(ColCount()) - FixedRightCols() + HiddenColumnCount();
+    if (context.State.testFlag(gdFixed) || rightFixedColumn || treeColumn)
+        DrawCellDecorations(context);
 
     if (context.Graphic)
         DrawCellGraphic(context);

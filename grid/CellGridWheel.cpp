@@ -12,7 +12,7 @@ constexpr int MaxZoom = 10;
 
 bool TCellGrid::WheelStep(const QWheelEvent &event)
 {
-    const bool towardUser = event.angleDelta().y() < 0;
+    const bool towardUser = WheelNotchDelta(event) < 0;
     if (event.modifiers().testFlag(Qt::ControlModifier) && FIntelliZoom) {
         ZoomCells(towardUser ? FWheelScrollLines : -FWheelScrollLines);
         return true;

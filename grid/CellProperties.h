@@ -1,10 +1,15 @@
 #pragma once
 
 #include "grid/GridTypes.h"
+#include "platform/Rect.h"
+
+#include <QImage>
+#include <QSize>
 
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class TBaseGrid;
@@ -24,6 +29,24 @@ public:
 class TIntList : public TCellObject {
 public:
     std::vector<std::int32_t> Items;
+};
+
+// A picture a graphic carries: the bitmap or icon of those kinds, or the
+// picture of a picture cell.
+class TCellPicture : public TCellObject {
+public:
+    explicit TCellPicture(QImage image) : Image(std::move(image)) {}
+    // The size the picture takes in a cell of the given rectangle.
+    virtual QSize SizeIn(const platform::TRect &) const { return Image.size(); }
+
+    QImage Image;
+};
+
+// The grid's image list: the images that image-list cells show by index.
+class TGridImages {
+public:
+    QSize ImageSize;
+    std::vector<QImage> Images;
 };
 
 // What a cell carries besides its text: colours, font, span, alignment, and

@@ -40,9 +40,12 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
     preview.focusElsewhere();
     TCellGrid &grid = *preview.grid;
     const QPoint origin(20, 30);
+    const QRect markerArea(origin, QSize(26, 26));
+    const QImage before = grab(grid).copy(markerArea);
     press(&grid, Qt::MiddleButton, origin);
     ASSERT_TRUE(grid.Panning());
     EXPECT_EQ(grid.PanOrigin(), origin);
+    EXPECT_EQ(grid.Timers().interval(999), 10);
     EXPECT_EQ(QWidget::mouseGrabber(), &grid);
     EXPECT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(overrideCursorImage(), cursorImage(8000));
@@ -71,9 +74,9 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_TRUE(grid.ShowHint());
-    // The marker is gone: the cell's own colour is back under it.
-    const QImage after = grab(grid);
-    EXPECT_EQ(after.pixel(origin), after.pixel(origin + QPoint(25, 25)));
+    // The marker is gone: the cell is back under it.
+    EXPECT_FALSE(grid.Timers().isActive(999));
+    EXPECT_EQ(grab(grid).copy(markerArea), before);
 }
 
 TEST(GridPan, LeftPressWhilePanningEndsItAndIsAPressToo)
@@ -192,6 +195,34 @@ TEST(GridPan, PanningMovesOneCellPerTickAndStopsAtTheNormalCells)
     EXPECT_EQ(overrideCursorImage(), cursorImage(8006));
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_EQ(grid.Row(), 1);
+    // The other two diagonals.
+    pointAt(&grid, origin + QPoint(80, -40));
+    timerTick(&grid);
+    EXPECT_EQ(overrideCursorImage(), cursorImage(8005));
+    pointAt(&grid, origin + QPoint(-80, 40));
+    timerTick(&grid);
+    EXPECT_EQ(overrideCursorImage(), cursorImage(8008));
     QTest::keyClick(&grid, Qt::Key_Escape);
     EXPECT_FALSE(grid.Panning());
+}
+
+TEST(GridPan, EachPanDirectionHasItsMarker)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusGrid();
+    TCellGrid &grid = *preview.grid;
+    const QPoint origin(10, 10);
+    const std::pair<TIntelliPan, const char *> markers[] = {
+        {ipVertical, "INTLI3"}, {ipHorizontal, "INTLI2"}, {ipBoth, "INTLI1"}};
+    for (const auto &[pan, name] : markers) {
+        SCOPED_TRACE(name);
+        grid.SetIntelliPan(pan);
+        press(&grid, Qt::MiddleButton, origin);
+        release(&grid, Qt::MiddleButton, origin);
+        const QImage marker = TPanMarker::PictureOf(platform::resourceBitmap(QString::fromLatin1(name)));
+        EXPECT_EQ(grab(grid).copy(QRect(origin, marker.size())).convertToFormat(QImage::Format_RGB32), marker);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        ASSERT_FALSE(grid.Panning());
+    }
 }

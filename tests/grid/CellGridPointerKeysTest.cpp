@@ -238,3 +238,58 @@ TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
     EXPECT_FALSE(grid.URLShow() || grid.Hovering() || grid.HintShowCells() || grid.HintShowLargeText()
                  || grid.EnhRowColMove() || grid.FixedAsButtons() || grid.SelectionResizer());
 }
+
+TEST(GridKeys, RowSelectTakesTheArrowsAloneSoTabLeavesEvenWithGoTabs)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetOptions(grid.Options() | goTabs | goRowSelect);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(grid.Col(), 1);
+}
+
+TEST(GridKeys, EscGoesNoFurtherThanCancellingAnEdit)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    QString pressed;
+    grid.OnKeyPress = [&](QObject *, QChar &key) { pressed += key; };
+    QTest::keyClick(&grid, Qt::Key_Escape);
+    QTest::keyClick(&grid, Qt::Key_A);
+    EXPECT_EQ(pressed, QStringLiteral("a"));
+}
+
+TEST(GridPointer, APressOnTheCurrentCellStillPassesTheCellCheck)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    std::vector<TGridCoord> checked;
+    grid.OnCanEditCell = [&](QObject *, std::int32_t row, std::int32_t col, bool &) { checked.push_back({col, row}); };
+    press(&grid, Qt::LeftButton, QPoint(50, 25));
+    release(&grid, Qt::LeftButton, QPoint(50, 25));
+    EXPECT_EQ(checked, (std::vector<TGridCoord>{{1, 1}}));
+}
+
+TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    TCellGrid &grid = *preview.grid;
+    grid.SetFixedRowAlways(true);
+    grid.SetDefaultRowHeight(20);
+    preview.focusGrid();
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 1, 1}));
+    // Until the selection is back, a press would not reach the base grid.
+    grid.SetRowCount(3);
+    press(&grid, Qt::LeftButton, QPoint(10, 50));
+    release(&grid, Qt::LeftButton, QPoint(10, 50));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{0, 2, 0, 2}));
+}

@@ -31,8 +31,12 @@ TEST(GridWheel, CtrlWheelZoomsTheCellWithinTenPixels)
     const WheelPlatform platform;
     PreviewForm preview;
     TCellGrid &grid = *preview.grid;
+    // Zooming does not keep the message from the wheel's own handling.
+    int notches = 0;
+    grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++notches; };
     for (int turn = 0; turn < 3; ++turn)
         turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(notches, 3);
     EXPECT_EQ(grid.ColWidths(0), 84);
     EXPECT_EQ(grid.RowHeights(0), 84);
     EXPECT_EQ(grid.ZoomOffset(), 9);
@@ -47,6 +51,17 @@ TEST(GridWheel, CtrlWheelZoomsTheCellWithinTenPixels)
     EXPECT_EQ(grid.RowHeights(0), 66);
     EXPECT_EQ(grid.ZoomOffset(), -9);
     EXPECT_EQ(grid.Row(), 0);
+
+    // The bounds themselves can be reached, never passed.
+    grid.ZoomCells(-1);
+    EXPECT_EQ(grid.ZoomOffset(), -10);
+    grid.ZoomCells(-1);
+    EXPECT_EQ(grid.ZoomOffset(), -10);
+    grid.ZoomCells(20);
+    EXPECT_EQ(grid.ZoomOffset(), 10);
+    grid.ZoomCells(1);
+    EXPECT_EQ(grid.ZoomOffset(), 10);
+    EXPECT_EQ(grid.ColWidths(0), 85);
 }
 
 TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
@@ -145,4 +160,18 @@ TEST(GridWheel, WithoutTheWheelMessageCtrlWheelDoesNotZoom)
     turnWheel(preview.grid, TowardUser, Qt::ControlModifier);
     EXPECT_EQ(preview.grid->ZoomOffset(), 0);
     EXPECT_EQ(preview.grid->ColWidths(0), 75);
+}
+
+TEST(GridWheel, AltWheelArrivesSidewaysAndStillMovesTheRow)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetRowCount(20);
+    grid.SetRow(10);
+    turnWheel(&grid, QPoint(TowardUser, 0), Qt::AltModifier);
+    EXPECT_EQ(grid.Row(), 14);
+    // A sideways turn without Alt is no row wheel.
+    turnWheel(&grid, QPoint(TowardUser, 0), Qt::NoModifier);
+    EXPECT_EQ(grid.Row(), 14);
 }

@@ -210,6 +210,25 @@ TEST_F(CellStore, EraseReleasesGraphicBeforePropertiesAndReportsTheChange)
     EXPECT_EQ(changes.front(), (TGridRect{0, 0, 2, 2}));
 }
 
+TEST_F(CellStore, EraseVisitsCellsWhoseTextComesOnlyFromTheDisplayEvent)
+{
+    grid.WriteCellText(9, 1, QStringLiteral("beyond"));
+    std::vector<TGridCoord> asked;
+    grid.OnGetDisplText = [&](QObject *, std::int32_t col, std::int32_t row, QString &text) {
+        asked.push_back({col, row});
+        if (col == 2 && row == 2)
+            text = QStringLiteral("shown");
+    };
+    grid.EraseCellRange(1, 1, 9, 2);
+    // Row by row, the grid's cells and the stored entry beyond them, each once.
+    EXPECT_EQ(asked, (std::vector<TGridCoord>{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {9, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+    EXPECT_EQ(grid.StoredCellCount(), 0u);
+    // The widest range visits the grid's cells only, and ends.
+    asked.clear();
+    grid.EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
+    EXPECT_EQ(asked.size(), 25u);
+}
+
 TEST(CellStoreLifetime, DestroyingTheGridReleasesGraphicsBeforeTheirProperties)
 {
     releaseLog().clear();
@@ -273,8 +292,10 @@ TEST(CellObjectCopies, AssignCopiesValuesButNeverObjects)
     source.LastPaintPass = 9;
     LoggedPayload userObject;
     source.CellObject = &userObject;
+    grid.NewCellGraphic(1, 2);
     TCellProperties &target = grid.EnsureCellProperties(0, 0);
     target.Assign(source);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
     EXPECT_EQ(target.BrushColor(), clRed);
     EXPECT_TRUE(target.WordWrap());
     EXPECT_EQ(target.Alignment(), taCenter);

@@ -5,6 +5,7 @@
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
 #include "platform/ResizeHandlerHost.h"
+#include "platform/forms/StoredForm.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -45,6 +47,21 @@ public:
         CellGridUnit::ShutDown();
         GridThemes::ShutDown();
     }
+};
+
+// Counts the paint requests that reach a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(int &paints) : m_paints(paints) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_paints;
+        return false;
+    }
+
+private:
+    int &m_paints;
 };
 
 void setProperty(QObject &object, const char *name, const QVariant &value)
@@ -328,6 +345,8 @@ TEST(GridConfiguration, RefusedValuesAreNotStored)
 
     grid.SetColCount(3);
     grid.ColumnSize()->SetStretchColumn(3);
+    int announced = 0;
+    QObject::connect(grid.ColumnSize(), &TGridSettings::changed, [&announced] { ++announced; });
     try {
         grid.ColumnSize()->SetStretch(true);
         FAIL() << "stretching a column beyond the grid was accepted";
@@ -335,6 +354,7 @@ TEST(GridConfiguration, RefusedValuesAreNotStored)
         EXPECT_EQ(error.message(), QStringLiteral("Stretch column index out of range"));
     }
     EXPECT_FALSE(grid.ColumnSize()->Stretch());
+    EXPECT_EQ(announced, 0);
 
     // A column inside the grid takes the room the others leave.
     grid.ColumnSize()->SetStretchColumn(2);
@@ -426,6 +446,53 @@ TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
     EXPECT_EQ(counter.paints, 0);
     QApplication::processEvents();
     EXPECT_GE(counter.paints, 1);
+}
+
+TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
+{
+    QWidget form;
+    form.resize(200, 200);
+    auto *grid = new TCellGrid(&form);
+    form.show();
+    const auto repaints = [grid](const std::function<void()> &change) {
+        QApplication::processEvents();
+        int paints = 0;
+        PaintCounter counter(paints);
+        grid->installEventFilter(&counter);
+        change();
+        QApplication::processEvents();
+        grid->removeEventFilter(&counter);
+        return paints > 0;
+    };
+    EXPECT_TRUE(repaints([grid] { grid->SetEnableWheel(false); }));
+    EXPECT_TRUE(repaints([grid] { grid->SetHintColor(clRed); }));
+    EXPECT_TRUE(repaints([grid] { grid->SetIntelliPan(ipBoth); }));
+    EXPECT_TRUE(repaints([grid] { grid->SetIntelliZoom(false); }));
+    EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+    // Cell writes and the repainting setters of a cell's properties mark the cell.
+    EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
+    TCellProperties &properties = grid->EnsureCellProperties(1, 1);
+    EXPECT_TRUE(repaints([&properties] { properties.SetBrushColor(clRed); }));
+    EXPECT_TRUE(repaints([&properties] { properties.SetWordWrap(true); }));
+
+    static_cast<platform::Loadable *>(grid)->loading();
+    EXPECT_FALSE(repaints([grid] { grid->SetFlat(false); }));
+    grid->Loaded();
+    EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+}
+
+TEST(GridLoading, TheStoredFormSetsTheFilterConditions)
+{
+    TCellGrid grid;
+    platform::applyStoredProperty(
+        grid, {QStringLiteral("Filter.Items"),
+               QVariantList{QVariantMap{{QStringLiteral("Column"), 2}, {QStringLiteral("Condition"), QStringLiteral(">3")}}}});
+    ASSERT_EQ(grid.Filter()->Count(), 1);
+    EXPECT_EQ(grid.Filter()->Item(0).Column, 2);
+    EXPECT_EQ(grid.Filter()->Item(0).Condition, QStringLiteral(">3"));
+    EXPECT_TRUE(grid.Filter()->Item(0).CaseSensitive);
+    platform::applyStoredProperty(grid, {QStringLiteral("Filter.Items"), QVariantList()});
+    EXPECT_EQ(grid.Filter()->Count(), 0);
 }
 
 TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 #include <utility>
 
 namespace {
@@ -31,13 +34,22 @@ public:
     TColor placedBrush = clNone;
     QString htmlText;
     platform::TRect htmlRect;
+    bool editorShowing = false;
+    // The cells that got decorations and graphics, in drawing order.
+    std::vector<std::pair<std::string, TGridCoord>> steps;
 
 protected:
     void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where) override
     {
         placed = where;
         placedBrush = context.Canvas->brush().color();
+        steps.push_back({"graphic", {context.Col, context.Row}});
     }
+    void DrawCellDecorations(const TCellPaintContext &context) override
+    {
+        steps.push_back({"decorations", {context.Col, context.Row}});
+    }
+    bool EditorShowing() const override { return editorShowing; }
     int RenderHTMLText(const TCellPaintContext &, const QString &text, const platform::TRect &where,
                        TColor) override
     {
@@ -251,4 +263,96 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
     EXPECT_EQ(image.pixel(15, 90), kRed);
     EXPECT_EQ(image.pixel(135, 10), kRed);
     EXPECT_EQ(image.pixel(15, 70), kFixed);
+}
+
+TEST_F(GridPaintPipeline, TheRowIndicatorLeavesTheCellsOwnColoursToTheLaterSteps)
+{
+    grid.SetRowIndicator(QImage(8, 8, QImage::Format_RGB32));
+    grid.OnGetCellColor = [](QObject *, std::int32_t row, std::int32_t col, TGridDrawState, platform::TBrush &brush,
+                             platform::TFont &) {
+        if (col == 0 && row == 4)
+            brush.setColor(clLime);
+    };
+    grid.NewCellGraphic(0, 4).CellType = ctCheckBox;
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(4, 90), kFixed);
+    EXPECT_EQ(grid.placedBrush, clLime);
+}
+
+TEST_F(GridPaintPipeline, DecorationsComeAfterTheBordersForFixedCellsOnly)
+{
+    grid.SetFixedRightCols(1);
+    grid.NewCellGraphic(0, 2).CellType = ctCheckBox;
+    grid.NewCellGraphic(2, 2).CellType = ctCheckBox;
+    paint();
+    std::vector<std::pair<std::string, TGridCoord>> decorated;
+    for (const auto &step : grid.steps)
+        if (step.first == "decorations")
+            decorated.push_back(step);
+    // The fixed row and column, and the fixed column on the right.
+    EXPECT_EQ(decorated.size(), 5u + 4u + 4u);
+    for (const auto &[step, cell] : decorated)
+        EXPECT_TRUE(cell.X == 0 || cell.Y == 0 || cell.X == 4) << cell.X << "," << cell.Y;
+    const auto at = [this](const std::string &step, TGridCoord cell) {
+        return std::find(grid.steps.begin(), grid.steps.end(), std::make_pair(step, cell)) - grid.steps.begin();
+    };
+    EXPECT_LT(at("decorations", {0, 2}), at("graphic", {0, 2}));
+    EXPECT_LT(at("graphic", {0, 2}), at("graphic", {2, 2}));
+}
+
+TEST_F(GridPaintPipeline, TheEditorFrameIsAWholeRectangleOverTheCurrentCell)
+{
+    grid.editorShowing = true;
+    const QImage image = paint();
+    // Lines of the grid's colour, and the inside in the brush that the fill
+    // beyond the cells left.
+    EXPECT_EQ(image.pixel(120, 90), kSilver);
+    EXPECT_EQ(image.pixel(135, 80), kSilver);
+    EXPECT_EQ(image.pixel(135, 90), kColor);
+}
+
+TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
+{
+    TCellGrid grid;
+    TGridImages images;
+    images.ImageSize = QSize(16, 14);
+    // Not created by the graphics, so they stay the test's.
+    TCellPicture bitmap(QImage(12, 7, QImage::Format_RGB32));
+    TCellPicture icon(QImage(9, 5, QImage::Format_RGB32));
+    struct Case {
+        TCellType kind;
+        bool withImages;
+        QSize size;
+        bool drawText;
+    };
+    const Case cases[] = {
+        {ctBitmap, false, {12, 7}, true},      {ctIcon, false, {9, 5}, true},
+        {ctPicture, false, {12, 7}, true},     {ctImageList, false, {0, 0}, true},
+        {ctImageList, true, {16, 14}, true},   {ctDataImage, false, {0, 0}, true},
+        {ctDataImage, true, {16, 14}, false},  {ctImages, true, {48, 14}, true},
+        {ctCheckBox, false, {15, 15}, true},   {ctVirtCheckBox, false, {15, 15}, false},
+        {ctButton, false, {30, 20}, true},     {ctRotated, false, {0, 0}, false},
+        {ctComment, false, {0, 0}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        TCellGraphic &graphic = grid.NewCellGraphic(1, 1);
+        graphic.CellType = c.kind;
+        graphic.CellHAlign = haCenter;
+        graphic.CellIndex = (20 << 16) | 30;
+        if (c.kind == ctImages) {
+            auto *indexes = new TIntList;
+            indexes->Items = {0, 2, 1};
+            graphic.ImageObject = indexes;
+        } else {
+            graphic.ImageObject = &bitmap;
+            graphic.IconObject = &icon;
+        }
+        grid.SetGridImages(c.withImages ? &images : nullptr);
+        TCellPaintContext context;
+        grid.GetCellGraphicLayout(1, 1, context);
+        EXPECT_EQ(QSize(context.GraphicWidth, context.GraphicHeight), c.size);
+        EXPECT_EQ(context.DrawTextFlag, c.drawText);
+        EXPECT_EQ(context.GraphicHAlign, haCenter);
+    }
 }

@@ -231,3 +231,21 @@ TEST(PreviewCellPaint, ZoomGrowsTheRotatedFont)
     EXPECT_GT(zoomed.width(), normal.width() + 8);
     EXPECT_GT(zoomed.height(), normal.height());
 }
+
+TEST(PreviewCellPaint, OverhangingRotatedTextStopsTwoPixelsInsideTheCell)
+{
+    PreviewForm preview;
+    preview.focusElsewhere();
+    const QString longText = QStringLiteral("orientation orientation orientation");
+    preview.grid->SetRotatedCell(0, 0, 0, longText);
+    const QImage across = preview.paint();
+    EXPECT_EQ(countPixels(across, QRect(0, 0, 2, 74), kButtonFace), 2 * 74);
+    EXPECT_LE(inkBounds(across, kTextArea, kButtonFace).left(), 4);
+    EXPECT_GE(inkBounds(across, kTextArea, kButtonFace).right(), 70);
+
+    preview.grid->SetRotatedCell(0, 0, 90, longText);
+    const QImage upright = preview.paint();
+    EXPECT_EQ(countPixels(upright, QRect(0, 0, 73, 2), kButtonFace), 2 * 73);
+    EXPECT_EQ(countPixels(upright, QRect(0, 73, 73, 1), kButtonFace), 73);
+    EXPECT_LE(inkBounds(upright, kTextArea, kButtonFace).top(), 4);
+}
