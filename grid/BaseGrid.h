@@ -184,8 +184,14 @@ public:
 
     virtual TCellType CellGraphicKind(std::int32_t col, std::int32_t row) const;
     virtual TCellGraphic *FindCellGraphic(std::int32_t col, std::int32_t row) const;
-    // Puts an object in the cell's graphic slot; the previous one is not released.
-    void AttachCellGraphic(std::int32_t col, std::int32_t row, TCellObject *graphic);
+    // Puts a graphic (or none) in the cell's slot, which owns it; the graphic
+    // owned before comes back to the caller.
+    [[nodiscard]] std::unique_ptr<TCellGraphic> AttachCellGraphic(std::int32_t col, std::int32_t row,
+                                                                  std::unique_ptr<TCellGraphic> graphic);
+    // Puts an object in the slot that stays the caller's: a virtual check box,
+    // or an object of another class, which is never taken for a graphic.
+    [[nodiscard]] std::unique_ptr<TCellGraphic> LendCellGraphic(std::int32_t col, std::int32_t row,
+                                                                TCellObject *object);
     // Releases the cell's graphic and attaches a fresh one, which it answers.
     TCellGraphic &NewCellGraphic(std::int32_t col, std::int32_t row);
     bool DetachCellGraphic(std::int32_t col, std::int32_t row);

@@ -113,7 +113,7 @@ TCellGraphic *TBaseGrid::FindCellGraphic(std::int32_t col, std::int32_t row) con
     const TCellProperties *properties = FStore.Properties(col, row);
     if (!properties)
         return nullptr;
-    return dynamic_cast<TCellGraphic *>(properties->AttachedGraphic);
+    return dynamic_cast<TCellGraphic *>(properties->AttachedGraphic.Get());
 }
 
 TCellType TBaseGrid::CellGraphicKind(std::int32_t col, std::int32_t row) const
@@ -122,33 +122,36 @@ TCellType TBaseGrid::CellGraphicKind(std::int32_t col, std::int32_t row) const
     return graphic ? graphic->CellType : ctEmpty;
 }
 
-void TBaseGrid::AttachCellGraphic(std::int32_t col, std::int32_t row, TCellObject *graphic)
+std::unique_ptr<TCellGraphic> TBaseGrid::AttachCellGraphic(std::int32_t col, std::int32_t row,
+                                                           std::unique_ptr<TCellGraphic> graphic)
 {
-    EnsureCellProperties(col, row).AttachedGraphic = graphic;
+    return EnsureCellProperties(col, row).AttachedGraphic.Attach(std::move(graphic));
+}
+
+std::unique_ptr<TCellGraphic> TBaseGrid::LendCellGraphic(std::int32_t col, std::int32_t row, TCellObject *object)
+{
+    return EnsureCellProperties(col, row).AttachedGraphic.Lend(object);
 }
 
 TCellGraphic &TBaseGrid::NewCellGraphic(std::int32_t col, std::int32_t row)
 {
-    // Make the fresh graphic before releasing the old one, so that a failure
-    // leaves the cell as it was.
+    // Made before the old one goes, so that a failure leaves the cell as it was.
     auto graphic = std::make_unique<TCellGraphic>();
-    std::unique_ptr<TCellGraphic> previous(FindCellGraphic(col, row));
-    if (previous)
-        FStore.Properties(col, row)->AttachedGraphic = nullptr;
-    previous.reset();
     TCellGraphic &result = *graphic;
-    AttachCellGraphic(col, row, graphic.release());
+    if (FindCellGraphic(col, row))
+        FStore.Properties(col, row)->AttachedGraphic.Clear();
+    // A foreign object in the slot is its lender's, never released here.
+    std::unique_ptr<TCellGraphic> previous = AttachCellGraphic(col, row, std::move(graphic));
+    Q_ASSERT(!previous);
     return result;
 }
 
 bool TBaseGrid::DetachCellGraphic(std::int32_t col, std::int32_t row)
 {
-    TCellGraphic *graphic = FindCellGraphic(col, row);
-    if (!graphic)
+    if (!FindCellGraphic(col, row))
         return false;
-    if (graphic->CellType != ctVirtCheckBox)
-        delete graphic;
-    AttachCellGraphic(col, row, nullptr);
+    // A virtual check box is lent, so it survives this.
+    FStore.Properties(col, row)->AttachedGraphic.Clear();
     return true;
 }
 
