@@ -1,4 +1,5 @@
 #include "grid/CellGrid.h"
+#include "grid/PreviewGridSettings.h"
 #include "platform/Canvas.h"
 #include "platform/FormFonts.h"
 #include "platform/LogicalFont.h"
@@ -17,19 +18,8 @@ struct PreviewGrid {
     PreviewGrid()
     {
         grid = new TCellGrid(&form);
-        grid->SetWidth(73);
-        grid->SetHeight(75);
-        grid->SetBorderStyle(bsNone);
-        grid->SetColor(clMenu);
-        grid->SetColCount(1);
-        grid->SetRowCount(1);
-        grid->SetDefaultColWidth(75);
-        grid->SetDefaultRowHeight(75);
-        grid->SetFixedCols(0);
-        grid->SetFixedRows(0);
-        grid->Font()->SetHeight(-11);
-        grid->SetScrollBars(ssNone);
-        grid->SetSelectionColor(clBtnFace);
+        applyPreviewGridSettings(*grid);
+        grid->move(0, 0);
         grid->OnGetAlignment = [](QObject *, std::int32_t, std::int32_t, TAlignment &h, TVAlignment &v) {
             h = taCenter;
             v = vtaCenter;

@@ -4,6 +4,7 @@
 #include "grid/CellGridUnit.h"
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
+#include "grid/PreviewGridSettings.h"
 #include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
@@ -243,21 +244,7 @@ TEST(GridConfiguration, StoredSettingsGiveOneCellWithoutBorderOrScrollBars)
 {
     QWidget form;
     TCellGrid grid(&form);
-    // The main window's settings for its preview grid, in the form's order.
-    const std::pair<const char *, QVariant> stored[] = {
-        {"Left", 688}, {"Top", 80}, {"Width", 73}, {"Height", 75},
-        {"Cursor", 0}, {"BorderStyle", QStringLiteral("bsNone")}, {"Color", uint(clMenu)},
-        {"ColCount", 1}, {"RowCount", 1}, {"Ctl3D", true}, {"ParentCtl3D", false},
-        {"DefaultColWidth", 75}, {"DefaultRowHeight", 75}, {"DefaultDrawing", false},
-        {"FixedCols", 0}, {"FixedRows", 0}, {"GridLineWidth", 1},
-        {"ScrollBars", QStringLiteral("ssNone")}, {"GridLineColor", uint(clSilver)},
-        {"SelectionColor", uint(clBtnFace)}, {"ScrollWidth", 16},
-        {"FixedColWidth", 75}, {"FixedRowHeight", 75},
-    };
-    for (const auto &[name, value] : stored)
-        setProperty(grid, name, value);
-    setProperty(*grid.Font(), "Height", -11);
-    grid.Loaded();
+    applyPreviewGridSettings(grid);
     form.resize(800, 600);
     form.show();
 
