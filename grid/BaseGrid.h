@@ -41,8 +41,6 @@ class TBaseGrid : public QWidget {
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
-    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
     Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
     Q_PROPERTY(bool DefaultDrawing READ DefaultDrawing WRITE SetDefaultDrawing)
@@ -85,23 +83,27 @@ public:
     void SetParentFont(bool value) { FParentFont = value; }
     TFont *Font() const { return FFont; }
     TCursor Cursor() const { return FCursor; }
-    void SetCursor(TCursor value);
+    // Sets the control's cursor; the grid on top adds its resting cursor.
+    virtual void SetCursor(TCursor value);
     bool TabStop() const;
     void SetTabStop(bool value);
 
     // ---- Shape --------------------------------------------------------------
+    // The grid on top adds its own rules to these setters.
     std::int32_t ColCount() const { return FColCount; }
-    void SetColCount(std::int32_t value);
+    virtual void SetColCount(std::int32_t value);
     std::int32_t RowCount() const { return FRowCount; }
-    void SetRowCount(std::int32_t value);
-    std::int32_t FixedCols() const { return FFixedCols; }
+    virtual void SetRowCount(std::int32_t value);
+    // The fixed columns and rows as stored; the grid on top answers FixedCols
+    // and FixedRows by its own rule.
+    std::int32_t StoredFixedCols() const { return FFixedCols; }
     void SetFixedCols(std::int32_t value);
-    std::int32_t FixedRows() const { return FFixedRows; }
+    std::int32_t StoredFixedRows() const { return FFixedRows; }
     void SetFixedRows(std::int32_t value);
     int DefaultColWidth() const { return FDefaultColWidth; }
     void SetDefaultColWidth(int value);
     int DefaultRowHeight() const { return FDefaultRowHeight; }
-    void SetDefaultRowHeight(int value);
+    virtual void SetDefaultRowHeight(int value);
     int ColWidths(std::int32_t col) const;
     void SetColWidths(std::int32_t col, int width);
     int RowHeights(std::int32_t row) const;

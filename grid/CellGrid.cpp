@@ -304,19 +304,19 @@ void TCellGrid::SetRowCount(std::int32_t value)
     TBaseGrid::SetRowCount(value);
     if (FFixedRowAlways && value > 1)
         TBaseGrid::SetFixedRows(1);
-    SetDisplayTextRowLimit(TBaseGrid::RowCount());
+    SetDisplayTextRowLimit(RowCount());
     RepaintFooter();
 }
 
 std::int32_t TCellGrid::FixedCols() const
 {
-    const std::int32_t stored = TBaseGrid::FixedCols();
+    const std::int32_t stored = StoredFixedCols();
     return stored == 0 && FFixedColAlways ? 1 : stored;
 }
 
 std::int32_t TCellGrid::FixedRows() const
 {
-    const std::int32_t stored = TBaseGrid::FixedRows();
+    const std::int32_t stored = StoredFixedRows();
     return stored == 0 && FFixedRowAlways ? 1 : stored;
 }
 

@@ -41,13 +41,8 @@ class QHelpEvent;
 //   CellGridKeys.cpp      keys, focus and the cell-change check
 class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_OBJECT
-    // Redeclared: the grid's setters add to the base grid's.
-    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
     Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
     Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
-    Q_PROPERTY(TCursor Cursor READ Cursor WRITE SetCursor)
 
     Q_PROPERTY(TBands *Bands READ Bands CONSTANT)
     Q_PROPERTY(TControlLook *ControlLook READ ControlLook CONSTANT)
@@ -139,18 +134,13 @@ public:
     bool WindowCreated() const { return FWindowCreated; }
 
     // ---- Shape, with the grid's own rules ---------------------------------------
-    std::int32_t ColCount() const { return TBaseGrid::ColCount(); }
-    void SetColCount(std::int32_t value);
-    std::int32_t RowCount() const { return TBaseGrid::RowCount(); }
-    void SetRowCount(std::int32_t value);
+    void SetColCount(std::int32_t value) override;
+    void SetRowCount(std::int32_t value) override;
+    // 1 while none are stored and the fixed-always switch is on.
     std::int32_t FixedCols() const;
-    void SetFixedCols(std::int32_t value) { TBaseGrid::SetFixedCols(value); }
     std::int32_t FixedRows() const;
-    void SetFixedRows(std::int32_t value) { TBaseGrid::SetFixedRows(value); }
-    int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
-    void SetDefaultRowHeight(int value);
-    TCursor Cursor() const { return TBaseGrid::Cursor(); }
-    void SetCursor(TCursor value);
+    void SetDefaultRowHeight(int value) override;
+    void SetCursor(TCursor value) override;
 
     // ---- Settings objects ----------------------------------------------------
     TBands *Bands() const { return FBands.get(); }

@@ -296,7 +296,7 @@ TEST(GridConfiguration, SettersWithSideEffects)
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(grid.FixedCols(), 1);
     grid.SetColCount(3);
-    EXPECT_EQ(grid.TBaseGrid::FixedCols(), 1);
+    EXPECT_EQ(grid.StoredFixedCols(), 1);
 
     grid.SetRowCount(9);
     EXPECT_EQ(grid.DisplayTextRowLimit(), 9);
