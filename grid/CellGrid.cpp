@@ -71,6 +71,7 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
     FActiveCellFont = std::make_unique<TFont>();
     FActiveCellFont->SetStyle(fsBold);
     connect(FActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    connect(this, &TCellGrid::settingChanged, this, qOverload<>(&QWidget::update));
     FActiveCellColor = clGray;
     FBackGround = std::make_unique<TBackGround>();
     connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
@@ -471,7 +472,8 @@ void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
                                   FFooterPanel->height());
         FFooterPanel->setVisible(visible);
     }
-    SetFixedFooters(visible ? 1 : 0);
+    FFixedFooters = visible ? 1 : 0;
+    update();
     UpdateFooterFillsLastRow();
 }
 

@@ -61,59 +61,59 @@ class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_PROPERTY(TFont *FixedFont READ FixedFont CONSTANT)
     Q_PROPERTY(TFont *ActiveCellFont READ ActiveCellFont CONSTANT)
 
-    Q_PROPERTY(bool ActiveCellShow READ ActiveCellShow WRITE SetActiveCellShow)
-    Q_PROPERTY(TColor ActiveCellColor READ ActiveCellColor WRITE SetActiveCellColor)
-    Q_PROPERTY(bool AutoNumAlign READ AutoNumAlign WRITE SetAutoNumAlign)
+    Q_PROPERTY(bool ActiveCellShow MEMBER FActiveCellShow NOTIFY settingChanged)
+    Q_PROPERTY(TColor ActiveCellColor MEMBER FActiveCellColor NOTIFY settingChanged)
+    Q_PROPERTY(bool AutoNumAlign MEMBER FAutoNumAlign NOTIFY settingChanged)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool EnhTextSize READ EnhTextSize WRITE SetEnhTextSize)
-    Q_PROPERTY(bool EnhRowColMove READ EnhRowColMove WRITE SetEnhRowColMove)
-    Q_PROPERTY(bool SizeWithForm READ SizeWithForm WRITE SetSizeWithForm)
-    Q_PROPERTY(bool Multilinecells READ Multilinecells WRITE SetMultilinecells)
+    Q_PROPERTY(bool EnhTextSize MEMBER FEnhTextSize NOTIFY settingChanged)
+    Q_PROPERTY(bool EnhRowColMove MEMBER FEnhRowColMove NOTIFY settingChanged)
+    Q_PROPERTY(bool SizeWithForm MEMBER FSizeWithForm NOTIFY settingChanged)
+    Q_PROPERTY(bool Multilinecells MEMBER FMultilinecells NOTIFY settingChanged)
     Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
-    Q_PROPERTY(bool EnableBlink READ EnableBlink WRITE SetEnableBlink)
-    Q_PROPERTY(bool EnableHTML READ EnableHTML WRITE SetEnableHTML)
-    Q_PROPERTY(bool EnableWheel READ EnableWheel WRITE SetEnableWheel)
+    Q_PROPERTY(bool EnableBlink MEMBER FEnableBlink NOTIFY settingChanged)
+    Q_PROPERTY(bool EnableHTML MEMBER FEnableHTML NOTIFY settingChanged)
+    Q_PROPERTY(bool EnableWheel MEMBER FEnableWheel NOTIFY settingChanged)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-    Q_PROPERTY(TColor HintColor READ HintColor WRITE SetHintColor)
-    Q_PROPERTY(TColor SelectionColor READ SelectionColor WRITE SetSelectionColor)
-    Q_PROPERTY(TColor SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
-    Q_PROPERTY(bool SelectionRectangle READ SelectionRectangle WRITE SetSelectionRectangle)
-    Q_PROPERTY(bool SelectionResizer READ SelectionResizer WRITE SetSelectionResizer)
-    Q_PROPERTY(bool SelectionRTFKeep READ SelectionRTFKeep WRITE SetSelectionRTFKeep)
-    Q_PROPERTY(bool HintShowCells READ HintShowCells WRITE SetHintShowCells)
-    Q_PROPERTY(bool HintShowLargeText READ HintShowLargeText WRITE SetHintShowLargeText)
-    Q_PROPERTY(bool HintShowSizing READ HintShowSizing WRITE SetHintShowSizing)
-    Q_PROPERTY(int MaxEditLength READ MaxEditLength WRITE SetMaxEditLength)
-    Q_PROPERTY(TIntelliPan IntelliPan READ IntelliPan WRITE SetIntelliPan)
-    Q_PROPERTY(bool IntelliZoom READ IntelliZoom WRITE SetIntelliZoom)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(bool URLShow READ URLShow WRITE SetURLShow)
-    Q_PROPERTY(bool URLFull READ URLFull WRITE SetURLFull)
-    Q_PROPERTY(bool URLEdit READ URLEdit WRITE SetURLEdit)
+    Q_PROPERTY(TColor HintColor MEMBER FHintColor NOTIFY settingChanged)
+    Q_PROPERTY(TColor SelectionColor MEMBER FSelectionColor NOTIFY settingChanged)
+    Q_PROPERTY(TColor SelectionTextColor MEMBER FSelectionTextColor NOTIFY settingChanged)
+    Q_PROPERTY(bool SelectionRectangle MEMBER FSelectionRectangle NOTIFY settingChanged)
+    Q_PROPERTY(bool SelectionResizer MEMBER FSelectionResizer NOTIFY settingChanged)
+    Q_PROPERTY(bool SelectionRTFKeep MEMBER FSelectionRTFKeep NOTIFY settingChanged)
+    Q_PROPERTY(bool HintShowCells MEMBER FHintShowCells NOTIFY settingChanged)
+    Q_PROPERTY(bool HintShowLargeText MEMBER FHintShowLargeText NOTIFY settingChanged)
+    Q_PROPERTY(bool HintShowSizing MEMBER FHintShowSizing NOTIFY settingChanged)
+    Q_PROPERTY(int MaxEditLength MEMBER FMaxEditLength NOTIFY settingChanged)
+    Q_PROPERTY(TIntelliPan IntelliPan MEMBER FIntelliPan NOTIFY settingChanged)
+    Q_PROPERTY(bool IntelliZoom MEMBER FIntelliZoom NOTIFY settingChanged)
+    Q_PROPERTY(TColor URLColor MEMBER FURLColor NOTIFY settingChanged)
+    Q_PROPERTY(bool URLShow MEMBER FURLShow NOTIFY settingChanged)
+    Q_PROPERTY(bool URLFull MEMBER FURLFull NOTIFY settingChanged)
+    Q_PROPERTY(bool URLEdit MEMBER FURLEdit NOTIFY settingChanged)
     Q_PROPERTY(TScrollType ScrollType READ ScrollType WRITE SetScrollType)
     Q_PROPERTY(TColor ScrollColor READ ScrollColor WRITE SetScrollColor)
     Q_PROPERTY(int ScrollWidth READ ScrollWidth WRITE SetScrollWidth)
-    Q_PROPERTY(bool ScrollSynch READ ScrollSynch WRITE SetScrollSynch)
+    Q_PROPERTY(bool ScrollSynch MEMBER FScrollSynch NOTIFY settingChanged)
     Q_PROPERTY(bool ScrollProportional READ ScrollProportional WRITE SetScrollProportional)
-    Q_PROPERTY(TScrollHintType ScrollHints READ ScrollHints WRITE SetScrollHints)
-    Q_PROPERTY(bool OemConvert READ OemConvert WRITE SetOemConvert)
-    Q_PROPERTY(int FixedFooters READ FixedFooters WRITE SetFixedFooters)
-    Q_PROPERTY(int FixedRightCols READ FixedRightCols WRITE SetFixedRightCols)
+    Q_PROPERTY(TScrollHintType ScrollHints MEMBER FScrollHints NOTIFY settingChanged)
+    Q_PROPERTY(bool OemConvert MEMBER FOemConvert NOTIFY settingChanged)
+    Q_PROPERTY(int FixedFooters MEMBER FFixedFooters NOTIFY settingChanged)
+    Q_PROPERTY(int FixedRightCols MEMBER FFixedRightCols NOTIFY settingChanged)
     Q_PROPERTY(int FixedColWidth READ FixedColWidth WRITE SetFixedColWidth)
-    Q_PROPERTY(int FixedRowHeight READ FixedRowHeight WRITE SetFixedRowHeight)
-    Q_PROPERTY(bool FixedAsButtons READ FixedAsButtons WRITE SetFixedAsButtons)
-    Q_PROPERTY(bool FixedColAlways READ FixedColAlways WRITE SetFixedColAlways)
-    Q_PROPERTY(bool FixedRowAlways READ FixedRowAlways WRITE SetFixedRowAlways)
+    Q_PROPERTY(int FixedRowHeight MEMBER FFixedRowHeight)
+    Q_PROPERTY(bool FixedAsButtons MEMBER FFixedAsButtons NOTIFY settingChanged)
+    Q_PROPERTY(bool FixedColAlways MEMBER FFixedColAlways NOTIFY settingChanged)
+    Q_PROPERTY(bool FixedRowAlways MEMBER FFixedRowAlways NOTIFY settingChanged)
     Q_PROPERTY(QString FloatFormat READ FloatFormat WRITE SetFloatFormat)
     Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(bool Lookup READ Lookup WRITE SetLookup)
-    Q_PROPERTY(bool LookupCaseSensitive READ LookupCaseSensitive WRITE SetLookupCaseSensitive)
-    Q_PROPERTY(bool LookupHistory READ LookupHistory WRITE SetLookupHistory)
-    Q_PROPERTY(bool ShowSelection READ ShowSelection WRITE SetShowSelection)
-    Q_PROPERTY(bool HideFocusRect READ HideFocusRect WRITE SetHideFocusRect)
-    Q_PROPERTY(TGridLook Look READ Look WRITE SetLook)
-    Q_PROPERTY(bool Hovering READ Hovering WRITE SetHovering)
+    Q_PROPERTY(bool WordWrap MEMBER FWordWrap NOTIFY settingChanged)
+    Q_PROPERTY(bool Lookup MEMBER FLookup NOTIFY settingChanged)
+    Q_PROPERTY(bool LookupCaseSensitive MEMBER FLookupCaseSensitive NOTIFY settingChanged)
+    Q_PROPERTY(bool LookupHistory MEMBER FLookupHistory NOTIFY settingChanged)
+    Q_PROPERTY(bool ShowSelection MEMBER FShowSelection NOTIFY settingChanged)
+    Q_PROPERTY(bool HideFocusRect MEMBER FHideFocusRect NOTIFY settingChanged)
+    Q_PROPERTY(TGridLook Look MEMBER FLook NOTIFY settingChanged)
+    Q_PROPERTY(bool Hovering MEMBER FHovering NOTIFY settingChanged)
     Q_PROPERTY(QStringList ColumnHeaders READ ColumnHeaders WRITE SetColumnHeaders)
     Q_PROPERTY(QStringList RowHeaders READ RowHeaders WRITE SetRowHeaders)
     Q_PROPERTY(QStringList LookupItems READ LookupItems WRITE SetLookupItems)
@@ -161,113 +161,33 @@ public:
     TFont *ActiveCellFont() const { return FActiveCellFont.get(); }
 
     // ---- Published settings --------------------------------------------------
-    bool ActiveCellShow() const { return FActiveCellShow; }
-    void SetActiveCellShow(bool value) { StoreAndRepaint(FActiveCellShow, value); }
-    TColor ActiveCellColor() const { return FActiveCellColor; }
-    void SetActiveCellColor(TColor value) { StoreAndRepaint(FActiveCellColor, value); }
-    bool AutoNumAlign() const { return FAutoNumAlign; }
-    void SetAutoNumAlign(bool value) { StoreAndRepaint(FAutoNumAlign, value); }
+    // Plain settings are MEMBER properties; these are read in code as well.
+    TColor SelectionColor() const { return FSelectionColor; }
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    bool IntelliZoom() const { return FIntelliZoom; }
+    int FixedFooters() const { return FFixedFooters; }
+    int FixedRowHeight() const { return FFixedRowHeight; }
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
-    bool EnhTextSize() const { return FEnhTextSize; }
-    void SetEnhTextSize(bool value) { StoreAndRepaint(FEnhTextSize, value); }
-    bool EnhRowColMove() const { return FEnhRowColMove; }
-    void SetEnhRowColMove(bool value) { StoreAndRepaint(FEnhRowColMove, value); }
-    bool SizeWithForm() const { return FSizeWithForm; }
-    void SetSizeWithForm(bool value) { FSizeWithForm = value; }
-    bool Multilinecells() const { return FMultilinecells; }
-    void SetMultilinecells(bool value) { StoreAndRepaint(FMultilinecells, value); }
     TVAlignment VAlignment() const { return FVAlignment; }
     void SetVAlignment(TVAlignment value);
-    bool EnableBlink() const { return FEnableBlink; }
-    void SetEnableBlink(bool value) { StoreAndRepaint(FEnableBlink, value); }
-    bool EnableHTML() const { return FEnableHTML; }
-    void SetEnableHTML(bool value) { StoreAndRepaint(FEnableHTML, value); }
-    bool EnableWheel() const { return FEnableWheel; }
-    void SetEnableWheel(bool value) { StoreAndRepaint(FEnableWheel, value); }
     bool Flat() const { return FFlat; }
     void SetFlat(bool value);
-    TColor HintColor() const { return FHintColor; }
-    void SetHintColor(TColor value) { StoreAndRepaint(FHintColor, value); }
-    TColor SelectionColor() const { return FSelectionColor; }
-    void SetSelectionColor(TColor value) { StoreAndRepaint(FSelectionColor, value); }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(TColor value) { StoreAndRepaint(FSelectionTextColor, value); }
-    bool SelectionRectangle() const { return FSelectionRectangle; }
-    void SetSelectionRectangle(bool value) { StoreAndRepaint(FSelectionRectangle, value); }
-    bool SelectionResizer() const { return FSelectionResizer; }
-    void SetSelectionResizer(bool value) { StoreAndRepaint(FSelectionResizer, value); }
-    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
-    void SetSelectionRTFKeep(bool value) { FSelectionRTFKeep = value; }
-    bool HintShowCells() const { return FHintShowCells; }
-    void SetHintShowCells(bool value) { FHintShowCells = value; }
-    bool HintShowLargeText() const { return FHintShowLargeText; }
-    void SetHintShowLargeText(bool value) { FHintShowLargeText = value; }
-    bool HintShowSizing() const { return FHintShowSizing; }
-    void SetHintShowSizing(bool value) { FHintShowSizing = value; }
-    int MaxEditLength() const { return FMaxEditLength; }
-    void SetMaxEditLength(int value) { FMaxEditLength = value; }
-    TIntelliPan IntelliPan() const { return FIntelliPan; }
-    void SetIntelliPan(TIntelliPan value) { StoreAndRepaint(FIntelliPan, value); }
-    bool IntelliZoom() const { return FIntelliZoom; }
-    void SetIntelliZoom(bool value) { StoreAndRepaint(FIntelliZoom, value); }
-    TColor URLColor() const { return FURLColor; }
-    void SetURLColor(TColor value) { StoreAndRepaint(FURLColor, value); }
-    bool URLShow() const { return FURLShow; }
-    void SetURLShow(bool value) { StoreAndRepaint(FURLShow, value); }
-    bool URLFull() const { return FURLFull; }
-    void SetURLFull(bool value) { StoreAndRepaint(FURLFull, value); }
-    bool URLEdit() const { return FURLEdit; }
-    void SetURLEdit(bool value) { FURLEdit = value; }
     TScrollType ScrollType() const { return FScrollType; }
     void SetScrollType(TScrollType value);
     TColor ScrollColor() const { return FScrollColor; }
     void SetScrollColor(TColor value);
     int ScrollWidth() const { return FScrollWidth; }
     void SetScrollWidth(int value);
-    bool ScrollSynch() const { return FScrollSynch; }
-    void SetScrollSynch(bool value) { FScrollSynch = value; }
     bool ScrollProportional() const { return FScrollProportional; }
     void SetScrollProportional(bool value);
-    TScrollHintType ScrollHints() const { return FScrollHints; }
-    void SetScrollHints(TScrollHintType value) { FScrollHints = value; }
-    bool OemConvert() const { return FOemConvert; }
-    void SetOemConvert(bool value) { FOemConvert = value; }
-    int FixedFooters() const { return FFixedFooters; }
-    void SetFixedFooters(int value) { StoreAndRepaint(FFixedFooters, value); }
-    int FixedRightCols() const { return FFixedRightCols; }
-    void SetFixedRightCols(int value) { StoreAndRepaint(FFixedRightCols, value); }
     // The width of column 0; setting it changes nothing at run time.
     int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int) {}
-    int FixedRowHeight() const { return FFixedRowHeight; }
-    void SetFixedRowHeight(int value) { FFixedRowHeight = value; }
-    bool FixedAsButtons() const { return FFixedAsButtons; }
-    void SetFixedAsButtons(bool value) { StoreAndRepaint(FFixedAsButtons, value); }
-    bool FixedColAlways() const { return FFixedColAlways; }
-    void SetFixedColAlways(bool value) { StoreAndRepaint(FFixedColAlways, value); }
-    bool FixedRowAlways() const { return FFixedRowAlways; }
-    void SetFixedRowAlways(bool value) { StoreAndRepaint(FFixedRowAlways, value); }
     QString FloatFormat() const { return FFloatFormat; }
     void SetFloatFormat(const QString &value) { StoreAndRepaint(FFloatFormat, value); }
     bool IntegralHeight() const { return FIntegralHeight; }
     void SetIntegralHeight(bool value);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool value) { StoreAndRepaint(FWordWrap, value); }
-    bool Lookup() const { return FLookup; }
-    void SetLookup(bool value) { FLookup = value; }
-    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
-    void SetLookupCaseSensitive(bool value) { FLookupCaseSensitive = value; }
-    bool LookupHistory() const { return FLookupHistory; }
-    void SetLookupHistory(bool value) { FLookupHistory = value; }
-    bool ShowSelection() const { return FShowSelection; }
-    void SetShowSelection(bool value) { StoreAndRepaint(FShowSelection, value); }
-    bool HideFocusRect() const { return FHideFocusRect; }
-    void SetHideFocusRect(bool value) { StoreAndRepaint(FHideFocusRect, value); }
-    TGridLook Look() const { return FLook; }
-    void SetLook(TGridLook value) { StoreAndRepaint(FLook, value); }
-    bool Hovering() const { return FHovering; }
-    void SetHovering(bool value) { FHovering = value; }
     QStringList ColumnHeaders() const { return FColumnHeaders; }
     void SetColumnHeaders(const QStringList &value);
     QStringList RowHeaders() const { return FRowHeaders; }
@@ -403,6 +323,10 @@ public:
     TCellChangingEvent OnCellChanging;
     TCanEditCellEvent OnCanEditCell;
     TGridHintEvent OnGridHint;
+
+signals:
+    // A published setting changed through the property system; the grid repaints.
+    void settingChanged();
 
 protected:
     bool event(QEvent *event) override;

@@ -93,8 +93,8 @@ void TCellGrid::Paint(TCanvas &canvas)
 bool TCellGrid::IsFixedCell(std::int32_t col, std::int32_t row) const
 {
     const TGridCoord base = BaseCellOf(RealColIndex(col), row);
-    if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FixedFooters()
-        || std::int64_t(base.X) >= std::int64_t(ColCount()) - FixedRightCols() + HiddenColumnCount())
+    if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FFixedFooters
+        || std::int64_t(base.X) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount())
         return true;
     bool isFixed = false;
     if (OnIsFixedCell)
@@ -114,10 +114,10 @@ bool TCellGrid::IsSelectedCell(std::int32_t col, std::int32_t row) const
 void TCellGrid::ApplyCellColorHook(TCanvas &canvas, std::int32_t col, std::int32_t storedCol, std::int32_t row,
                                    TGridDrawState state)
 {
-    if (ActiveCellShow()
+    if (FActiveCellShow
         && ((row == Row() && col == 0 && FixedCols() > 0) || (col == Col() && row == 0 && FixedRows() > 0))) {
         canvas.font() = ToCanvasFont(*ActiveCellFont());
-        canvas.brush().setColor(ActiveCellColor());
+        canvas.brush().setColor(FActiveCellColor);
     }
     ApplyCellProperties(CellProperties(storedCol, row), canvas.brush(), canvas.font());
     if (OnGetCellColor)
@@ -147,8 +147,8 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
         brush.setColor(Color());
         const TBands &bands = *Bands();
         const bool bandedColumn = storedCol >= FixedCols()
-            && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FixedRightCols();
-        const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FixedFooters();
+            && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FFixedRightCols;
+        const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FFixedFooters;
         if (bands.Active() && (bands.Print() == printing || !printing) && bandedColumn && bandedRow) {
             const std::int64_t length = std::int64_t(bands.PrimaryLength()) + bands.SecondaryLength();
             const bool primary = length <= 0 || (std::int64_t(row) - FixedRows()) % length < bands.PrimaryLength();
@@ -171,28 +171,28 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
     }
 
     const TMouseActions &actions = *MouseActions();
-    if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && ShowSelection()
+    if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && FShowSelection
         && actions.DisjunctRowSelect()) {
         const bool marked = RowSelect(row);
         if (((!MouseRowSelecting() || row != Row()) && marked)
             || (MouseRowSelecting() && !marked && state.testFlag(gdSelected))) {
-            brush.setColor(SelectionColor());
-            font.setColor(SelectionTextColor());
+            brush.setColor(FSelectionColor);
+            font.setColor(FSelectionTextColor);
             state = gdSelected;
         }
     }
 
-    if ((allowSelection && !printing && ShowSelection() && !fixed && IsSelectedCell(col, row)
+    if ((allowSelection && !printing && FShowSelection && !fixed && IsSelectedCell(col, row)
          && !actions.DisjunctRowSelect())
         || (state.testFlag(gdSelected) && MouseRowSelecting())) {
-        brush.setColor(SelectionColor());
-        font.setColor(SelectionTextColor());
+        brush.setColor(FSelectionColor);
+        font.setColor(FSelectionTextColor);
         state |= gdSelected;
     }
 
     if (actions.DisjunctCellSelect() && CellSelect(col, row)) {
-        brush.setColor(SelectionColor());
-        font.setColor(SelectionTextColor());
+        brush.setColor(FSelectionColor);
+        font.setColor(FSelectionTextColor);
         state |= gdSelected;
     }
 
@@ -202,7 +202,7 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
 TCellAlignment TCellGrid::GetCellAlignment(std::int32_t col, std::int32_t row)
 {
     TCellAlignment alignment{taLeftJustify, VAlignment()};
-    if (AutoNumAlign()) {
+    if (FAutoNumAlign) {
         // Formulas have no value here, so they never count as numbers.
         const QString text = ReadCellText(col, row);
         if (!text.startsWith(QLatin1Char('=')) && LooksLikeNumber(text))
@@ -318,7 +318,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.TextWidth = 0;
     context.TextAlignment = taLeftJustify;
 
-    if (Multilinecells())
+    if (FMultilinecells)
         celltext::ClearSingleLineWrapFlag();
     SetCtl3D(!Flat());
 
@@ -329,7 +329,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Alignment = GetCellColors(canvas, col, row, true, false, false, context.State);
     GetCellGraphicLayout(context.Col, row, context);
 
-    if (context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && SelectionColor() == clNone)
+    if (context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && FSelectionColor == clNone)
         canvas.brush().setColor(clHighlight);
 
     canvas.font().setSize(canvas.font().size() + ZoomOffset());
@@ -348,7 +348,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
         context.Rect.left += indicatorWidth;
     }
 
-    if (context.State.testFlag(gdFixed) && Look() == glGradient && !Flat()) {
+    if (context.State.testFlag(gdFixed) && FLook == glGradient && !Flat()) {
         // Ten bands from the start colour at the top to the end colour at the bottom.
         const QColor start = platform::resolveColor(GradientStartColor());
         const QColor end = platform::resolveColor(GradientEndColor());
@@ -373,8 +373,8 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Rect.left -= indicatorWidth;
 
     const bool treeColumn = context.Col == 0 && HasNodes() && CellNode()->ShowTree();
-    const bool rightFixedColumn = FixedRightCols() > 0
-        && std::int64_t(context.Col) >= std::int64_t(ColCount()) - FixedRightCols() + HiddenColumnCount();
+    const bool rightFixedColumn = FFixedRightCols > 0
+        && std::int64_t(context.Col) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount();
     if (context.State.testFlag(gdFixed) || rightFixedColumn || treeColumn)
         DrawCellDecorations(context);
 
@@ -390,7 +390,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
         OnCustomCellDraw(this, canvas, context.Col, row, context.State, context.Rect, false);
 
     const TGridCoord base = BaseCellOf(context.Col, row);
-    if (!HideFocusRect() && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
+    if (!FHideFocusRect && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
         && !Options().testFlag(goRowSelect)) {
         TRect focus = context.Rect;
         focus.inflate(GridLineWidth() - 1, GridLineWidth() - 1);

@@ -138,7 +138,7 @@ TEST(GridPan, NoPanningWithoutWheelMessageOrWithIntelliPanNone)
     }
     const WheelPlatform platform;
     PreviewForm preview;
-    preview.grid->SetIntelliPan(ipNone);
+    preview.grid->setProperty("IntelliPan", QVariant::fromValue(ipNone));
     press(preview.grid, Qt::MiddleButton, QPoint(10, 10));
     EXPECT_FALSE(preview.grid->Panning());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -166,7 +166,7 @@ TEST(GridPan, PanningMovesOneCellPerTickAndStopsAtTheNormalCells)
     const WheelPlatform platform;
     GeneralForm general;
     TCellGrid &grid = *general.grid;
-    grid.SetIntelliPan(ipBoth);
+    grid.setProperty("IntelliPan", QVariant::fromValue(ipBoth));
     const QPoint origin(100, 50);
     press(&grid, Qt::MiddleButton, origin);
     ASSERT_TRUE(grid.Panning());
@@ -217,7 +217,7 @@ TEST(GridPan, EachPanDirectionHasItsMarker)
         {ipVertical, "INTLI3"}, {ipHorizontal, "INTLI2"}, {ipBoth, "INTLI1"}};
     for (const auto &[pan, name] : markers) {
         SCOPED_TRACE(name);
-        grid.SetIntelliPan(pan);
+        grid.setProperty("IntelliPan", QVariant::fromValue(pan));
         press(&grid, Qt::MiddleButton, origin);
         release(&grid, Qt::MiddleButton, origin);
         const QImage marker = TPanMarker::PictureOf(platform::resourceBitmap(QString::fromLatin1(name)));

@@ -235,8 +235,9 @@ TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
     EXPECT_FALSE(grid.MouseActions()->RangeSelectAndEdit() || grid.MouseActions()->DirectEdit()
                  || grid.MouseActions()->DisjunctRowSelect() || grid.MouseActions()->RowSelect()
                  || grid.MouseActions()->ColSelect() || grid.MouseActions()->AllSelect());
-    EXPECT_FALSE(grid.URLShow() || grid.Hovering() || grid.HintShowCells() || grid.HintShowLargeText()
-                 || grid.EnhRowColMove() || grid.FixedAsButtons() || grid.SelectionResizer());
+    for (const char *off : {"URLShow", "Hovering", "HintShowCells", "HintShowLargeText", "EnhRowColMove",
+                            "FixedAsButtons", "SelectionResizer"})
+        EXPECT_FALSE(grid.property(off).toBool()) << off;
 }
 
 TEST(GridKeys, RowSelectTakesTheArrowsAloneSoTabLeavesEvenWithGoTabs)
@@ -282,7 +283,7 @@ TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)
     const WheelPlatform platform;
     PreviewForm preview;
     TCellGrid &grid = *preview.grid;
-    grid.SetFixedRowAlways(true);
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
     grid.SetDefaultRowHeight(20);
     preview.focusGrid();
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 1, 1}));

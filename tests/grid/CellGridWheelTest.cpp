@@ -123,7 +123,7 @@ TEST(GridWheel, PartialTurnsAddUpToWholeNotches)
     const WheelPlatform platform;
     GeneralForm general;
     TCellGrid &grid = *general.grid;
-    grid.SetEnableWheel(false);
+    grid.setProperty("EnableWheel", QVariant::fromValue(false));
     grid.SetRow(1);
     turnWheel(&grid, -60);
     EXPECT_EQ(grid.Row(), 1);
@@ -144,7 +144,7 @@ TEST(GridWheel, OneRowGridWithFixedRowAlwaysDropsTheWheel)
     grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++notches; };
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(notches, 1);
-    grid.SetFixedRowAlways(true);
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(notches, 1);
     // Zooming is not dropped.

@@ -5,6 +5,9 @@
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
 #include "grid/PreviewGridSettings.h"
+#include "platform/Colors.h"
+#include "PreviewGrid.h"
+#include "TestSupport.h"
 #include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
@@ -72,55 +75,31 @@ void setProperty(QObject &object, const char *name, const QVariant &value)
 
 } // namespace
 
-TEST(GridConstruction, DefaultsThatPaintingAndInputRead)
+TEST(GridConstruction, AFreshGridPaintsByItsDefaults)
 {
     TCellGrid grid;
-    EXPECT_EQ(grid.Options(), goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine
-                                  | goRangeSelect | goDrawFocusSelected);
-    EXPECT_EQ(grid.GridLineWidth(), 1);
-    EXPECT_EQ(grid.GridLineColor(), clSilver);
-    EXPECT_FALSE(grid.DefaultDrawing());
-    EXPECT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.FixedCols(), 1);
-    EXPECT_EQ(grid.DefaultColWidth(), 64);
-    EXPECT_EQ(grid.DefaultRowHeight(), 21);
-    EXPECT_EQ(grid.FixedRowHeight(), 21);
-    EXPECT_EQ(grid.Color(), clWindow);
-    EXPECT_EQ(grid.FixedColor(), clBtnFace);
-    EXPECT_EQ(grid.ScrollBars(), ssBoth);
-    EXPECT_EQ(grid.BorderStyle(), bsSingle);
-
-    EXPECT_EQ(grid.Font()->Name(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(grid.FixedFont()->Name(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(grid.ActiveCellFont()->Style(), TFontStyles(fsBold));
-    EXPECT_EQ(grid.ActiveCellColor(), clGray);
-    EXPECT_EQ(grid.Look(), glSoft);
-    EXPECT_TRUE(grid.EnableWheel());
-    EXPECT_TRUE(grid.IntelliZoom());
-    EXPECT_EQ(grid.IntelliPan(), ipVertical);
-    EXPECT_TRUE(grid.EnableHTML());
-    EXPECT_TRUE(grid.ShowSelection());
-    EXPECT_FALSE(grid.HideFocusRect());
-    EXPECT_EQ(grid.SelectionColor(), clHighlight);
-    EXPECT_EQ(grid.SelectionTextColor(), clHighlightText);
-    EXPECT_EQ(grid.URLColor(), TColor(0xFF0000));
-    EXPECT_EQ(grid.VAlignment(), vtaTop);
-    EXPECT_EQ(grid.VerticalTextFlag(), 0);
-    EXPECT_EQ(grid.ScrollType(), ssNormal);
-    EXPECT_EQ(grid.ScrollColor(), clNone);
-    EXPECT_EQ(grid.FloatFormat(), QStringLiteral("%.2f"));
-    EXPECT_EQ(grid.CheckTrue(), QStringLiteral("Y"));
-    EXPECT_EQ(grid.CheckFalse(), QStringLiteral("N"));
-    EXPECT_EQ(grid.TextMargin(), QPoint(2, 2));
-    EXPECT_EQ(grid.ZoomOffset(), 0);
-    EXPECT_EQ(grid.PasswordChar(), QLatin1Char('*'));
-    EXPECT_TRUE(grid.ColumnVisible(0));
-    EXPECT_TRUE(grid.ColumnVisible(512));
-    EXPECT_EQ(grid.HiddenColumnCount(), 0);
-    EXPECT_EQ(grid.RealColIndex(7), 7);
-    EXPECT_FALSE(grid.DropTargetRegistered());
-    EXPECT_FALSE(grid.FlatScrollBarsOn());
-    EXPECT_FALSE(grid.AutoSize());
+    grid.SetCells(3, 2, QStringLiteral("Ab"));
+    grid.SetSelection({1, 1, 2, 1});
+    const QImage image = testsupport::grab(grid);
+    const QPoint o = grid.ClientOrigin();
+    const auto at = [&](int x, int y) { return image.pixel(o + QPoint(x, y)); };
+    const auto rgb = [](TColor color) { return platform::resolveColor(color).rgb(); };
+    // 64 x 21 cells; the first row and column fixed, in the button face with grey lines.
+    EXPECT_EQ(grid.CellRect(2, 2), QRect(128, 42, 64, 21));
+    EXPECT_EQ(at(30, 50), rgb(clBtnFace));
+    EXPECT_EQ(at(30, 62), rgb(clGray));
+    EXPECT_EQ(at(63, 50), rgb(clGray));
+    // Normal cells in the window colour with silver lines; the selection highlighted.
+    EXPECT_EQ(at(100, 50), rgb(clWindow));
+    EXPECT_EQ(at(100, 62), rgb(clSilver));
+    EXPECT_EQ(at(191, 50), rgb(clSilver));
+    EXPECT_EQ(at(160, 30), rgb(clHighlight));
+    // Text from the top-left text margin.
+    const QRect ink = testsupport::inkBounds(image, QRect(o + QPoint(192, 42), QSize(63, 20)), at(250, 60));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left() - o.x(), 194);
+    EXPECT_LT(ink.left() - o.x(), 198);
+    EXPECT_LT(ink.top() - o.y(), 50);
 }
 
 TEST(GridConstruction, SettingsObjectsStartWithTheirDefaults)
@@ -285,12 +264,12 @@ TEST(GridConfiguration, SettersWithSideEffects)
     grid.SetFixedColWidth(200);
     EXPECT_EQ(grid.ColWidths(0), 64);
     EXPECT_EQ(grid.FixedColWidth(), 64);
-    grid.SetFixedRowHeight(40);
-    EXPECT_EQ(grid.FixedRowHeight(), 40);
+    grid.setProperty("FixedRowHeight", QVariant::fromValue(40));
+    EXPECT_EQ(grid.property("FixedRowHeight").value<int>(), 40);
     EXPECT_EQ(grid.RowHeights(0), 21);
 
-    grid.SetFixedRowAlways(true);
-    grid.SetFixedColAlways(true);
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
+    grid.setProperty("FixedColAlways", QVariant::fromValue(true));
     grid.SetFixedRows(0);
     grid.SetFixedCols(0);
     EXPECT_EQ(grid.FixedRows(), 1);
@@ -307,13 +286,13 @@ TEST(GridConfiguration, FloatingFooterFollowsTheRowHeight)
     TCellGrid grid;
     setProperty(*grid.FloatingFooter(), "Visible", true);
     EXPECT_EQ(grid.FooterPanel()->height(), 20);
-    EXPECT_EQ(grid.FixedFooters(), 1);
+    EXPECT_EQ(grid.property("FixedFooters").value<int>(), 1);
     EXPECT_TRUE(grid.FooterFillsLastRow());
     grid.SetDefaultRowHeight(30);
     EXPECT_EQ(grid.FloatingFooter()->Height(), 30);
     setProperty(*grid.FloatingFooter(), "Visible", false);
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
-    EXPECT_EQ(grid.FixedFooters(), 0);
+    EXPECT_EQ(grid.property("FixedFooters").value<int>(), 0);
     EXPECT_FALSE(grid.FooterFillsLastRow());
 }
 
@@ -451,10 +430,10 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
         grid->removeEventFilter(&counter);
         return paints > 0;
     };
-    EXPECT_TRUE(repaints([grid] { grid->SetEnableWheel(false); }));
-    EXPECT_TRUE(repaints([grid] { grid->SetHintColor(clRed); }));
-    EXPECT_TRUE(repaints([grid] { grid->SetIntelliPan(ipBoth); }));
-    EXPECT_TRUE(repaints([grid] { grid->SetIntelliZoom(false); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("EnableWheel", QVariant::fromValue(false)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("HintColor", QVariant::fromValue(clRed)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliPan", QVariant::fromValue(ipBoth)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliZoom", QVariant::fromValue(false)); }));
     EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
     // Cell writes and the repainting setters of a cell's properties mark the cell.
     EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
@@ -495,7 +474,7 @@ TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
     {
         auto *grid = new TCellGrid(&form);
         grid->resize(100, 50);
-        grid->SetSizeWithForm(true);
+        grid->setProperty("SizeWithForm", QVariant::fromValue(true));
         ASSERT_TRUE(grid->PreviousFormResize());
         form.resize(450, 320);
         EXPECT_EQ(previousCalls, 1);

@@ -74,7 +74,7 @@ protected:
         grid.SetDefaultRowHeight(20);
         grid.SetColor(0xD0E0F0);
         grid.SetFixedColor(0xA0B0C0);
-        grid.SetSelectionColor(clFuchsia);
+        grid.setProperty("SelectionColor", QVariant::fromValue(clFuchsia));
         grid.Bands()->SetPrimaryColor(clYellow);
         grid.Bands()->SetSecondaryColor(clAqua);
         grid.Bands()->SetActive(true);
@@ -252,8 +252,8 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
     grid.SetRowSelect(2, true);
-    grid.SetActiveCellShow(true);
-    grid.SetActiveCellColor(clRed);
+    grid.setProperty("ActiveCellShow", QVariant::fromValue(true));
+    grid.setProperty("ActiveCellColor", QVariant::fromValue(clRed));
     const QImage image = paint();
     // Marked rows replace the selection rectangle.
     EXPECT_EQ(image.pixel(45, 50), kFuchsia);
@@ -281,7 +281,7 @@ TEST_F(GridPaintPipeline, TheRowIndicatorLeavesTheCellsOwnColoursToTheLaterSteps
 
 TEST_F(GridPaintPipeline, DecorationsComeAfterTheBordersForFixedCellsOnly)
 {
-    grid.SetFixedRightCols(1);
+    grid.setProperty("FixedRightCols", QVariant::fromValue(1));
     grid.NewCellGraphic(0, 2).CellType = ctCheckBox;
     grid.NewCellGraphic(2, 2).CellType = ctCheckBox;
     paint();

@@ -70,9 +70,9 @@ TEST(PreviewCellPaint, FocusRectangleOnlyWhileTheGridHasTheKeyboardFocus)
     EXPECT_EQ(inkBounds(focused, kTextArea, kButtonFace), inkBounds(unfocused, kTextArea, kButtonFace));
 
     preview.focusGrid();
-    preview.grid->SetHideFocusRect(true);
+    preview.grid->setProperty("HideFocusRect", QVariant::fromValue(true));
     EXPECT_EQ(countPixels(preview.paint(), QRect(0, 0, 73, 75), kFocusDot), 0);
-    preview.grid->SetHideFocusRect(false);
+    preview.grid->setProperty("HideFocusRect", QVariant::fromValue(false));
     preview.grid->SetOptions(preview.grid->Options() | goRowSelect);
     EXPECT_EQ(countPixels(preview.paint(), QRect(0, 0, 73, 75), kFocusDot), 0);
 }
@@ -144,7 +144,7 @@ TEST(PreviewCellPaint, AlignmentIsAskedTwicePerPaintForCellZeroZero)
 TEST(PreviewCellPaint, RotatedTextKeepsTheGridFontColourWhileSelected)
 {
     PreviewForm preview;
-    preview.grid->SetSelectionTextColor(clRed);
+    preview.grid->setProperty("SelectionTextColor", QVariant::fromValue(clRed));
     preview.grid->SetRotatedCell(0, 0, 0, QStringLiteral("orientation"));
     for (const bool focus : {true, false}) {
         SCOPED_TRACE(focus);
