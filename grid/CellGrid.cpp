@@ -33,8 +33,7 @@ TCursor TCellGrid::AnchorCursor() { return anchorCursor(); }
 
 TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
 {
-    FFooterPanel = std::make_unique<TFooterPanel>();
-    FFooterPanel->hide();
+    FFacilities = std::make_unique<TGridFacilities>();
 
     FFloatingFooter = std::make_unique<TFloatingFooter>();
     FPrintSettings = std::make_unique<TPrintSettings>();
@@ -75,7 +74,6 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
     FActiveCellColor = clGray;
     FBackGround = std::make_unique<TBackGround>();
     connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
-    FHintWindow = std::make_unique<THTMLHintWindow>();
 
     FEnableWheel = true;
     FIntelliZoom = true;
@@ -109,17 +107,11 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
 
     ReadPlatformVersion();
 
-    FRichEdit = std::make_unique<TGridRichEdit>();
-    FRichEditForSelection = std::make_unique<TGridRichEdit>();
-    connect(FRichEditForSelection.get(), &QTextEdit::selectionChanged, this, [this] {
+    FFacilities->CreateEditors(this, CellGridUnit::DatePickerAvailable(), FThemesActive);
+    connect(FFacilities->RichEditForSelection.get(), &QTextEdit::selectionChanged, this, [this] {
         if (OnRichEditSelectionChange)
             OnRichEditSelectionChange(this);
     });
-
-    for (int direction = 0; direction < 4; ++direction)
-        FArrowWindows[std::size_t(direction)] = std::make_unique<TArrowWindow>(this, direction);
-    FEditors = std::make_unique<TInplaceEditors>(this, CellGridUnit::DatePickerAvailable(),
-                                                  FThemesActive);
 }
 
 void TCellGrid::ReadPlatformVersion()
@@ -153,7 +145,6 @@ TCellGrid::~TCellGrid()
     EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
 
     FFloatingFooter.reset();
-    FIntLists = {};
     FPrintSettings.reset();
     FHTMLSettings.reset();
     FSortSettings.reset();
@@ -165,24 +156,15 @@ TCellGrid::~TCellGrid()
     FBands.reset();
     FSizeWhileTyping.reset();
     FMouseActions.reset();
-    FPictureCache.clear();
     FFixedFont.reset();
     FActiveCellFont.reset();
     FColumnHeaders.clear();
     FRowHeaders.clear();
     FLookupItems.clear();
-    FSortIndexes.clear();
-    FWorkBitmap = QImage();
     FBackGround.reset();
-    FHintWindow.reset();
-    FFooterPanel.reset();
-    for (auto &arrow : FArrowWindows)
-        arrow.reset();
+    FFacilities.reset();
     FFilter.reset();
     TBaseGrid::SetCursor(FRestingCursor);
-    FRichEdit.reset();
-    FRichEditForSelection.reset();
-    FEditors.reset();
     FDropTarget.reset();
 }
 
@@ -254,14 +236,15 @@ void TCellGrid::showEvent(QShowEvent *event)
 void TCellGrid::CreateWnd()
 {
     FWindowCreated = true;
-    if (FEditors->DatePicker)
-        FEditors->DatePicker->setParent(this);
-    FRichEdit->setParent(this);
-    FRichEdit->hide();
-    FRichEdit->setGeometry(0, 0, 0, 0);
-    FRichEdit->setFrameShape(QFrame::NoFrame);
-    FRichEdit->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FFooterPanel->setParent(this);
+    if (FFacilities->Editors->DatePicker)
+        FFacilities->Editors->DatePicker->setParent(this);
+    TGridRichEdit &richEdit = *FFacilities->RichEdit;
+    richEdit.setParent(this);
+    richEdit.hide();
+    richEdit.setGeometry(0, 0, 0, 0);
+    richEdit.setFrameShape(QFrame::NoFrame);
+    richEdit.setAttribute(Qt::WA_TransparentForMouseEvents);
+    FFacilities->FooterPanel->setParent(this);
     FloatingFooterVisibilityChanged(FFloatingFooter->Visible());
     if (FColumnSize->Save())
         LoadColumnWidths();
@@ -328,7 +311,7 @@ void TCellGrid::SetDefaultRowHeight(int value)
         return;
     FFloatingFooter->SetHeight(value);
     if (FFloatingFooter->Visible())
-        FFooterPanel->setFixedHeight(std::max(0, value));
+        FFacilities->FooterPanel->setFixedHeight(std::max(0, value));
 }
 
 void TCellGrid::SetCursor(TCursor value)
@@ -466,11 +449,11 @@ void TCellGrid::ApplyRowHeaders()
 
 void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
 {
-    FFooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
+    FFacilities->FooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
     if (FWindowCreated) {
-        FFooterPanel->setGeometry(0, height() - FFooterPanel->height(), width(),
-                                  FFooterPanel->height());
-        FFooterPanel->setVisible(visible);
+        FFacilities->FooterPanel->setGeometry(0, height() - FFacilities->FooterPanel->height(), width(),
+                                  FFacilities->FooterPanel->height());
+        FFacilities->FooterPanel->setVisible(visible);
     }
     FFixedFooters = visible ? 1 : 0;
     update();
@@ -486,8 +469,8 @@ void TCellGrid::UpdateFooterFillsLastRow()
 
 void TCellGrid::RepaintFooter()
 {
-    if (FFooterPanel)
-        FFooterPanel->update();
+    if (FFacilities)
+        FFacilities->FooterPanel->update();
 }
 
 void TCellGrid::DropTargetSwitched(bool on)
@@ -516,13 +499,6 @@ std::int32_t TCellGrid::RealColIndex(std::int32_t displayCol) const
             return col;
     }
     return displayCol + FHiddenColumnCount;
-}
-
-TArrowWindow *TCellGrid::ArrowWindow(int direction) const
-{
-    if (direction < 0 || direction >= int(FArrowWindows.size()))
-        return nullptr;
-    return FArrowWindows[std::size_t(direction)].get();
 }
 
 // ---- Rotated-text cells: the store half -----------------------------------------------

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "grid/AuxiliaryControls.h"
 #include "grid/BaseGrid.h"
 #include "grid/BehaviourSettings.h"
 #include "grid/CellPaintEvents.h"
 #include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
+#include "grid/GridFacilities.h"
 #include "grid/GridFilter.h"
-#include "grid/InplaceEditors.h"
 #include "grid/OutputSettings.h"
 #include "grid/PanMarker.h"
 #include "platform/OverrideCursor.h"
@@ -223,13 +222,9 @@ public:
     // The cursor shown over a hyperlink; the hand once a grid has loaded.
     static TCursor AnchorCursor();
 
-    // ---- Auxiliary controls --------------------------------------------------
-    TFooterPanel *FooterPanel() const { return FFooterPanel.get(); }
-    TGridRichEdit *RichEdit() const { return FRichEdit.get(); }
-    TGridRichEdit *RichEditForSelection() const { return FRichEditForSelection.get(); }
-    THTMLHintWindow *HintWindow() const { return FHintWindow.get(); }
-    TArrowWindow *ArrowWindow(int direction) const;
-    TInplaceEditors *Editors() const { return FEditors.get(); }
+    // ---- Facilities this configuration keeps idle ---------------------------
+    const TGridFacilities &Facilities() const { return *FFacilities; }
+    TFooterPanel *FooterPanel() const { return FFacilities->FooterPanel.get(); }
 
     // ---- Rotated-text cells: the store half (CellGrid.cpp) ----------------------
     // Gives the cell a fresh rotated-text graphic at the angle, then writes the text.
@@ -386,8 +381,8 @@ private:
     void DropTargetSwitched(bool on);
     void ReadPlatformVersion();
 
+    std::unique_ptr<TGridFacilities> FFacilities;
     // Settings objects, in the order they are made.
-    std::unique_ptr<TFooterPanel> FFooterPanel;
     std::unique_ptr<TFloatingFooter> FFloatingFooter;
     std::unique_ptr<TPrintSettings> FPrintSettings;
     std::unique_ptr<THTMLSettings> FHTMLSettings;
@@ -404,20 +399,10 @@ private:
     std::unique_ptr<TFont> FActiveCellFont;
     std::unique_ptr<TBackGround> FBackGround;
     std::unique_ptr<TFilter> FFilter;
-    std::unique_ptr<THTMLHintWindow> FHintWindow;
-    std::unique_ptr<TGridRichEdit> FRichEdit;
-    std::unique_ptr<TGridRichEdit> FRichEditForSelection;
-    std::array<std::unique_ptr<TArrowWindow>, 4> FArrowWindows;
-    std::unique_ptr<TInplaceEditors> FEditors;
 
-    // Auxiliary lists and caches of the optional facilities.
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
     QStringList FLookupItems;
-    std::vector<std::int32_t> FSortIndexes;
-    std::array<std::vector<std::int32_t>, 3> FIntLists;
-    std::vector<QImage> FPictureCache;
-    QImage FWorkBitmap;
 
     // Published settings.
     bool FActiveCellShow = false;

@@ -156,12 +156,12 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     {
         const WithServices started(services);
         TCellGrid withoutDate;
-        EXPECT_EQ(withoutDate.Editors()->DatePicker, nullptr);
+        EXPECT_EQ(withoutDate.Facilities().Editors->DatePicker, nullptr);
     }
     services.rootBlock = platform::FixedFileInfo{platform::FixedFileInfoSignature, (4u << 16) | 70u};
     const WithServices started(services);
     TCellGrid grid;
-    const TInplaceEditors &editors = *grid.Editors();
+    const TInplaceEditors &editors = *grid.Facilities().Editors;
     ASSERT_NE(editors.DatePicker, nullptr);
     for (QWidget *editor :
          std::initializer_list<QWidget *>{editors.Combo.get(), editors.Spin.get(), editors.DatePicker.get(),
@@ -175,14 +175,14 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     }
     EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
     for (int direction = 0; direction < 4; ++direction) {
-        const TArrowWindow *arrow = grid.ArrowWindow(direction);
+        const TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
         ASSERT_NE(arrow, nullptr);
         EXPECT_EQ(arrow->Direction(), direction);
         EXPECT_EQ(arrow->parentWidget(), &grid);
         EXPECT_TRUE(arrow->isHidden());
     }
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
-    EXPECT_TRUE(grid.RichEdit()->isHidden());
+    EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
 }
 
 TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
@@ -384,9 +384,9 @@ TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
     EXPECT_EQ(grid.Timers().interval(111), 500);
     EXPECT_EQ(grid.FooterPanel()->parentWidget(), &grid);
     EXPECT_TRUE(grid.FooterPanel()->isHidden());
-    EXPECT_EQ(grid.RichEdit()->parentWidget(), &grid);
-    EXPECT_TRUE(grid.RichEdit()->isHidden());
-    EXPECT_EQ(grid.RichEdit()->size(), QSize(0, 0));
+    EXPECT_EQ(grid.Facilities().RichEdit->parentWidget(), &grid);
+    EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
+    EXPECT_EQ(grid.Facilities().RichEdit->size(), QSize(0, 0));
 }
 
 TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
