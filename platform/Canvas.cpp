@@ -314,7 +314,10 @@ int TCanvas::drawText(const QString &text, TRect &rect, unsigned flags)
 void TCanvas::textRect(const TRect &clip, int x, int y, const QString &text)
 {
     const QFontMetrics metrics(currentQFont());
-    const int width = metrics.horizontalAdvance(text);
+    const bool opaque = backgroundMode_ == TBackgroundMode::Opaque && brush_.style() == TBrushStyle::bsSolid;
+    // Measuring shapes the text once more; only centring, right alignment
+    // and an opaque background need the width.
+    const int width = opaque || (textAlign_ & (TA_CENTER | TA_RIGHT)) ? metrics.horizontalAdvance(text) : 0;
     const int height = metrics.height();
     int dx = 0;
     if ((textAlign_ & TA_CENTER) == TA_CENTER)
@@ -331,9 +334,8 @@ void TCanvas::textRect(const TRect &clip, int x, int y, const QString &text)
     painter_.setClipRect(clip.toQRect(), Qt::IntersectClip);
     painter_.translate(x, y);
     painter_.rotate(-currentAngle());
-    const TRect box{dx, dy, dx + width, dy + height};
-    if (backgroundMode_ == TBackgroundMode::Opaque && brush_.style() == TBrushStyle::bsSolid)
-        fillSolid(box, brush_.color());
+    if (opaque)
+        fillSolid({dx, dy, dx + width, dy + height}, brush_.color());
     if (font_.color() != clNone && !text.isEmpty()) {
         painter_.setFont(currentQFont());
         painter_.setPen(resolveColor(font_.color()));
