@@ -40,6 +40,8 @@ class QHelpEvent;
 //   CellGridKeys.cpp      keys, focus and the cell-change check
 class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_OBJECT
+    // Tests read the grid's inner state through this one probe.
+    friend class TCellGridProbe;
     Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
     Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
 
@@ -130,7 +132,6 @@ public:
     void loaded() override { Loaded(); }
     // The grid's window has come into being with a parent.
     void CreateWnd();
-    bool WindowCreated() const { return FWindowCreated; }
 
     // ---- Shape, with the grid's own rules ---------------------------------------
     void SetColCount(std::int32_t value) override;
@@ -195,9 +196,7 @@ public:
     void SetLookupItems(const QStringList &value) { FLookupItems = value; }
 
     // ---- Grid state read by painting and input ----------------------------------
-    bool ThemesActive() const { return FThemesActive; }
     int WheelMessage() const { return FWheelMessage; }
-    int WheelScrollLines() const { return FWheelScrollLines; }
     static constexpr int MaxColumns = 513;
     bool ColumnVisible(int col) const;
     int HiddenColumnCount() const { return FHiddenColumnCount; }
@@ -206,14 +205,10 @@ public:
     TCursor RestingCursor() const { return FRestingCursor; }
     platform::ResizeHandlerHost::ResizeHandler PreviousFormResize() const { return FPreviousFormResize; }
     bool DropTargetRegistered() const { return FDropTarget != nullptr; }
-    bool FlatScrollBarsOn() const { return FFlatScrollBarsOn; }
-    int VerticalTextFlag() const { return FVerticalTextFlag; }
     QPoint TextMargin() const { return FTextMargin; }
     int ZoomOffset() const { return FZoomOffset; }
     void SetZoomOffset(int value) { FZoomOffset = value; }
     QChar PasswordChar() const { return FPasswordChar; }
-    QString CheckTrue() const { return FCheckTrue; }
-    QString CheckFalse() const { return FCheckFalse; }
     // Saved while a one-row (one-column) grid with a fixed-always row
     // (column) shows no selection.
     void SaveSelection() { FSavedSelection = Selection(); }
@@ -284,11 +279,6 @@ public:
 
     // ---- Wheel, zoom and panning (CellGridWheel.cpp, CellGridPan.cpp) -----------
     bool Panning() const { return FPanning; }
-    // Client point of the middle press that started panning.
-    QPoint PanOrigin() const { return FPanOrigin; }
-    int PaintLock() const { return FPaintLock; }
-    // Whether the grid answers hint requests; off until the first panning ends.
-    bool ShowHint() const { return FShowHint; }
     // Widens every column and heightens every row by the amount (those that
     // stay above 0), and the font follows; the total stays within -10..10.
     void ZoomCells(int amount);
@@ -299,16 +289,10 @@ public:
     void ErasePanMarker();
 
     // ---- Pointer and keyboard (CellGridPointer.cpp, CellGridKeys.cpp) -----------
-    // Select zone under the pointer: 0 none, 1 column select, 2 row select,
-    // 3 select-all corner, 5 selection resizer.
-    int PointerZone() const { return FPointerZone; }
-    TGridCoord HintCell() const { return FHintCell; }
     // Whether the cell may become current; moving there repaints both cells.
     bool CheckSelectCell(std::int32_t col, std::int32_t row);
     // Remembers the cell and its text, to tell later whether editing changed it.
     void RememberCellText(std::int32_t col, std::int32_t row);
-    TGridCoord RememberedCell() const { return FRememberedCell; }
-    QString RememberedText() const { return FRememberedText; }
 
     TClickCellEvent OnClickCell;
     TClickCellEvent OnRightClickCell;
@@ -509,11 +493,13 @@ private:
     void WheelRowMoved(std::int32_t leftCol);
 
     bool FPanning = false;
+    // Client point of the middle press that started panning.
     QPoint FPanOrigin;
     // Holds the pan cursor; the cursor from before panning comes back with it.
     std::unique_ptr<platform::OverrideCursor> FPanCursor;
     TPanMarker *FPanMarker = nullptr;
     int FPaintLock = 0;
+    // Whether the grid answers hint requests; off until the first panning ends.
     bool FShowHint = false;
 
     // Pointer and keyboard.
@@ -522,6 +508,8 @@ private:
     void ApplyPointerShape();
     void HintRequest(const QHelpEvent &event);
 
+    // Select zone under the pointer: 0 none, 1 column select, 2 row select,
+    // 3 select-all corner, 5 selection resizer.
     int FPointerZone = 0;
     TGridCoord FHintCell{-1, -1};
     TGridCoord FRememberedCell{-1, -1};

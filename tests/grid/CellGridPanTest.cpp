@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -44,7 +46,7 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
     const QImage before = grab(grid).copy(markerArea);
     press(&grid, Qt::MiddleButton, origin);
     ASSERT_TRUE(grid.Panning());
-    EXPECT_EQ(grid.PanOrigin(), origin);
+    EXPECT_EQ(TCellGridProbe(grid).PanOrigin(), origin);
     EXPECT_EQ(grid.Timers().interval(999), 10);
     EXPECT_EQ(QWidget::mouseGrabber(), &grid);
     EXPECT_EQ(QApplication::focusWidget(), &grid);
@@ -67,13 +69,13 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
         EXPECT_EQ(grid.Row(), 0);
         EXPECT_EQ(grid.Col(), 0);
     }
-    EXPECT_FALSE(grid.ShowHint());
+    EXPECT_FALSE(TCellGridProbe(grid).ShowHint());
 
     press(&grid, Qt::MiddleButton, origin);
     EXPECT_FALSE(grid.Panning());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_TRUE(grid.ShowHint());
+    EXPECT_TRUE(TCellGridProbe(grid).ShowHint());
     // The marker is gone: the cell is back under it.
     EXPECT_FALSE(grid.Timers().isActive(999));
     EXPECT_EQ(grab(grid).copy(markerArea), before);
@@ -153,7 +155,7 @@ TEST(GridPan, OriginLeftOfOrAboveTheWindowKeepsItsSign)
     // A press outside the window reaches the grid while it holds the pointer.
     press(&grid, Qt::MiddleButton, QPoint(-20, -20));
     ASSERT_TRUE(grid.Panning());
-    EXPECT_EQ(grid.PanOrigin(), QPoint(-20, -20));
+    EXPECT_EQ(TCellGridProbe(grid).PanOrigin(), QPoint(-20, -20));
     pointAt(&grid, QPoint(-18, -18));
     timerTick(&grid);
     EXPECT_EQ(overrideCursorImage(), cursorImage(8000));

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTest>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -163,7 +165,7 @@ TEST(GridPointer, SelectZonesShowTheirCursors)
     GeneralForm general;
     TCellGrid &grid = *general.grid;
     move(&grid, QPoint(10, 50));
-    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(TCellGridProbe(grid).PointerZone(), 0);
     EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
 
     grid.MouseActions()->setProperty("RowSelect", true);
@@ -176,11 +178,11 @@ TEST(GridPointer, SelectZonesShowTheirCursors)
     } zones[] = {{{10, 50}, 2, 8010}, {{60, 10}, 1, 8011}, {{10, 10}, 3, 8012}};
     for (const auto &zone : zones) {
         move(&grid, zone.point);
-        EXPECT_EQ(grid.PointerZone(), zone.zone);
+        EXPECT_EQ(TCellGridProbe(grid).PointerZone(), zone.zone);
         EXPECT_EQ(grid.cursor().pixmap().toImage(), cursorImage(zone.cursor));
     }
     move(&grid, QPoint(60, 50));
-    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(TCellGridProbe(grid).PointerZone(), 0);
     EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -199,8 +201,8 @@ TEST(GridPointer, EnteringTheGridChecksAndRemembersTheCurrentCell)
     ASSERT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(selects, 1);
-    EXPECT_EQ(grid.RememberedCell(), (TGridCoord{0, 0}));
-    EXPECT_EQ(grid.RememberedText(), QStringLiteral("orientation"));
+    EXPECT_EQ(TCellGridProbe(grid).RememberedCell(), (TGridCoord{0, 0}));
+    EXPECT_EQ(TCellGridProbe(grid).RememberedText(), QStringLiteral("orientation"));
 }
 
 TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
@@ -214,12 +216,12 @@ TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
         QApplication::sendEvent(&grid, &help);
     };
     askForHint();
-    EXPECT_EQ(grid.HintCell(), (TGridCoord{-1, -1}));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{-1, -1}));
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
-    ASSERT_TRUE(grid.ShowHint());
+    ASSERT_TRUE(TCellGridProbe(grid).ShowHint());
     askForHint();
-    EXPECT_EQ(grid.HintCell(), (TGridCoord{0, 0}));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));
 }
 
 TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)

@@ -1,6 +1,8 @@
 #include "GridInputSupport.h"
 #include "PreviewGrid.h"
 
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -16,7 +18,7 @@ TEST(GridWheel, PlainTurnChangesNothingInTheOneCellGrid)
 {
     const WheelPlatform platform;
     PreviewForm preview;
-    ASSERT_EQ(preview.grid->WheelScrollLines(), 3);
+    ASSERT_EQ(TCellGridProbe(preview.grid).WheelScrollLines(), 3);
     for (const int delta : {TowardUser, AwayFromUser}) {
         turnWheel(preview.grid, delta);
         EXPECT_EQ(preview.grid->Row(), 0);

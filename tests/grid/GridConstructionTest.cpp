@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QScrollBar>
 #include <QSettings>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -212,10 +214,10 @@ TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
         const WithServices started(services);
         const TCellGrid grid;
         const std::string label = std::to_string(c.version.major) + "." + std::to_string(c.version.minor);
-        EXPECT_EQ(grid.ThemesActive(), c.themes) << label;
+        EXPECT_EQ(TCellGridProbe(grid).ThemesActive(), c.themes) << label;
         EXPECT_EQ(services.themeActiveQueries > 0, c.asked) << label;
         EXPECT_EQ(grid.WheelMessage(), c.wheelMessage) << label;
-        EXPECT_EQ(grid.WheelScrollLines(), c.wheelMessage ? 7 : 0) << label;
+        EXPECT_EQ(TCellGridProbe(grid).WheelScrollLines(), c.wheelMessage ? 7 : 0) << label;
     }
 }
 
@@ -253,7 +255,7 @@ TEST(GridConfiguration, SettersWithSideEffects)
     const std::pair<TVAlignment, int> flags[] = {{vtaTop, 0}, {vtaCenter, 4}, {vtaBottom, 8}};
     for (const auto &[alignment, flag] : flags) {
         grid.SetVAlignment(alignment);
-        EXPECT_EQ(grid.VerticalTextFlag(), flag);
+        EXPECT_EQ(TCellGridProbe(grid).VerticalTextFlag(), flag);
     }
 
     setProperty(grid, "Cursor", int(crCross));
@@ -379,7 +381,7 @@ TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
     TCellGrid grid(&form);
     EXPECT_FALSE(grid.Timers().isActive(111));
     form.show();
-    ASSERT_TRUE(grid.WindowCreated());
+    ASSERT_TRUE(TCellGridProbe(grid).WindowCreated());
     EXPECT_TRUE(grid.Timers().isActive(111));
     EXPECT_EQ(grid.Timers().interval(111), 500);
     EXPECT_EQ(grid.FooterPanel()->parentWidget(), &grid);
