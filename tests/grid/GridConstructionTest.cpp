@@ -104,51 +104,24 @@ TEST(GridConstruction, AFreshGridPaintsByItsDefaults)
     EXPECT_LT(ink.top() - o.y(), 50);
 }
 
-TEST(GridConstruction, SettingsObjectsStartWithTheirDefaults)
+TEST(GridConstruction, BandsSwitchedOnAlternateTheirDefaultColoursRowByRow)
 {
     TCellGrid grid;
-    EXPECT_FALSE(grid.Bands()->Active());
-    EXPECT_EQ(grid.Bands()->PrimaryColor(), clInfoBk);
-    EXPECT_EQ(grid.Bands()->SecondaryColor(), clWindow);
-    EXPECT_EQ(grid.Bands()->TotalLength(), 2);
-    grid.Bands()->SetPrimaryLength(3);
-    grid.Bands()->SetSecondaryLength(4);
-    EXPECT_EQ(grid.Bands()->TotalLength(), 7);
-
-    EXPECT_EQ(grid.ControlLook()->CheckSize(), 15);
-    EXPECT_EQ(grid.ControlLook()->RadioSize(), 10);
-    EXPECT_EQ(grid.ControlLook()->Color(), clBlack);
-    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csClassic);
-    EXPECT_TRUE(grid.ControlLook()->CheckedGlyph().isNull());
-
-    EXPECT_TRUE(grid.SortSettings()->Full());
-    EXPECT_TRUE(grid.SortSettings()->AutoFormat());
-    EXPECT_FALSE(grid.SortSettings()->Show());
-    EXPECT_EQ(grid.SortSettings()->IndexColor(), clYellow);
-    EXPECT_EQ(grid.SortSettings()->Row(), 0);
-
-    EXPECT_EQ(grid.PrintSettings()->property("PageNumSep").toString(), QStringLiteral("/"));
-    EXPECT_EQ(grid.PrintSettings()->property("DateFormat").toString(), QStringLiteral("dd/mm/yyyy"));
-    EXPECT_EQ(grid.HTMLSettings()->property("Width").toInt(), 100);
-    EXPECT_EQ(grid.HTMLSettings()->property("BorderSize").toInt(), 1);
-
-    EXPECT_TRUE(grid.Navigation()->CopyHTMLTagsToClipboard());
-    EXPECT_TRUE(grid.Navigation()->AllowClipboardRowGrow());
-    EXPECT_FALSE(grid.Navigation()->AdvanceOnEnter());
-    EXPECT_EQ(grid.Navigation()->HomeEndKey(), heFirstLastColumn);
-
-    EXPECT_FALSE(grid.ColumnSize()->Save());
-    EXPECT_EQ(grid.ColumnSize()->StretchColumn(), -1);
-    EXPECT_EQ(grid.ColumnSize()->Location(), clRegistry);
-    EXPECT_EQ(grid.CellNode()->Color(), clSilver);
-    EXPECT_FALSE(grid.MouseActions()->DirectEdit());
-    EXPECT_EQ(grid.FloatingFooter()->Color(), clBtnFace);
-    EXPECT_FALSE(grid.FloatingFooter()->Visible());
-    EXPECT_FALSE(grid.DragDropSettings()->OleDropTarget());
-    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptFiles());
-    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptText());
-    EXPECT_EQ(grid.BackGround()->Display(), bdTile);
-    EXPECT_EQ(grid.Filter()->Count(), 0);
+    grid.SetBorderStyle(bsNone);
+    grid.Bands()->SetActive(true);
+    grid.SetSelection({4, 4, 4, 4});
+    const QImage image = testsupport::grab(grid);
+    const auto rgb = [](TColor color) { return platform::resolveColor(color).rgb(); };
+    // Row 1 is the first normal row: primary, then secondary, one row each.
+    EXPECT_EQ(image.pixel(100, 30), rgb(clInfoBk));
+    EXPECT_EQ(image.pixel(100, 50), rgb(clWindow));
+    EXPECT_EQ(image.pixel(100, 72), rgb(clInfoBk));
+    // Longer bands: the total length follows the two lengths.
+    grid.Bands()->SetPrimaryLength(2);
+    EXPECT_EQ(grid.Bands()->TotalLength(), 3);
+    const QImage longer = testsupport::grab(grid);
+    EXPECT_EQ(longer.pixel(100, 50), rgb(clInfoBk));
+    EXPECT_EQ(longer.pixel(100, 72), rgb(clWindow));
 }
 
 TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
