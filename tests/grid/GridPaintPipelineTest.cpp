@@ -2,6 +2,7 @@
 
 #include "PreviewGrid.h"
 #include "TestSupport.h"
+#include "grid/CellTextFormat.h"
 #include "platform/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -355,4 +356,32 @@ TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
         EXPECT_EQ(context.DrawTextFlag, c.drawText);
         EXPECT_EQ(context.GraphicHAlign, haCenter);
     }
+}
+
+TEST_F(GridPaintPipeline, TextFollowsItsAlignmentAndMultiLineGridsDropTheOneLineRule)
+{
+    grid.SetCells(4, 1, QStringLiteral("Ab"));
+    grid.SetCells(4, 2, QStringLiteral("Ab"));
+    grid.OnGetAlignment = [](QObject *, std::int32_t row, std::int32_t col, TAlignment &h, TVAlignment &v) {
+        if (col == 4 && row == 2) {
+            h = taRightJustify;
+            v = vtaBottom;
+        }
+    };
+    const QImage image = paint();
+    const QRect topLeft = testsupport::inkBounds(image, QRect(120, 20, 29, 19), kYellow);
+    const QRect bottomRight = testsupport::inkBounds(image, QRect(120, 40, 29, 19), kAqua);
+    ASSERT_FALSE(topLeft.isEmpty());
+    EXPECT_LE(topLeft.left(), 124);
+    EXPECT_LE(topLeft.top(), 26);
+    EXPECT_GE(bottomRight.right(), 144);
+    EXPECT_GE(bottomRight.bottom(), 55);
+
+    // A grid with multi-line cells turns the one-line rule off for every grid.
+    ASSERT_NE(celltext::WrapFlag(false), 0u);
+    TCellGrid multiLine;
+    multiLine.setProperty("Multilinecells", true);
+    testsupport::grab(multiLine);
+    EXPECT_EQ(celltext::WrapFlag(false), 0u);
+    celltext::ResetWrapFlags();
 }
