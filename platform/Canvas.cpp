@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace platform {
 
@@ -237,8 +238,21 @@ const FontObject *TCanvas::selectFont(const FontObject *font)
 
 QSize TCanvas::textExtent(const QString &text) const
 {
-    const QFontMetrics metrics(currentQFont());
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    // Repaints measure the same text in the same font over and over, and
+    // measuring shapes the text; the last answer is kept. Fonts compare by
+    // every attribute, so a change of font or size measures afresh.
+    struct Measured {
+        QFont font;
+        QString text;
+        QSize extent;
+    };
+    static std::optional<Measured> last;
+    const QFont &font = currentQFont();
+    if (last && last->text == text && last->font == font)
+        return last->extent;
+    const QFontMetrics metrics(font);
+    last = Measured{font, text, QSize(metrics.horizontalAdvance(text), metrics.height())};
+    return last->extent;
 }
 
 void TCanvas::drawLineOfText(const QString &line, int left, int top, const QFontMetrics &metrics)
