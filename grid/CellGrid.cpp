@@ -31,7 +31,7 @@ TCursor TCellGrid::AnchorCursor() { return anchorCursor(); }
 
 // ---- Construction -------------------------------------------------------------
 
-TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
+TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
 {
     FFacilities = std::make_unique<TGridFacilities>();
 
@@ -71,38 +71,20 @@ TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
     FActiveCellFont->SetStyle(fsBold);
     connect(FActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
     connect(this, &TCellGrid::settingChanged, this, qOverload<>(&QWidget::update));
-    FActiveCellColor = clGray;
     FBackGround = std::make_unique<TBackGround>();
     connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
 
-    FEnableWheel = true;
-    FIntelliZoom = true;
-    FEnableHTML = true;
-    FShowSelection = true;
-    FHideFocusRect = false;
-    FHintColor = clInfoBk;
-    FSelectionColor = clHighlight;
-    FSelectionTextColor = clHighlightText;
-    FURLColor = clBlue;
-    FVAlignment = vtaTop;
     FFilter = std::make_unique<TFilter>();
-    FAutoSize = false;
 
     HookFormResize();
 
     FColumnVisible.fill(true);
-    FHiddenColumnCount = 0;
     FFloatFormat = QStringLiteral("%.2f");
     FPasswordChar = QLatin1Char('*');
     FTextMargin = QPoint(2, 2);
-    FZoomOffset = 0;
     FCheckTrue = QStringLiteral("Y");
     FCheckFalse = QStringLiteral("N");
     SetDefaultRowHeight(21);
-    FFixedRowHeight = 21;
-    FLook = glSoft;
-    FScrollType = ssNormal;
-    FScrollColor = clNone;
     FScrollWidth = CellGridUnit::Services().verticalScrollBarWidth();
 
     ReadPlatformVersion();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/BaseGrid.h"
+#include "grid/CellGridSettings.h"
 #include "grid/BehaviourSettings.h"
 #include "grid/CellPaintEvents.h"
 #include "grid/CellPaintTypes.h"
@@ -38,7 +38,7 @@ class QHelpEvent;
 //   CellGridPan.cpp       middle-button panning
 //   CellGridPointer.cpp   pointer buttons, motion, cursor shape and hints
 //   CellGridKeys.cpp      keys, focus and the cell-change check
-class TCellGrid : public TBaseGrid, public platform::Loadable {
+class TCellGrid : public TCellGridSettings, public platform::Loadable {
     Q_OBJECT
     // Tests read the grid's inner state through this one probe.
     friend class TCellGridProbe;
@@ -62,59 +62,16 @@ class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_PROPERTY(TFont *FixedFont READ FixedFont CONSTANT)
     Q_PROPERTY(TFont *ActiveCellFont READ ActiveCellFont CONSTANT)
 
-    Q_PROPERTY(bool ActiveCellShow MEMBER FActiveCellShow NOTIFY settingChanged)
-    Q_PROPERTY(TColor ActiveCellColor MEMBER FActiveCellColor NOTIFY settingChanged)
-    Q_PROPERTY(bool AutoNumAlign MEMBER FAutoNumAlign NOTIFY settingChanged)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool EnhTextSize MEMBER FEnhTextSize NOTIFY settingChanged)
-    Q_PROPERTY(bool EnhRowColMove MEMBER FEnhRowColMove NOTIFY settingChanged)
-    Q_PROPERTY(bool SizeWithForm MEMBER FSizeWithForm NOTIFY settingChanged)
-    Q_PROPERTY(bool Multilinecells MEMBER FMultilinecells NOTIFY settingChanged)
     Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
-    Q_PROPERTY(bool EnableBlink MEMBER FEnableBlink NOTIFY settingChanged)
-    Q_PROPERTY(bool EnableHTML MEMBER FEnableHTML NOTIFY settingChanged)
-    Q_PROPERTY(bool EnableWheel MEMBER FEnableWheel NOTIFY settingChanged)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-    Q_PROPERTY(TColor HintColor MEMBER FHintColor NOTIFY settingChanged)
-    Q_PROPERTY(TColor SelectionColor MEMBER FSelectionColor NOTIFY settingChanged)
-    Q_PROPERTY(TColor SelectionTextColor MEMBER FSelectionTextColor NOTIFY settingChanged)
-    Q_PROPERTY(bool SelectionRectangle MEMBER FSelectionRectangle NOTIFY settingChanged)
-    Q_PROPERTY(bool SelectionResizer MEMBER FSelectionResizer NOTIFY settingChanged)
-    Q_PROPERTY(bool SelectionRTFKeep MEMBER FSelectionRTFKeep NOTIFY settingChanged)
-    Q_PROPERTY(bool HintShowCells MEMBER FHintShowCells NOTIFY settingChanged)
-    Q_PROPERTY(bool HintShowLargeText MEMBER FHintShowLargeText NOTIFY settingChanged)
-    Q_PROPERTY(bool HintShowSizing MEMBER FHintShowSizing NOTIFY settingChanged)
-    Q_PROPERTY(int MaxEditLength MEMBER FMaxEditLength NOTIFY settingChanged)
-    Q_PROPERTY(TIntelliPan IntelliPan MEMBER FIntelliPan NOTIFY settingChanged)
-    Q_PROPERTY(bool IntelliZoom MEMBER FIntelliZoom NOTIFY settingChanged)
-    Q_PROPERTY(TColor URLColor MEMBER FURLColor NOTIFY settingChanged)
-    Q_PROPERTY(bool URLShow MEMBER FURLShow NOTIFY settingChanged)
-    Q_PROPERTY(bool URLFull MEMBER FURLFull NOTIFY settingChanged)
-    Q_PROPERTY(bool URLEdit MEMBER FURLEdit NOTIFY settingChanged)
     Q_PROPERTY(TScrollType ScrollType READ ScrollType WRITE SetScrollType)
     Q_PROPERTY(TColor ScrollColor READ ScrollColor WRITE SetScrollColor)
     Q_PROPERTY(int ScrollWidth READ ScrollWidth WRITE SetScrollWidth)
-    Q_PROPERTY(bool ScrollSynch MEMBER FScrollSynch NOTIFY settingChanged)
     Q_PROPERTY(bool ScrollProportional READ ScrollProportional WRITE SetScrollProportional)
-    Q_PROPERTY(TScrollHintType ScrollHints MEMBER FScrollHints NOTIFY settingChanged)
-    Q_PROPERTY(bool OemConvert MEMBER FOemConvert NOTIFY settingChanged)
-    Q_PROPERTY(int FixedFooters MEMBER FFixedFooters NOTIFY settingChanged)
-    Q_PROPERTY(int FixedRightCols MEMBER FFixedRightCols NOTIFY settingChanged)
     Q_PROPERTY(int FixedColWidth READ FixedColWidth WRITE SetFixedColWidth)
-    Q_PROPERTY(int FixedRowHeight MEMBER FFixedRowHeight)
-    Q_PROPERTY(bool FixedAsButtons MEMBER FFixedAsButtons NOTIFY settingChanged)
-    Q_PROPERTY(bool FixedColAlways MEMBER FFixedColAlways NOTIFY settingChanged)
-    Q_PROPERTY(bool FixedRowAlways MEMBER FFixedRowAlways NOTIFY settingChanged)
     Q_PROPERTY(QString FloatFormat READ FloatFormat WRITE SetFloatFormat)
     Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
-    Q_PROPERTY(bool WordWrap MEMBER FWordWrap NOTIFY settingChanged)
-    Q_PROPERTY(bool Lookup MEMBER FLookup NOTIFY settingChanged)
-    Q_PROPERTY(bool LookupCaseSensitive MEMBER FLookupCaseSensitive NOTIFY settingChanged)
-    Q_PROPERTY(bool LookupHistory MEMBER FLookupHistory NOTIFY settingChanged)
-    Q_PROPERTY(bool ShowSelection MEMBER FShowSelection NOTIFY settingChanged)
-    Q_PROPERTY(bool HideFocusRect MEMBER FHideFocusRect NOTIFY settingChanged)
-    Q_PROPERTY(TGridLook Look MEMBER FLook NOTIFY settingChanged)
-    Q_PROPERTY(bool Hovering MEMBER FHovering NOTIFY settingChanged)
     Q_PROPERTY(QStringList ColumnHeaders READ ColumnHeaders WRITE SetColumnHeaders)
     Q_PROPERTY(QStringList RowHeaders READ RowHeaders WRITE SetRowHeaders)
     Q_PROPERTY(QStringList LookupItems READ LookupItems WRITE SetLookupItems)
@@ -161,12 +118,6 @@ public:
     TFont *ActiveCellFont() const { return FActiveCellFont.get(); }
 
     // ---- Published settings --------------------------------------------------
-    // Plain settings are MEMBER properties; these are read in code as well.
-    TColor SelectionColor() const { return FSelectionColor; }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    bool IntelliZoom() const { return FIntelliZoom; }
-    int FixedFooters() const { return FFixedFooters; }
-    int FixedRowHeight() const { return FFixedRowHeight; }
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
     TVAlignment VAlignment() const { return FVAlignment; }
@@ -303,10 +254,6 @@ public:
     TCanEditCellEvent OnCanEditCell;
     TGridHintEvent OnGridHint;
 
-signals:
-    // A published setting changed through the property system; the grid repaints.
-    void settingChanged();
-
 protected:
     bool event(QEvent *event) override;
     bool SelectCell(std::int32_t col, std::int32_t row) override;
@@ -387,60 +334,6 @@ private:
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
     QStringList FLookupItems;
-
-    // Published settings.
-    bool FActiveCellShow = false;
-    TColor FActiveCellColor = clGray;
-    bool FAutoNumAlign = false;
-    bool FAutoSize = false;
-    bool FEnhTextSize = false;
-    bool FEnhRowColMove = false;
-    bool FSizeWithForm = false;
-    bool FMultilinecells = false;
-    TVAlignment FVAlignment = vtaTop;
-    bool FEnableBlink = false;
-    bool FEnableHTML = true;
-    bool FEnableWheel = true;
-    bool FFlat = false;
-    TColor FHintColor = clInfoBk;
-    TColor FSelectionColor = clHighlight;
-    TColor FSelectionTextColor = clHighlightText;
-    bool FSelectionRectangle = false;
-    bool FSelectionResizer = false;
-    bool FSelectionRTFKeep = false;
-    bool FHintShowCells = false;
-    bool FHintShowLargeText = false;
-    bool FHintShowSizing = false;
-    int FMaxEditLength = 0;
-    TIntelliPan FIntelliPan = ipVertical;
-    bool FIntelliZoom = true;
-    TColor FURLColor = clBlue;
-    bool FURLShow = false;
-    bool FURLFull = false;
-    bool FURLEdit = false;
-    TScrollType FScrollType = ssNormal;
-    TColor FScrollColor = clNone;
-    int FScrollWidth = 16;
-    bool FScrollSynch = false;
-    bool FScrollProportional = false;
-    TScrollHintType FScrollHints = shNone;
-    bool FOemConvert = false;
-    int FFixedFooters = 0;
-    int FFixedRightCols = 0;
-    int FFixedRowHeight = 21;
-    bool FFixedAsButtons = false;
-    bool FFixedColAlways = false;
-    bool FFixedRowAlways = false;
-    QString FFloatFormat;
-    bool FIntegralHeight = false;
-    bool FWordWrap = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    bool FShowSelection = true;
-    bool FHideFocusRect = false;
-    TGridLook FLook = glSoft;
-    bool FHovering = false;
 
     // Grid state.
     bool FThemesActive = false;
