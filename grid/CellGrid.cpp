@@ -76,7 +76,8 @@ TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
 
     FFilter = std::make_unique<TFilter>();
 
-    HookFormResize();
+    FFormHook = std::make_unique<TFormResizeHook>(
+        parentWidget(), [this](QSize change) { return FollowForm(change); }, [this] { ApplyColumnStretch(); });
 
     FColumnVisible.fill(true);
     FFloatFormat = QStringLiteral("%.2f");
@@ -120,7 +121,7 @@ void TCellGrid::ReadPlatformVersion()
 
 TCellGrid::~TCellGrid()
 {
-    UnhookFormResize();
+    FFormHook.reset();
     if (FColumnSize->Save())
         SaveColumnWidths();
     SetDestroying();
@@ -152,43 +153,15 @@ TCellGrid::~TCellGrid()
 
 // ---- Form resize hook -----------------------------------------------------------
 
-void TCellGrid::HookFormResize()
+bool TCellGrid::FollowForm(QSize change)
 {
-    // The owner hands us its client area; the form is the window around it.
-    QWidget *form = parentWidget() ? parentWidget()->window() : nullptr;
-    FResizeHost = dynamic_cast<platform::ResizeHandlerHost *>(form);
-    if (!FResizeHost)
-        return;
-    FForm = form;
-    FPreviousFormResize = FResizeHost->OnResize();
-    FResizeHost->SetOnResize([this](QObject *) { FormResized(); });
-    FFormSize = form->size();
-}
-
-void TCellGrid::UnhookFormResize()
-{
-    if (FResizeHost)
-        FResizeHost->SetOnResize(FPreviousFormResize);
-}
-
-void TCellGrid::FormResized()
-{
-    const QSize formSize = FForm->size();
-    if (FSizeWithForm) {
-        const int newWidth = width() + formSize.width() - FFormSize.width();
-        const int newHeight = height() + formSize.height() - FFormSize.height();
-        if (newWidth > 0 && newHeight > 0)
-            resize(newWidth, newHeight);
-        FFormSize = formSize;
-    }
-    if (FPreviousFormResize) {
-        // The form's own handler must not stop the grid from following it.
-        try {
-            FPreviousFormResize(FForm);
-        } catch (...) {
-        }
-    }
-    ApplyColumnStretch();
+    if (!FSizeWithForm)
+        return false;
+    const int newWidth = width() + change.width();
+    const int newHeight = height() + change.height();
+    if (newWidth > 0 && newHeight > 0)
+        resize(newWidth, newHeight);
+    return true;
 }
 
 // ---- Loading and window creation ---------------------------------------------------

@@ -6,11 +6,11 @@
 #include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
 #include "grid/GridFacilities.h"
+#include "grid/FormResizeHook.h"
 #include "grid/GridFilter.h"
 #include "grid/OutputSettings.h"
 #include "grid/PanMarker.h"
 #include "platform/OverrideCursor.h"
-#include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
 #include <QImage>
@@ -154,7 +154,7 @@ public:
     // The stored column shown at a displayed column.
     std::int32_t RealColIndex(std::int32_t displayCol) const;
     TCursor RestingCursor() const { return FRestingCursor; }
-    platform::ResizeHandlerHost::ResizeHandler PreviousFormResize() const { return FPreviousFormResize; }
+    TFormResizeHook::ResizeHandler PreviousFormResize() const { return FFormHook->Previous(); }
     bool DropTargetRegistered() const { return FDropTarget != nullptr; }
     QPoint TextMargin() const { return FTextMargin; }
     int ZoomOffset() const { return FZoomOffset; }
@@ -301,9 +301,8 @@ private:
     }
 
     void StretchColumns(bool stretch, int stretchColumn);
-    void HookFormResize();
-    void UnhookFormResize();
-    void FormResized();
+    // Grows or shrinks the grid with its form, when SizeWithForm says so.
+    bool FollowForm(QSize change);
     void ApplyBounds();
     void ApplyColumnHeaders();
     void ApplyRowHeaders();
@@ -342,10 +341,7 @@ private:
     std::array<bool, MaxColumns> FColumnVisible{};
     int FHiddenColumnCount = 0;
     TCursor FRestingCursor = crDefault;
-    QWidget *FForm = nullptr;
-    platform::ResizeHandlerHost *FResizeHost = nullptr;
-    platform::ResizeHandlerHost::ResizeHandler FPreviousFormResize;
-    QSize FFormSize;
+    std::unique_ptr<TFormResizeHook> FFormHook;
     struct TDropTarget {
         bool AcceptText = true;
         bool AcceptFiles = true;
