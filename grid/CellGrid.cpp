@@ -35,46 +35,46 @@ TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
 {
     FFacilities = std::make_unique<TGridFacilities>();
 
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
-    FPrintSettings = std::make_unique<TPrintSettings>();
-    FHTMLSettings = std::make_unique<THTMLSettings>();
-    FSortSettings = std::make_unique<TSortSettings>([this] { return FixedRows(); });
-    FDragDropSettings = std::make_unique<TDragDropSettings>();
-    FControlLook = std::make_unique<TControlLook>();
-    FNavigation = std::make_unique<TNavigation>();
-    FColumnSize = std::make_unique<TColumnSize>(
+    FObjects.FloatingFooter = std::make_unique<TFloatingFooter>();
+    FObjects.PrintSettings = std::make_unique<TPrintSettings>();
+    FObjects.HTMLSettings = std::make_unique<THTMLSettings>();
+    FObjects.SortSettings = std::make_unique<TSortSettings>([this] { return FixedRows(); });
+    FObjects.DragDropSettings = std::make_unique<TDragDropSettings>();
+    FObjects.ControlLook = std::make_unique<TControlLook>();
+    FObjects.Navigation = std::make_unique<TNavigation>();
+    FObjects.ColumnSize = std::make_unique<TColumnSize>(
         [this](bool stretch, int stretchColumn) { StretchColumns(stretch, stretchColumn); });
-    FCellNode = std::make_unique<TCellNode>();
-    FBands = std::make_unique<TBands>();
-    FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
-    FMouseActions = std::make_unique<TMouseActions>();
+    FObjects.CellNode = std::make_unique<TCellNode>();
+    FObjects.Bands = std::make_unique<TBands>();
+    FObjects.SizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    FObjects.MouseActions = std::make_unique<TMouseActions>();
     for (TGridSettings *settings :
-         std::initializer_list<TGridSettings *>{FPrintSettings.get(), FHTMLSettings.get(),
-                                                FSortSettings.get(), FDragDropSettings.get(),
-                                                FControlLook.get(), FNavigation.get(),
-                                                FColumnSize.get(), FCellNode.get(), FBands.get(),
-                                                FSizeWhileTyping.get(), FMouseActions.get()})
+         std::initializer_list<TGridSettings *>{FObjects.PrintSettings.get(), FObjects.HTMLSettings.get(),
+                                                FObjects.SortSettings.get(), FObjects.DragDropSettings.get(),
+                                                FObjects.ControlLook.get(), FObjects.Navigation.get(),
+                                                FObjects.ColumnSize.get(), FObjects.CellNode.get(), FObjects.Bands.get(),
+                                                FObjects.SizeWhileTyping.get(), FObjects.MouseActions.get()})
         connect(settings, &TGridSettings::changed, this, qOverload<>(&QWidget::update));
-    connect(FFloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
-    connect(FFloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
+    connect(FObjects.FloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
+    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
             &TCellGrid::FloatingFooterVisibilityChanged);
-    connect(FFloatingFooter.get(), &TFloatingFooter::styleChanged, this,
+    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::styleChanged, this,
             &TCellGrid::UpdateFooterFillsLastRow);
-    connect(FDragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
+    connect(FObjects.DragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
             &TCellGrid::DropTargetSwitched);
 
-    FFixedFont = std::make_unique<TFont>();
-    FFixedFont->SetName(QStringLiteral("Tahoma"));
-    connect(FFixedFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    FObjects.FixedFont = std::make_unique<TFont>();
+    FObjects.FixedFont->SetName(QStringLiteral("Tahoma"));
+    connect(FObjects.FixedFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
     Font()->SetName(QStringLiteral("Tahoma"));
-    FActiveCellFont = std::make_unique<TFont>();
-    FActiveCellFont->SetStyle(fsBold);
-    connect(FActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    FObjects.ActiveCellFont = std::make_unique<TFont>();
+    FObjects.ActiveCellFont->SetStyle(fsBold);
+    connect(FObjects.ActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
     connect(this, &TCellGrid::settingChanged, this, qOverload<>(&QWidget::update));
-    FBackGround = std::make_unique<TBackGround>();
-    connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
+    FObjects.BackGround = std::make_unique<TBackGround>();
+    connect(FObjects.BackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
 
-    FFilter = std::make_unique<TFilter>();
+    FObjects.Filter = std::make_unique<TFilter>();
 
     FFormHook = std::make_unique<TFormResizeHook>(
         parentWidget(), [this](QSize change) { return FollowForm(change); }, [this] { ApplyColumnStretch(); });
@@ -122,31 +122,31 @@ void TCellGrid::ReadPlatformVersion()
 TCellGrid::~TCellGrid()
 {
     FFormHook.reset();
-    if (FColumnSize->Save())
+    if (FObjects.ColumnSize->Save())
         SaveColumnWidths();
     SetDestroying();
     EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
 
-    FFloatingFooter.reset();
-    FPrintSettings.reset();
-    FHTMLSettings.reset();
-    FSortSettings.reset();
-    FDragDropSettings.reset();
-    FControlLook.reset();
-    FNavigation.reset();
-    FColumnSize.reset();
-    FCellNode.reset();
-    FBands.reset();
-    FSizeWhileTyping.reset();
-    FMouseActions.reset();
-    FFixedFont.reset();
-    FActiveCellFont.reset();
+    FObjects.FloatingFooter.reset();
+    FObjects.PrintSettings.reset();
+    FObjects.HTMLSettings.reset();
+    FObjects.SortSettings.reset();
+    FObjects.DragDropSettings.reset();
+    FObjects.ControlLook.reset();
+    FObjects.Navigation.reset();
+    FObjects.ColumnSize.reset();
+    FObjects.CellNode.reset();
+    FObjects.Bands.reset();
+    FObjects.SizeWhileTyping.reset();
+    FObjects.MouseActions.reset();
+    FObjects.FixedFont.reset();
+    FObjects.ActiveCellFont.reset();
     FColumnHeaders.clear();
     FRowHeaders.clear();
     FLookupItems.clear();
-    FBackGround.reset();
+    FObjects.BackGround.reset();
     FFacilities.reset();
-    FFilter.reset();
+    FObjects.Filter.reset();
     TBaseGrid::SetCursor(FRestingCursor);
     FDropTarget.reset();
 }
@@ -174,10 +174,10 @@ void TCellGrid::Loaded()
     ApplyRowHeaders();
     anchorCursor() = crHandPoint;
     if (FDropTarget) {
-        FDropTarget->AcceptText = FDragDropSettings->OleAcceptText();
-        FDropTarget->AcceptFiles = FDragDropSettings->OleAcceptFiles();
+        FDropTarget->AcceptText = FObjects.DragDropSettings->OleAcceptText();
+        FDropTarget->AcceptFiles = FObjects.DragDropSettings->OleAcceptFiles();
     }
-    if (FColumnSize->Save())
+    if (FObjects.ColumnSize->Save())
         LoadColumnWidths();
 }
 
@@ -200,8 +200,8 @@ void TCellGrid::CreateWnd()
     richEdit.setFrameShape(QFrame::NoFrame);
     richEdit.setAttribute(Qt::WA_TransparentForMouseEvents);
     FFacilities->FooterPanel->setParent(this);
-    FloatingFooterVisibilityChanged(FFloatingFooter->Visible());
-    if (FColumnSize->Save())
+    FloatingFooterVisibilityChanged(FObjects.FloatingFooter->Visible());
+    if (FObjects.ColumnSize->Save())
         LoadColumnWidths();
     Timers().start(GridTimerId, GridTimerInterval);
 }
@@ -262,10 +262,10 @@ std::int32_t TCellGrid::FixedRows() const
 void TCellGrid::SetDefaultRowHeight(int value)
 {
     TBaseGrid::SetDefaultRowHeight(value);
-    if (!FFloatingFooter)
+    if (!FObjects.FloatingFooter)
         return;
-    FFloatingFooter->SetHeight(value);
-    if (FFloatingFooter->Visible())
+    FObjects.FloatingFooter->SetHeight(value);
+    if (FObjects.FloatingFooter->Visible())
         FFacilities->FooterPanel->setFixedHeight(std::max(0, value));
 }
 
@@ -417,8 +417,8 @@ void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
 
 void TCellGrid::UpdateFooterFillsLastRow()
 {
-    SetFooterFillsLastRow(FFloatingFooter->Visible()
-                          && FFloatingFooter->FooterStyle() == fsFixedLastRow);
+    SetFooterFillsLastRow(FObjects.FloatingFooter->Visible()
+                          && FObjects.FloatingFooter->FooterStyle() == fsFixedLastRow);
     update();
 }
 
@@ -467,7 +467,7 @@ void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t 
 
 // ---- Column widths ---------------------------------------------------------------
 
-void TCellGrid::ApplyColumnStretch() { StretchColumns(FColumnSize->Stretch(), FColumnSize->StretchColumn()); }
+void TCellGrid::ApplyColumnStretch() { StretchColumns(FObjects.ColumnSize->Stretch(), FObjects.ColumnSize->StretchColumn()); }
 
 void TCellGrid::StretchColumns(bool stretch, int stretchColumn)
 {
@@ -503,10 +503,10 @@ std::unique_ptr<QSettings> columnWidthStore(const TColumnSize &columnSize)
 
 void TCellGrid::LoadColumnWidths()
 {
-    const auto store = columnWidthStore(*FColumnSize);
+    const auto store = columnWidthStore(*FObjects.ColumnSize);
     if (!store)
         return;
-    store->beginGroup(FColumnSize->Section());
+    store->beginGroup(FObjects.ColumnSize->Section());
     for (std::int32_t col = 0; col < ColCount(); ++col) {
         bool ok = false;
         const int width = store->value(QStringLiteral("Col%1").arg(col), DefaultColWidth()).toInt(&ok);
@@ -519,10 +519,10 @@ void TCellGrid::LoadColumnWidths()
 
 void TCellGrid::SaveColumnWidths() const
 {
-    const auto store = columnWidthStore(*FColumnSize);
+    const auto store = columnWidthStore(*FObjects.ColumnSize);
     if (!store)
         return;
-    store->beginGroup(FColumnSize->Section());
+    store->beginGroup(FObjects.ColumnSize->Section());
     for (std::int32_t col = 0; col < ColCount(); ++col)
         store->setValue(QStringLiteral("Col%1").arg(col), ColWidths(col));
     store->endGroup();

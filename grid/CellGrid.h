@@ -8,6 +8,7 @@
 #include "grid/GridFacilities.h"
 #include "grid/FormResizeHook.h"
 #include "grid/GridFilter.h"
+#include "grid/GridSettingsObjects.h"
 #include "grid/OutputSettings.h"
 #include "grid/PanMarker.h"
 #include "platform/OverrideCursor.h"
@@ -100,22 +101,22 @@ public:
     void SetCursor(TCursor value) override;
 
     // ---- Settings objects ----------------------------------------------------
-    TBands *Bands() const { return FBands.get(); }
-    TControlLook *ControlLook() const { return FControlLook.get(); }
-    TSortSettings *SortSettings() const { return FSortSettings.get(); }
-    TPrintSettings *PrintSettings() const { return FPrintSettings.get(); }
-    THTMLSettings *HTMLSettings() const { return FHTMLSettings.get(); }
-    TNavigation *Navigation() const { return FNavigation.get(); }
-    TColumnSize *ColumnSize() const { return FColumnSize.get(); }
-    TCellNode *CellNode() const { return FCellNode.get(); }
-    TSizeWhileTyping *SizeWhileTyping() const { return FSizeWhileTyping.get(); }
-    TMouseActions *MouseActions() const { return FMouseActions.get(); }
-    TFloatingFooter *FloatingFooter() const { return FFloatingFooter.get(); }
-    TDragDropSettings *DragDropSettings() const { return FDragDropSettings.get(); }
-    TBackGround *BackGround() const { return FBackGround.get(); }
-    TFilter *Filter() const { return FFilter.get(); }
-    TFont *FixedFont() const { return FFixedFont.get(); }
-    TFont *ActiveCellFont() const { return FActiveCellFont.get(); }
+    TBands *Bands() const { return FObjects.Bands.get(); }
+    TControlLook *ControlLook() const { return FObjects.ControlLook.get(); }
+    TSortSettings *SortSettings() const { return FObjects.SortSettings.get(); }
+    TPrintSettings *PrintSettings() const { return FObjects.PrintSettings.get(); }
+    THTMLSettings *HTMLSettings() const { return FObjects.HTMLSettings.get(); }
+    TNavigation *Navigation() const { return FObjects.Navigation.get(); }
+    TColumnSize *ColumnSize() const { return FObjects.ColumnSize.get(); }
+    TCellNode *CellNode() const { return FObjects.CellNode.get(); }
+    TSizeWhileTyping *SizeWhileTyping() const { return FObjects.SizeWhileTyping.get(); }
+    TMouseActions *MouseActions() const { return FObjects.MouseActions.get(); }
+    TFloatingFooter *FloatingFooter() const { return FObjects.FloatingFooter.get(); }
+    TDragDropSettings *DragDropSettings() const { return FObjects.DragDropSettings.get(); }
+    TBackGround *BackGround() const { return FObjects.BackGround.get(); }
+    TFilter *Filter() const { return FObjects.Filter.get(); }
+    TFont *FixedFont() const { return FObjects.FixedFont.get(); }
+    TFont *ActiveCellFont() const { return FObjects.ActiveCellFont.get(); }
 
     // ---- Published settings --------------------------------------------------
     bool AutoSize() const { return FAutoSize; }
@@ -312,23 +313,8 @@ private:
     void ReadPlatformVersion();
 
     std::unique_ptr<TGridFacilities> FFacilities;
-    // Settings objects, in the order they are made.
-    std::unique_ptr<TFloatingFooter> FFloatingFooter;
-    std::unique_ptr<TPrintSettings> FPrintSettings;
-    std::unique_ptr<THTMLSettings> FHTMLSettings;
-    std::unique_ptr<TSortSettings> FSortSettings;
-    std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TControlLook> FControlLook;
-    std::unique_ptr<TNavigation> FNavigation;
-    std::unique_ptr<TColumnSize> FColumnSize;
-    std::unique_ptr<TCellNode> FCellNode;
-    std::unique_ptr<TBands> FBands;
-    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
-    std::unique_ptr<TMouseActions> FMouseActions;
-    std::unique_ptr<TFont> FFixedFont;
-    std::unique_ptr<TFont> FActiveCellFont;
-    std::unique_ptr<TBackGround> FBackGround;
-    std::unique_ptr<TFilter> FFilter;
+    // Settings objects and fonts.
+    TGridSettingsObjects FObjects;
 
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
