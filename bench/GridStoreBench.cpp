@@ -1,4 +1,5 @@
 #include "grid/CellGrid.h"
+#include "grid/PreviewGridSettings.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -59,13 +60,7 @@ void BM_TenThousandRotationsOfOneCell(benchmark::State &state)
 {
     QWidget form;
     TCellGrid grid(&form);
-    grid.SetColCount(1);
-    grid.SetRowCount(1);
-    grid.SetFixedCols(0);
-    grid.SetFixedRows(0);
-    grid.SetDefaultColWidth(75);
-    grid.SetDefaultRowHeight(75);
-    grid.setGeometry(688, 80, 73, 75);
+    applyPreviewGridSettings(grid);
     form.show();
     const QString text = QStringLiteral("orientation");
     for (auto _ : state) {

@@ -1,10 +1,14 @@
 #include "grid/CellGrid.h"
+#include "grid/PreviewGridSettings.h"
 #include "platform/Canvas.h"
 #include "platform/FormFonts.h"
 #include "platform/LogicalFont.h"
 
 #include <QImage>
+#include <QHeaderView>
 #include <QPainter>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -17,19 +21,8 @@ struct PreviewGrid {
     PreviewGrid()
     {
         grid = new TCellGrid(&form);
-        grid->SetWidth(73);
-        grid->SetHeight(75);
-        grid->SetBorderStyle(bsNone);
-        grid->SetColor(clMenu);
-        grid->SetColCount(1);
-        grid->SetRowCount(1);
-        grid->SetDefaultColWidth(75);
-        grid->SetDefaultRowHeight(75);
-        grid->SetFixedCols(0);
-        grid->SetFixedRows(0);
-        grid->Font()->SetHeight(-11);
-        grid->SetScrollBars(ssNone);
-        grid->SetSelectionColor(clBtnFace);
+        applyPreviewGridSettings(*grid);
+        grid->move(0, 0);
         grid->OnGetAlignment = [](QObject *, std::int32_t, std::int32_t, TAlignment &h, TVAlignment &v) {
             h = taCenter;
             v = vtaCenter;
@@ -74,6 +67,41 @@ void BM_BareRotatedWord(benchmark::State &state)
 }
 BENCHMARK(BM_BareRotatedWord);
 
+// The floor as a widget: a bare widget that paints the same turned word and
+// is rendered like the grid, so that both pay for the widget's paint event.
+class TurnedWordWidget : public QWidget {
+public:
+    TurnedWordWidget() : m_font(platform::formFont(platform::kCellFontFamily, 11)) { resize(73, 75); }
+    int angle = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0xF0, 0xF0, 0xF0));
+        painter.setFont(m_font);
+        painter.setClipRect(2, 2, 71, 71);
+        painter.translate(6, 28);
+        painter.rotate(-angle);
+        painter.drawText(0, 11, QStringLiteral("orientation"));
+    }
+
+private:
+    QFont m_font;
+};
+
+void BM_BareWidgetRotatedWord(benchmark::State &state)
+{
+    TurnedWordWidget widget;
+    QImage target(73, 75, QImage::Format_RGB32);
+    for (auto _ : state) {
+        widget.render(&target);
+        widget.angle = (widget.angle + 1) % 360;
+    }
+    benchmark::DoNotOptimize(target.constBits());
+}
+BENCHMARK(BM_BareWidgetRotatedWord);
+
 // A grid showing 40 x 40 cells, each with a short text; counted per cell.
 void BM_Paint40x40Cells(benchmark::State &state)
 {
@@ -97,5 +125,30 @@ void BM_Paint40x40Cells(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * 40 * 40);
 }
 BENCHMARK(BM_Paint40x40Cells);
+
+// The floor: Qt's table view showing the same cells.
+void BM_QtTableView40x40Cells(benchmark::State &state)
+{
+    QStandardItemModel model(40, 40);
+    for (int row = 0; row < 40; ++row)
+        for (int col = 0; col < 40; ++col)
+            model.setItem(row, col, new QStandardItem(QString::number(row * 40 + col)));
+    QTableView view;
+    view.setModel(&model);
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->hide();
+    view.horizontalHeader()->setDefaultSectionSize(24);
+    view.verticalHeader()->setDefaultSectionSize(16);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.resize(40 * 24, 40 * 16);
+    QImage target(view.size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        view.render(&target);
+    benchmark::DoNotOptimize(target.constBits());
+    state.SetItemsProcessed(state.iterations() * 40 * 40);
+}
+BENCHMARK(BM_QtTableView40x40Cells);
 
 } // namespace

@@ -419,11 +419,11 @@ bool TBaseGrid::SelectCell(std::int32_t col, std::int32_t row)
     return canSelect;
 }
 
-void TBaseGrid::FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor)
+void TBaseGrid::FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor, bool askForCurrent)
 {
     if (col < 0 || row < 0 || col >= FColCount || row >= FRowCount)
         return;
-    if (TGridCoord{col, row} != FCurrent && !SelectCell(col, row))
+    if ((askForCurrent || TGridCoord{col, row} != FCurrent) && !SelectCell(col, row))
         return;
     const TGridRect old = Selection();
     FCurrent = {col, row};

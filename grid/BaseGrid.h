@@ -17,6 +17,7 @@
 #include <vector>
 
 class QScrollBar;
+class QWheelEvent;
 namespace platform {
 class TCanvas;
 }
@@ -40,8 +41,6 @@ class TBaseGrid : public QWidget {
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
     Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
-    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
-    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
     Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
     Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
     Q_PROPERTY(bool DefaultDrawing READ DefaultDrawing WRITE SetDefaultDrawing)
@@ -84,23 +83,27 @@ public:
     void SetParentFont(bool value) { FParentFont = value; }
     TFont *Font() const { return FFont; }
     TCursor Cursor() const { return FCursor; }
-    void SetCursor(TCursor value);
+    // Sets the control's cursor; the grid on top adds its resting cursor.
+    virtual void SetCursor(TCursor value);
     bool TabStop() const;
     void SetTabStop(bool value);
 
     // ---- Shape --------------------------------------------------------------
+    // The grid on top adds its own rules to these setters.
     std::int32_t ColCount() const { return FColCount; }
-    void SetColCount(std::int32_t value);
+    virtual void SetColCount(std::int32_t value);
     std::int32_t RowCount() const { return FRowCount; }
-    void SetRowCount(std::int32_t value);
-    std::int32_t FixedCols() const { return FFixedCols; }
+    virtual void SetRowCount(std::int32_t value);
+    // The fixed columns and rows as stored; the grid on top answers FixedCols
+    // and FixedRows by its own rule.
+    std::int32_t StoredFixedCols() const { return FFixedCols; }
     void SetFixedCols(std::int32_t value);
-    std::int32_t FixedRows() const { return FFixedRows; }
+    std::int32_t StoredFixedRows() const { return FFixedRows; }
     void SetFixedRows(std::int32_t value);
     int DefaultColWidth() const { return FDefaultColWidth; }
     void SetDefaultColWidth(int value);
     int DefaultRowHeight() const { return FDefaultRowHeight; }
-    void SetDefaultRowHeight(int value);
+    virtual void SetDefaultRowHeight(int value);
     int ColWidths(std::int32_t col) const;
     void SetColWidths(std::int32_t col, int width);
     int RowHeights(std::int32_t row) const;
@@ -155,7 +158,9 @@ public:
     void SetSelection(const TGridRect &value);
     // Makes a cell current when SelectCell allows it; with moveAnchor the
     // selection shrinks to it, otherwise it stretches from the anchor.
-    void FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor);
+    // SelectCell is asked for the current cell itself only with askForCurrent
+    // (a press on it is still a choice of a cell).
+    void FocusCell(std::int32_t col, std::int32_t row, bool moveAnchor, bool askForCurrent = false);
     TGridState GridState() const { return FGridState; }
     void SetGridState(TGridState value) { FGridState = value; }
 
@@ -181,8 +186,14 @@ public:
 
     virtual TCellType CellGraphicKind(std::int32_t col, std::int32_t row) const;
     virtual TCellGraphic *FindCellGraphic(std::int32_t col, std::int32_t row) const;
-    // Puts an object in the cell's graphic slot; the previous one is not released.
-    void AttachCellGraphic(std::int32_t col, std::int32_t row, TCellObject *graphic);
+    // Puts a graphic (or none) in the cell's slot, which owns it; the graphic
+    // owned before comes back to the caller.
+    [[nodiscard]] std::unique_ptr<TCellGraphic> AttachCellGraphic(std::int32_t col, std::int32_t row,
+                                                                  std::unique_ptr<TCellGraphic> graphic);
+    // Puts an object in the slot that stays the caller's: a virtual check box,
+    // or an object of another class, which is never taken for a graphic.
+    [[nodiscard]] std::unique_ptr<TCellGraphic> LendCellGraphic(std::int32_t col, std::int32_t row,
+                                                                TCellObject *object);
     // Releases the cell's graphic and attaches a fresh one, which it answers.
     TCellGraphic &NewCellGraphic(std::int32_t col, std::int32_t row);
     bool DetachCellGraphic(std::int32_t col, std::int32_t row);
@@ -285,6 +296,8 @@ protected:
     void MoveAnchor(std::int32_t col, std::int32_t row);
     // Back to the normal state; a selection in progress stops its timer.
     void EndSelecting();
+    // The vertical wheel delta of the event, in wheel units.
+    static int WheelNotchDelta(const QWheelEvent &event);
     // The client point of a widget point.
     QPoint ClientPoint(QPoint widgetPoint) const { return widgetPoint - ClientOrigin(); }
     void resizeEvent(QResizeEvent *event) override;
@@ -293,6 +306,11 @@ private:
     void InvalidateCell(std::int32_t col, std::int32_t row);
     void InvalidateClientRect(const QRect &clientRect);
     void SetStoreText(std::int32_t col, std::int32_t row, const QString &text);
+    // Releases the cell's graphic, then its properties object.
+    void ReleaseCellObjects(std::int32_t col, std::int32_t row);
+    // The cells that EraseCellRange visits, row by row.
+    std::vector<TGridCoord> CellsToErase(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                         std::int32_t row2) const;
     void ResetCurrentCell();
     void ClampCurrentCell();
     void UpdateScrollBars();

@@ -44,7 +44,7 @@ void TBaseGrid::BaseMouseDown(const QMouseEvent &event, bool doubleClick)
             if (event.modifiers().testFlag(Qt::ShiftModifier))
                 MoveAnchor(cell.X, cell.Y);
             else
-                FocusCell(cell.X, cell.Y, true);
+                FocusCell(cell.X, cell.Y, true, true);
         }
     }
     if (OnMouseDown)
@@ -127,9 +127,19 @@ void TBaseGrid::DragScroll()
 
 // ---- Wheel --------------------------------------------------------------------
 
+int TBaseGrid::WheelNotchDelta(const QWheelEvent &event)
+{
+    // With Alt held Qt turns the wheel into a horizontal one; it is still the
+    // wheel that moves the rows.
+    const QPoint delta = event.angleDelta();
+    if (delta.y() == 0 && event.modifiers().testFlag(Qt::AltModifier))
+        return delta.x();
+    return delta.y();
+}
+
 void TBaseGrid::wheelEvent(QWheelEvent *event)
 {
-    const int delta = event->angleDelta().y();
+    const int delta = WheelNotchDelta(*event);
     if (delta == 0) {
         event->ignore();
         return;

@@ -55,8 +55,8 @@ platform::TRect TBaseGrid::PaintCellRect(std::int32_t col, std::int32_t row) con
     const auto width = [this](std::int32_t c) { return std::int64_t(ColWidths(c)); };
     const auto height = [this](std::int32_t r) { return std::int64_t(RowHeights(r)); };
 
-    const std::int64_t left = offset(col, FixedCols(), LeftCol(), width);
-    const std::int64_t top = offset(row, FixedRows(), TopRow(), height);
+    const std::int64_t left = offset(col, StoredFixedCols(), LeftCol(), width);
+    const std::int64_t top = offset(row, StoredFixedRows(), TopRow(), height);
     std::int64_t right = left + width(col);
     std::int64_t bottom = top + height(row);
     if (const TCellProperties *properties = CellProperties(col, row);
@@ -98,8 +98,8 @@ void TBaseGrid::PaintCells(TCanvas &canvas)
 {
     const int clientWidth = ClientWidth();
     const int clientHeight = ClientHeight();
-    const std::int32_t fixedCols = std::clamp(FixedCols(), 0, ColCount());
-    const std::int32_t fixedRows = std::clamp(FixedRows(), 0, RowCount());
+    const std::int32_t fixedCols = std::clamp(StoredFixedCols(), 0, ColCount());
+    const std::int32_t fixedRows = std::clamp(StoredFixedRows(), 0, RowCount());
     std::int64_t fixedWidth = 0;
     for (std::int32_t c = 0; c < fixedCols; ++c)
         fixedWidth += ColWidths(c);
@@ -193,18 +193,18 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
 
     rect = PaintCellRect(col, row);
 
-    const bool colScrolled = col >= FixedCols();
-    const bool rowScrolled = row >= FixedRows();
+    const bool colScrolled = col >= StoredFixedCols();
+    const bool rowScrolled = row >= StoredFixedRows();
     std::int64_t fixedWidth = 0;
     if (colScrolled)
-        for (std::int32_t c = 0; c < FixedCols() && c < ColCount(); ++c)
+        for (std::int32_t c = 0; c < StoredFixedCols() && c < ColCount(); ++c)
             fixedWidth += ColWidths(c);
     std::int64_t fixedHeight = 0;
     if (rowScrolled)
-        for (std::int32_t r = 0; r < FixedRows() && r < RowCount(); ++r)
+        for (std::int32_t r = 0; r < StoredFixedRows() && r < RowCount(); ++r)
             fixedHeight += RowHeights(r);
-    const bool clip = (colScrolled && FixedCols() > 0 && rect.left < fixedWidth)
-        || (rowScrolled && FixedRows() > 0 && rect.top < fixedHeight);
+    const bool clip = (colScrolled && StoredFixedCols() > 0 && rect.left < fixedWidth)
+        || (rowScrolled && StoredFixedRows() > 0 && rect.top < fixedHeight);
     if (clip)
         canvas.selectClipRect(TRect{narrow(fixedWidth), narrow(fixedHeight), width(), height()});
 
@@ -227,7 +227,7 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
         half = (GridLineWidth() + 1) / 2;
     }
 
-    if (col == 0 && row >= FixedRows())
+    if (col == 0 && row >= StoredFixedRows())
         rect.left = narrow(std::int64_t(rect.left) + NodeIndent(row));
 
     const TGridOptions options = Options();

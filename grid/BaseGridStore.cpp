@@ -1,5 +1,7 @@
 #include "grid/BaseGrid.h"
 
+#include <algorithm>
+
 // The sparse store of cell texts, properties objects and graphics, and the
 // rules by which cells read, write, attach and release them.
 
@@ -111,7 +113,7 @@ TCellGraphic *TBaseGrid::FindCellGraphic(std::int32_t col, std::int32_t row) con
     const TCellProperties *properties = FStore.Properties(col, row);
     if (!properties)
         return nullptr;
-    return dynamic_cast<TCellGraphic *>(properties->AttachedGraphic);
+    return dynamic_cast<TCellGraphic *>(properties->AttachedGraphic.Get());
 }
 
 TCellType TBaseGrid::CellGraphicKind(std::int32_t col, std::int32_t row) const
@@ -120,34 +122,44 @@ TCellType TBaseGrid::CellGraphicKind(std::int32_t col, std::int32_t row) const
     return graphic ? graphic->CellType : ctEmpty;
 }
 
-void TBaseGrid::AttachCellGraphic(std::int32_t col, std::int32_t row, TCellObject *graphic)
+std::unique_ptr<TCellGraphic> TBaseGrid::AttachCellGraphic(std::int32_t col, std::int32_t row,
+                                                           std::unique_ptr<TCellGraphic> graphic)
 {
-    EnsureCellProperties(col, row).AttachedGraphic = graphic;
+    return EnsureCellProperties(col, row).AttachedGraphic.Attach(std::move(graphic));
+}
+
+std::unique_ptr<TCellGraphic> TBaseGrid::LendCellGraphic(std::int32_t col, std::int32_t row, TCellObject *object)
+{
+    return EnsureCellProperties(col, row).AttachedGraphic.Lend(object);
 }
 
 TCellGraphic &TBaseGrid::NewCellGraphic(std::int32_t col, std::int32_t row)
 {
-    // Make the fresh graphic before releasing the old one, so that a failure
-    // leaves the cell as it was.
+    // Made before the old one goes, so that a failure leaves the cell as it was.
     auto graphic = std::make_unique<TCellGraphic>();
-    std::unique_ptr<TCellGraphic> previous(FindCellGraphic(col, row));
-    if (previous)
-        FStore.Properties(col, row)->AttachedGraphic = nullptr;
-    previous.reset();
     TCellGraphic &result = *graphic;
-    AttachCellGraphic(col, row, graphic.release());
+    if (FindCellGraphic(col, row))
+        FStore.Properties(col, row)->AttachedGraphic.Clear();
+    // A foreign object in the slot is its lender's, never released here.
+    std::unique_ptr<TCellGraphic> previous = AttachCellGraphic(col, row, std::move(graphic));
+    Q_ASSERT(!previous);
     return result;
 }
 
 bool TBaseGrid::DetachCellGraphic(std::int32_t col, std::int32_t row)
 {
-    TCellGraphic *graphic = FindCellGraphic(col, row);
-    if (!graphic)
+    if (!FindCellGraphic(col, row))
         return false;
-    if (graphic->CellType != ctVirtCheckBox)
-        delete graphic;
-    AttachCellGraphic(col, row, nullptr);
+    // A virtual check box is lent, so it survives this.
+    FStore.Properties(col, row)->AttachedGraphic.Clear();
     return true;
+}
+
+void TBaseGrid::ReleaseCellObjects(std::int32_t col, std::int32_t row)
+{
+    // The graphic first: the properties object does not release it.
+    DetachCellGraphic(col, row);
+    ReplaceCellProperties(col, row, nullptr);
 }
 
 void TBaseGrid::CellsChanged(const TGridRect &rect)
@@ -159,16 +171,35 @@ void TBaseGrid::CellsChanged(const TGridRect &rect)
 void TBaseGrid::EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2,
                                std::int32_t row2)
 {
-    // Only cells with an entry can hold anything to erase, so a large empty
-    // range costs nothing per cell.
-    for (const TGridCoord &cell : FStore.EntriesRowMajor(col1, row1, col2, row2)) {
-        if (CellHasProperties(cell.X, cell.Y)) {
-            DetachCellGraphic(cell.X, cell.Y);
-            ReplaceCellProperties(cell.X, cell.Y, nullptr);
-        }
+    for (const TGridCoord &cell : CellsToErase(col1, row1, col2, row2)) {
+        if (CellHasProperties(cell.X, cell.Y))
+            ReleaseCellObjects(cell.X, cell.Y);
         if (!FDestroying && !ReadCellText(cell.X, cell.Y).isEmpty())
             WriteCellText(cell.X, cell.Y, QString());
     }
     if (!FDestroying)
         CellsChanged({col1, row1, col2, row2});
+}
+
+std::vector<TGridCoord> TBaseGrid::CellsToErase(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                                std::int32_t row2) const
+{
+    // Only cells with an entry can hold anything to erase, so a large empty
+    // range costs nothing per cell; but a cell whose text comes from
+    // OnGetDisplText alone has no entry, so with that event every cell of the
+    // grid inside the range is visited too.
+    std::vector<TGridCoord> cells = FStore.EntriesRowMajor(col1, row1, col2, row2);
+    if (FDestroying || !OnGetDisplText)
+        return cells;
+    const std::int32_t lastRow = std::min({row2, FRowCount - 1, FDisplayTextRowLimit - 1});
+    const std::int32_t lastCol = std::min(col2, FColCount - 1);
+    for (std::int32_t row = std::max(row1, 0); row <= lastRow; ++row)
+        for (std::int32_t col = std::max(col1, 0); col <= lastCol; ++col)
+            cells.push_back({col, row});
+    const auto rowMajor = [](const TGridCoord &a, const TGridCoord &b) {
+        return a.Y != b.Y ? a.Y < b.Y : a.X < b.X;
+    };
+    std::sort(cells.begin(), cells.end(), rowMajor);
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    return cells;
 }

@@ -11,17 +11,16 @@ void TDragDropSettings::SetOleDropTarget(bool value)
     emit changed();
 }
 
+TColumnSize::TColumnSize(Stretcher stretcher, QObject *parent)
+    : TGridSettings(parent), FStretcher(std::move(stretcher))
+{
+}
+
 void TColumnSize::SetStretch(bool value)
 {
-    const bool previous = FStretch;
+    if (FStretcher)
+        FStretcher(value, FStretchColumn);
     Store(FStretch, value);
-    try {
-        emit stretchSwitched();
-    } catch (...) {
-        // The grid refused to stretch: the switch keeps its old position.
-        FStretch = previous;
-        throw;
-    }
 }
 
 TSortSettings::TSortSettings(std::function<int()> fixedRowCount, QObject *parent)

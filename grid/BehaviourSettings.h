@@ -207,7 +207,10 @@ class TColumnSize : public TGridSettings {
     Q_PROPERTY(TColumnSizeLocation Location MEMBER FLocation NOTIFY changed)
 
 public:
-    using TGridSettings::TGridSettings;
+    // The grid stretches its columns by a direct call, so that a refusal
+    // (an exception) leaves the switch as it was and announces nothing.
+    using Stretcher = std::function<void(bool stretch, int stretchColumn)>;
+    explicit TColumnSize(Stretcher stretcher = {}, QObject *parent = nullptr);
 
     bool Save() const { return FSave; }
     QString Key() const { return FKey; }
@@ -219,11 +222,8 @@ public:
     bool SynchWithGrid() const { return FSynchWithGrid; }
     TColumnSizeLocation Location() const { return FLocation; }
 
-signals:
-    // Stretching is applied at once when it is switched.
-    void stretchSwitched();
-
 private:
+    Stretcher FStretcher;
     bool FSave = false;
     QString FKey;
     QString FSection;

@@ -31,94 +31,70 @@ TCursor TCellGrid::AnchorCursor() { return anchorCursor(); }
 
 // ---- Construction -------------------------------------------------------------
 
-TCellGrid::TCellGrid(QWidget *owner) : TBaseGrid(owner)
+TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
 {
-    FFooterPanel = std::make_unique<TFooterPanel>();
-    FFooterPanel->hide();
+    FFacilities = std::make_unique<TGridFacilities>();
 
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
-    FPrintSettings = std::make_unique<TPrintSettings>();
-    FHTMLSettings = std::make_unique<THTMLSettings>();
-    FSortSettings = std::make_unique<TSortSettings>([this] { return FixedRows(); });
-    FDragDropSettings = std::make_unique<TDragDropSettings>();
-    FControlLook = std::make_unique<TControlLook>();
-    FNavigation = std::make_unique<TNavigation>();
-    FColumnSize = std::make_unique<TColumnSize>();
-    FCellNode = std::make_unique<TCellNode>();
-    FBands = std::make_unique<TBands>();
-    FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
-    FMouseActions = std::make_unique<TMouseActions>();
+    FObjects.FloatingFooter = std::make_unique<TFloatingFooter>();
+    FObjects.PrintSettings = std::make_unique<TPrintSettings>();
+    FObjects.HTMLSettings = std::make_unique<THTMLSettings>();
+    FObjects.SortSettings = std::make_unique<TSortSettings>([this] { return FixedRows(); });
+    FObjects.DragDropSettings = std::make_unique<TDragDropSettings>();
+    FObjects.ControlLook = std::make_unique<TControlLook>();
+    FObjects.Navigation = std::make_unique<TNavigation>();
+    FObjects.ColumnSize = std::make_unique<TColumnSize>(
+        [this](bool stretch, int stretchColumn) { StretchColumns(stretch, stretchColumn); });
+    FObjects.CellNode = std::make_unique<TCellNode>();
+    FObjects.Bands = std::make_unique<TBands>();
+    FObjects.SizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    FObjects.MouseActions = std::make_unique<TMouseActions>();
     for (TGridSettings *settings :
-         std::initializer_list<TGridSettings *>{FPrintSettings.get(), FHTMLSettings.get(),
-                                                FSortSettings.get(), FDragDropSettings.get(),
-                                                FControlLook.get(), FNavigation.get(),
-                                                FColumnSize.get(), FCellNode.get(), FBands.get(),
-                                                FSizeWhileTyping.get(), FMouseActions.get()})
+         std::initializer_list<TGridSettings *>{FObjects.PrintSettings.get(), FObjects.HTMLSettings.get(),
+                                                FObjects.SortSettings.get(), FObjects.DragDropSettings.get(),
+                                                FObjects.ControlLook.get(), FObjects.Navigation.get(),
+                                                FObjects.ColumnSize.get(), FObjects.CellNode.get(), FObjects.Bands.get(),
+                                                FObjects.SizeWhileTyping.get(), FObjects.MouseActions.get()})
         connect(settings, &TGridSettings::changed, this, qOverload<>(&QWidget::update));
-    connect(FFloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
-    connect(FFloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
+    connect(FObjects.FloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
+    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
             &TCellGrid::FloatingFooterVisibilityChanged);
-    connect(FFloatingFooter.get(), &TFloatingFooter::styleChanged, this,
+    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::styleChanged, this,
             &TCellGrid::UpdateFooterFillsLastRow);
-    connect(FDragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
+    connect(FObjects.DragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
             &TCellGrid::DropTargetSwitched);
-    connect(FColumnSize.get(), &TColumnSize::stretchSwitched, this, &TCellGrid::ApplyColumnStretch);
 
-    FFixedFont = std::make_unique<TFont>();
-    FFixedFont->SetName(QStringLiteral("Tahoma"));
-    connect(FFixedFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    FObjects.FixedFont = std::make_unique<TFont>();
+    FObjects.FixedFont->SetName(QStringLiteral("Tahoma"));
+    connect(FObjects.FixedFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
     Font()->SetName(QStringLiteral("Tahoma"));
-    FActiveCellFont = std::make_unique<TFont>();
-    FActiveCellFont->SetStyle(fsBold);
-    connect(FActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
-    FActiveCellColor = clGray;
-    FBackGround = std::make_unique<TBackGround>();
-    connect(FBackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
-    FHintWindow = std::make_unique<THTMLHintWindow>();
+    FObjects.ActiveCellFont = std::make_unique<TFont>();
+    FObjects.ActiveCellFont->SetStyle(fsBold);
+    connect(FObjects.ActiveCellFont.get(), &TFont::changed, this, qOverload<>(&QWidget::update));
+    connect(this, &TCellGrid::settingChanged, this, qOverload<>(&QWidget::update));
+    FObjects.BackGround = std::make_unique<TBackGround>();
+    connect(FObjects.BackGround.get(), &TGridSettings::changed, this, qOverload<>(&QWidget::update));
 
-    FEnableWheel = true;
-    FIntelliZoom = true;
-    FEnableHTML = true;
-    FShowSelection = true;
-    FHideFocusRect = false;
-    FHintColor = clInfoBk;
-    FSelectionColor = clHighlight;
-    FSelectionTextColor = clHighlightText;
-    FURLColor = clBlue;
-    FVAlignment = vtaTop;
-    FFilter = std::make_unique<TFilter>();
-    FAutoSize = false;
+    FObjects.Filter = std::make_unique<TFilter>();
 
-    HookFormResize();
+    FFormHook = std::make_unique<TFormResizeHook>(
+        parentWidget(), [this](QSize change) { return FollowForm(change); }, [this] { ApplyColumnStretch(); });
 
     FColumnVisible.fill(true);
-    FHiddenColumnCount = 0;
     FFloatFormat = QStringLiteral("%.2f");
     FPasswordChar = QLatin1Char('*');
     FTextMargin = QPoint(2, 2);
-    FZoomOffset = 0;
     FCheckTrue = QStringLiteral("Y");
     FCheckFalse = QStringLiteral("N");
     SetDefaultRowHeight(21);
-    FFixedRowHeight = 21;
-    FLook = glSoft;
-    FScrollType = ssNormal;
-    FScrollColor = clNone;
     FScrollWidth = CellGridUnit::Services().verticalScrollBarWidth();
 
     ReadPlatformVersion();
 
-    FRichEdit = std::make_unique<TGridRichEdit>();
-    FRichEditForSelection = std::make_unique<TGridRichEdit>();
-    connect(FRichEditForSelection.get(), &QTextEdit::selectionChanged, this, [this] {
+    FFacilities->CreateEditors(this, CellGridUnit::DatePickerAvailable(), FThemesActive);
+    connect(FFacilities->RichEditForSelection.get(), &QTextEdit::selectionChanged, this, [this] {
         if (OnRichEditSelectionChange)
             OnRichEditSelectionChange(this);
     });
-
-    for (int direction = 0; direction < 4; ++direction)
-        FArrowWindows[std::size_t(direction)] = std::make_unique<TArrowWindow>(this, direction);
-    FEditors = std::make_unique<TInplaceEditors>(this, CellGridUnit::DatePickerAvailable(),
-                                                  FThemesActive);
 }
 
 void TCellGrid::ReadPlatformVersion()
@@ -145,100 +121,63 @@ void TCellGrid::ReadPlatformVersion()
 
 TCellGrid::~TCellGrid()
 {
-    UnhookFormResize();
-    if (FColumnSize->Save())
+    FFormHook.reset();
+    if (FObjects.ColumnSize->Save())
         SaveColumnWidths();
     SetDestroying();
     EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
 
-    FFloatingFooter.reset();
-    FIntLists = {};
-    FPrintSettings.reset();
-    FHTMLSettings.reset();
-    FSortSettings.reset();
-    FDragDropSettings.reset();
-    FControlLook.reset();
-    FNavigation.reset();
-    FColumnSize.reset();
-    FCellNode.reset();
-    FBands.reset();
-    FSizeWhileTyping.reset();
-    FMouseActions.reset();
-    FPictureCache.clear();
-    FFixedFont.reset();
-    FActiveCellFont.reset();
+    FObjects.FloatingFooter.reset();
+    FObjects.PrintSettings.reset();
+    FObjects.HTMLSettings.reset();
+    FObjects.SortSettings.reset();
+    FObjects.DragDropSettings.reset();
+    FObjects.ControlLook.reset();
+    FObjects.Navigation.reset();
+    FObjects.ColumnSize.reset();
+    FObjects.CellNode.reset();
+    FObjects.Bands.reset();
+    FObjects.SizeWhileTyping.reset();
+    FObjects.MouseActions.reset();
+    FObjects.FixedFont.reset();
+    FObjects.ActiveCellFont.reset();
     FColumnHeaders.clear();
     FRowHeaders.clear();
     FLookupItems.clear();
-    FSortIndexes.clear();
-    FWorkBitmap = QImage();
-    FBackGround.reset();
-    FHintWindow.reset();
-    FFooterPanel.reset();
-    for (auto &arrow : FArrowWindows)
-        arrow.reset();
-    FFilter.reset();
+    FObjects.BackGround.reset();
+    FFacilities.reset();
+    FObjects.Filter.reset();
     TBaseGrid::SetCursor(FRestingCursor);
-    FRichEdit.reset();
-    FRichEditForSelection.reset();
-    FEditors.reset();
     FDropTarget.reset();
 }
 
 // ---- Form resize hook -----------------------------------------------------------
 
-void TCellGrid::HookFormResize()
+bool TCellGrid::FollowForm(QSize change)
 {
-    // The owner hands us its client area; the form is the window around it.
-    QWidget *form = parentWidget() ? parentWidget()->window() : nullptr;
-    FResizeHost = dynamic_cast<platform::ResizeHandlerHost *>(form);
-    if (!FResizeHost)
-        return;
-    FForm = form;
-    FPreviousFormResize = FResizeHost->OnResize();
-    FResizeHost->SetOnResize([this](QObject *) { FormResized(); });
-    FFormSize = form->size();
-}
-
-void TCellGrid::UnhookFormResize()
-{
-    if (FResizeHost)
-        FResizeHost->SetOnResize(FPreviousFormResize);
-}
-
-void TCellGrid::FormResized()
-{
-    const QSize formSize = FForm->size();
-    if (FSizeWithForm) {
-        const int newWidth = width() + formSize.width() - FFormSize.width();
-        const int newHeight = height() + formSize.height() - FFormSize.height();
-        if (newWidth > 0 && newHeight > 0)
-            resize(newWidth, newHeight);
-        FFormSize = formSize;
-    }
-    if (FPreviousFormResize) {
-        // The form's own handler must not stop the grid from following it.
-        try {
-            FPreviousFormResize(FForm);
-        } catch (...) {
-        }
-    }
-    ApplyColumnStretch();
+    if (!FSizeWithForm)
+        return false;
+    const int newWidth = width() + change.width();
+    const int newHeight = height() + change.height();
+    if (newWidth > 0 && newHeight > 0)
+        resize(newWidth, newHeight);
+    return true;
 }
 
 // ---- Loading and window creation ---------------------------------------------------
 
 void TCellGrid::Loaded()
 {
+    FLoading = false;
     FRestingCursor = Cursor();
     ApplyColumnHeaders();
     ApplyRowHeaders();
     anchorCursor() = crHandPoint;
     if (FDropTarget) {
-        FDropTarget->AcceptText = FDragDropSettings->OleAcceptText();
-        FDropTarget->AcceptFiles = FDragDropSettings->OleAcceptFiles();
+        FDropTarget->AcceptText = FObjects.DragDropSettings->OleAcceptText();
+        FDropTarget->AcceptFiles = FObjects.DragDropSettings->OleAcceptFiles();
     }
-    if (FColumnSize->Save())
+    if (FObjects.ColumnSize->Save())
         LoadColumnWidths();
 }
 
@@ -252,16 +191,17 @@ void TCellGrid::showEvent(QShowEvent *event)
 void TCellGrid::CreateWnd()
 {
     FWindowCreated = true;
-    if (FEditors->DatePicker)
-        FEditors->DatePicker->setParent(this);
-    FRichEdit->setParent(this);
-    FRichEdit->hide();
-    FRichEdit->setGeometry(0, 0, 0, 0);
-    FRichEdit->setFrameShape(QFrame::NoFrame);
-    FRichEdit->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FFooterPanel->setParent(this);
-    FloatingFooterVisibilityChanged(FFloatingFooter->Visible());
-    if (FColumnSize->Save())
+    if (FFacilities->Editors->DatePicker)
+        FFacilities->Editors->DatePicker->setParent(this);
+    TGridRichEdit &richEdit = *FFacilities->RichEdit;
+    richEdit.setParent(this);
+    richEdit.hide();
+    richEdit.setGeometry(0, 0, 0, 0);
+    richEdit.setFrameShape(QFrame::NoFrame);
+    richEdit.setAttribute(Qt::WA_TransparentForMouseEvents);
+    FFacilities->FooterPanel->setParent(this);
+    FloatingFooterVisibilityChanged(FObjects.FloatingFooter->Visible());
+    if (FObjects.ColumnSize->Save())
         LoadColumnWidths();
     Timers().start(GridTimerId, GridTimerInterval);
 }
@@ -296,41 +236,50 @@ void TCellGrid::SetColCount(std::int32_t value)
 
 void TCellGrid::SetRowCount(std::int32_t value)
 {
-    if (FFixedRowAlways && TBaseGrid::FixedRows() == TBaseGrid::RowCount())
+    // The answer, not the stored count: a fixed-always row counts as fixed
+    // even while the base grid stores none.
+    if (FFixedRowAlways && FixedRows() == RowCount())
         RestoreSelection();
     TBaseGrid::SetRowCount(value);
     if (FFixedRowAlways && value > 1)
         TBaseGrid::SetFixedRows(1);
-    SetDisplayTextRowLimit(TBaseGrid::RowCount());
+    SetDisplayTextRowLimit(RowCount());
     RepaintFooter();
 }
 
 std::int32_t TCellGrid::FixedCols() const
 {
-    const std::int32_t stored = TBaseGrid::FixedCols();
+    const std::int32_t stored = StoredFixedCols();
     return stored == 0 && FFixedColAlways ? 1 : stored;
 }
 
 std::int32_t TCellGrid::FixedRows() const
 {
-    const std::int32_t stored = TBaseGrid::FixedRows();
+    const std::int32_t stored = StoredFixedRows();
     return stored == 0 && FFixedRowAlways ? 1 : stored;
 }
 
 void TCellGrid::SetDefaultRowHeight(int value)
 {
     TBaseGrid::SetDefaultRowHeight(value);
-    if (!FFloatingFooter)
+    if (!FObjects.FloatingFooter)
         return;
-    FFloatingFooter->SetHeight(value);
-    if (FFloatingFooter->Visible())
-        FFooterPanel->setFixedHeight(std::max(0, value));
+    FObjects.FloatingFooter->SetHeight(value);
+    if (FObjects.FloatingFooter->Visible())
+        FFacilities->FooterPanel->setFixedHeight(std::max(0, value));
 }
 
 void TCellGrid::SetCursor(TCursor value)
 {
     TBaseGrid::SetCursor(value);
     FRestingCursor = value;
+}
+
+void TCellGrid::SetFlat(bool value)
+{
+    FFlat = value;
+    if (!FLoading)
+        update();
 }
 
 void TCellGrid::RestoreSelection()
@@ -455,27 +404,28 @@ void TCellGrid::ApplyRowHeaders()
 
 void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
 {
-    FFooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
+    FFacilities->FooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
     if (FWindowCreated) {
-        FFooterPanel->setGeometry(0, height() - FFooterPanel->height(), width(),
-                                  FFooterPanel->height());
-        FFooterPanel->setVisible(visible);
+        FFacilities->FooterPanel->setGeometry(0, height() - FFacilities->FooterPanel->height(), width(),
+                                  FFacilities->FooterPanel->height());
+        FFacilities->FooterPanel->setVisible(visible);
     }
-    SetFixedFooters(visible ? 1 : 0);
+    FFixedFooters = visible ? 1 : 0;
+    update();
     UpdateFooterFillsLastRow();
 }
 
 void TCellGrid::UpdateFooterFillsLastRow()
 {
-    SetFooterFillsLastRow(FFloatingFooter->Visible()
-                          && FFloatingFooter->FooterStyle() == fsFixedLastRow);
+    SetFooterFillsLastRow(FObjects.FloatingFooter->Visible()
+                          && FObjects.FloatingFooter->FooterStyle() == fsFixedLastRow);
     update();
 }
 
 void TCellGrid::RepaintFooter()
 {
-    if (FFooterPanel)
-        FFooterPanel->update();
+    if (FFacilities)
+        FFacilities->FooterPanel->update();
 }
 
 void TCellGrid::DropTargetSwitched(bool on)
@@ -506,13 +456,6 @@ std::int32_t TCellGrid::RealColIndex(std::int32_t displayCol) const
     return displayCol + FHiddenColumnCount;
 }
 
-TArrowWindow *TCellGrid::ArrowWindow(int direction) const
-{
-    if (direction < 0 || direction >= int(FArrowWindows.size()))
-        return nullptr;
-    return FArrowWindows[std::size_t(direction)].get();
-}
-
 // ---- Rotated-text cells: the store half -----------------------------------------------
 
 void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t angle,
@@ -524,12 +467,13 @@ void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t 
 
 // ---- Column widths ---------------------------------------------------------------
 
-void TCellGrid::ApplyColumnStretch()
+void TCellGrid::ApplyColumnStretch() { StretchColumns(FObjects.ColumnSize->Stretch(), FObjects.ColumnSize->StretchColumn()); }
+
+void TCellGrid::StretchColumns(bool stretch, int stretchColumn)
 {
-    if (!FColumnSize->Stretch())
+    if (!stretch)
         return;
-    const std::int32_t stretched =
-        FColumnSize->StretchColumn() == -1 ? ColCount() - 1 : FColumnSize->StretchColumn();
+    const std::int32_t stretched = stretchColumn == -1 ? ColCount() - 1 : stretchColumn;
     if (stretched < 0 || stretched >= ColCount())
         throw EGridError(QStringLiteral("Stretch column index out of range"));
     int others = 0;
@@ -559,10 +503,10 @@ std::unique_ptr<QSettings> columnWidthStore(const TColumnSize &columnSize)
 
 void TCellGrid::LoadColumnWidths()
 {
-    const auto store = columnWidthStore(*FColumnSize);
+    const auto store = columnWidthStore(*FObjects.ColumnSize);
     if (!store)
         return;
-    store->beginGroup(FColumnSize->Section());
+    store->beginGroup(FObjects.ColumnSize->Section());
     for (std::int32_t col = 0; col < ColCount(); ++col) {
         bool ok = false;
         const int width = store->value(QStringLiteral("Col%1").arg(col), DefaultColWidth()).toInt(&ok);
@@ -575,10 +519,10 @@ void TCellGrid::LoadColumnWidths()
 
 void TCellGrid::SaveColumnWidths() const
 {
-    const auto store = columnWidthStore(*FColumnSize);
+    const auto store = columnWidthStore(*FObjects.ColumnSize);
     if (!store)
         return;
-    store->beginGroup(FColumnSize->Section());
+    store->beginGroup(FObjects.ColumnSize->Section());
     for (std::int32_t col = 0; col < ColCount(); ++col)
         store->setValue(QStringLiteral("Col%1").arg(col), ColWidths(col));
     store->endGroup();

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "grid/AuxiliaryControls.h"
-#include "grid/BaseGrid.h"
+#include "grid/CellGridSettings.h"
 #include "grid/BehaviourSettings.h"
 #include "grid/CellPaintEvents.h"
 #include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
+#include "grid/GridFacilities.h"
+#include "grid/FormResizeHook.h"
 #include "grid/GridFilter.h"
-#include "grid/InplaceEditors.h"
+#include "grid/GridSettingsObjects.h"
 #include "grid/OutputSettings.h"
 #include "grid/PanMarker.h"
 #include "platform/OverrideCursor.h"
-#include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
 #include <QImage>
@@ -39,15 +39,12 @@ class QHelpEvent;
 //   CellGridPan.cpp       middle-button panning
 //   CellGridPointer.cpp   pointer buttons, motion, cursor shape and hints
 //   CellGridKeys.cpp      keys, focus and the cell-change check
-class TCellGrid : public TBaseGrid, public platform::Loadable {
+class TCellGrid : public TCellGridSettings, public platform::Loadable {
     Q_OBJECT
-    // Redeclared: the grid's setters add to the base grid's.
-    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    // Tests read the grid's inner state through this one probe.
+    friend class TCellGridProbe;
     Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
     Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
-    Q_PROPERTY(TCursor Cursor READ Cursor WRITE SetCursor)
 
     Q_PROPERTY(TBands *Bands READ Bands CONSTANT)
     Q_PROPERTY(TControlLook *ControlLook READ ControlLook CONSTANT)
@@ -66,59 +63,16 @@ class TCellGrid : public TBaseGrid, public platform::Loadable {
     Q_PROPERTY(TFont *FixedFont READ FixedFont CONSTANT)
     Q_PROPERTY(TFont *ActiveCellFont READ ActiveCellFont CONSTANT)
 
-    Q_PROPERTY(bool ActiveCellShow READ ActiveCellShow WRITE SetActiveCellShow)
-    Q_PROPERTY(TColor ActiveCellColor READ ActiveCellColor WRITE SetActiveCellColor)
-    Q_PROPERTY(bool AutoNumAlign READ AutoNumAlign WRITE SetAutoNumAlign)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_PROPERTY(bool EnhTextSize READ EnhTextSize WRITE SetEnhTextSize)
-    Q_PROPERTY(bool EnhRowColMove READ EnhRowColMove WRITE SetEnhRowColMove)
-    Q_PROPERTY(bool SizeWithForm READ SizeWithForm WRITE SetSizeWithForm)
-    Q_PROPERTY(bool Multilinecells READ Multilinecells WRITE SetMultilinecells)
     Q_PROPERTY(TVAlignment VAlignment READ VAlignment WRITE SetVAlignment)
-    Q_PROPERTY(bool EnableBlink READ EnableBlink WRITE SetEnableBlink)
-    Q_PROPERTY(bool EnableHTML READ EnableHTML WRITE SetEnableHTML)
-    Q_PROPERTY(bool EnableWheel READ EnableWheel WRITE SetEnableWheel)
     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-    Q_PROPERTY(TColor HintColor READ HintColor WRITE SetHintColor)
-    Q_PROPERTY(TColor SelectionColor READ SelectionColor WRITE SetSelectionColor)
-    Q_PROPERTY(TColor SelectionTextColor READ SelectionTextColor WRITE SetSelectionTextColor)
-    Q_PROPERTY(bool SelectionRectangle READ SelectionRectangle WRITE SetSelectionRectangle)
-    Q_PROPERTY(bool SelectionResizer READ SelectionResizer WRITE SetSelectionResizer)
-    Q_PROPERTY(bool SelectionRTFKeep READ SelectionRTFKeep WRITE SetSelectionRTFKeep)
-    Q_PROPERTY(bool HintShowCells READ HintShowCells WRITE SetHintShowCells)
-    Q_PROPERTY(bool HintShowLargeText READ HintShowLargeText WRITE SetHintShowLargeText)
-    Q_PROPERTY(bool HintShowSizing READ HintShowSizing WRITE SetHintShowSizing)
-    Q_PROPERTY(int MaxEditLength READ MaxEditLength WRITE SetMaxEditLength)
-    Q_PROPERTY(TIntelliPan IntelliPan READ IntelliPan WRITE SetIntelliPan)
-    Q_PROPERTY(bool IntelliZoom READ IntelliZoom WRITE SetIntelliZoom)
-    Q_PROPERTY(TColor URLColor READ URLColor WRITE SetURLColor)
-    Q_PROPERTY(bool URLShow READ URLShow WRITE SetURLShow)
-    Q_PROPERTY(bool URLFull READ URLFull WRITE SetURLFull)
-    Q_PROPERTY(bool URLEdit READ URLEdit WRITE SetURLEdit)
     Q_PROPERTY(TScrollType ScrollType READ ScrollType WRITE SetScrollType)
     Q_PROPERTY(TColor ScrollColor READ ScrollColor WRITE SetScrollColor)
     Q_PROPERTY(int ScrollWidth READ ScrollWidth WRITE SetScrollWidth)
-    Q_PROPERTY(bool ScrollSynch READ ScrollSynch WRITE SetScrollSynch)
     Q_PROPERTY(bool ScrollProportional READ ScrollProportional WRITE SetScrollProportional)
-    Q_PROPERTY(TScrollHintType ScrollHints READ ScrollHints WRITE SetScrollHints)
-    Q_PROPERTY(bool OemConvert READ OemConvert WRITE SetOemConvert)
-    Q_PROPERTY(int FixedFooters READ FixedFooters WRITE SetFixedFooters)
-    Q_PROPERTY(int FixedRightCols READ FixedRightCols WRITE SetFixedRightCols)
     Q_PROPERTY(int FixedColWidth READ FixedColWidth WRITE SetFixedColWidth)
-    Q_PROPERTY(int FixedRowHeight READ FixedRowHeight WRITE SetFixedRowHeight)
-    Q_PROPERTY(bool FixedAsButtons READ FixedAsButtons WRITE SetFixedAsButtons)
-    Q_PROPERTY(bool FixedColAlways READ FixedColAlways WRITE SetFixedColAlways)
-    Q_PROPERTY(bool FixedRowAlways READ FixedRowAlways WRITE SetFixedRowAlways)
     Q_PROPERTY(QString FloatFormat READ FloatFormat WRITE SetFloatFormat)
     Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
-    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(bool Lookup READ Lookup WRITE SetLookup)
-    Q_PROPERTY(bool LookupCaseSensitive READ LookupCaseSensitive WRITE SetLookupCaseSensitive)
-    Q_PROPERTY(bool LookupHistory READ LookupHistory WRITE SetLookupHistory)
-    Q_PROPERTY(bool ShowSelection READ ShowSelection WRITE SetShowSelection)
-    Q_PROPERTY(bool HideFocusRect READ HideFocusRect WRITE SetHideFocusRect)
-    Q_PROPERTY(TGridLook Look READ Look WRITE SetLook)
-    Q_PROPERTY(bool Hovering READ Hovering WRITE SetHovering)
     Q_PROPERTY(QStringList ColumnHeaders READ ColumnHeaders WRITE SetColumnHeaders)
     Q_PROPERTY(QStringList RowHeaders READ RowHeaders WRITE SetRowHeaders)
     Q_PROPERTY(QStringList LookupItems READ LookupItems WRITE SetLookupItems)
@@ -132,151 +86,60 @@ public:
     // ---- Loading and window creation (CellGrid.cpp) ---------------------------
     // The step after the stored form has applied every property.
     void Loaded();
+    void loading() override { FLoading = true; }
     void loaded() override { Loaded(); }
     // The grid's window has come into being with a parent.
     void CreateWnd();
-    bool WindowCreated() const { return FWindowCreated; }
 
     // ---- Shape, with the grid's own rules ---------------------------------------
-    std::int32_t ColCount() const { return TBaseGrid::ColCount(); }
-    void SetColCount(std::int32_t value);
-    std::int32_t RowCount() const { return TBaseGrid::RowCount(); }
-    void SetRowCount(std::int32_t value);
+    void SetColCount(std::int32_t value) override;
+    void SetRowCount(std::int32_t value) override;
+    // 1 while none are stored and the fixed-always switch is on.
     std::int32_t FixedCols() const;
-    void SetFixedCols(std::int32_t value) { TBaseGrid::SetFixedCols(value); }
     std::int32_t FixedRows() const;
-    void SetFixedRows(std::int32_t value) { TBaseGrid::SetFixedRows(value); }
-    int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
-    void SetDefaultRowHeight(int value);
-    TCursor Cursor() const { return TBaseGrid::Cursor(); }
-    void SetCursor(TCursor value);
+    void SetDefaultRowHeight(int value) override;
+    void SetCursor(TCursor value) override;
 
     // ---- Settings objects ----------------------------------------------------
-    TBands *Bands() const { return FBands.get(); }
-    TControlLook *ControlLook() const { return FControlLook.get(); }
-    TSortSettings *SortSettings() const { return FSortSettings.get(); }
-    TPrintSettings *PrintSettings() const { return FPrintSettings.get(); }
-    THTMLSettings *HTMLSettings() const { return FHTMLSettings.get(); }
-    TNavigation *Navigation() const { return FNavigation.get(); }
-    TColumnSize *ColumnSize() const { return FColumnSize.get(); }
-    TCellNode *CellNode() const { return FCellNode.get(); }
-    TSizeWhileTyping *SizeWhileTyping() const { return FSizeWhileTyping.get(); }
-    TMouseActions *MouseActions() const { return FMouseActions.get(); }
-    TFloatingFooter *FloatingFooter() const { return FFloatingFooter.get(); }
-    TDragDropSettings *DragDropSettings() const { return FDragDropSettings.get(); }
-    TBackGround *BackGround() const { return FBackGround.get(); }
-    TFilter *Filter() const { return FFilter.get(); }
-    TFont *FixedFont() const { return FFixedFont.get(); }
-    TFont *ActiveCellFont() const { return FActiveCellFont.get(); }
+    TBands *Bands() const { return FObjects.Bands.get(); }
+    TControlLook *ControlLook() const { return FObjects.ControlLook.get(); }
+    TSortSettings *SortSettings() const { return FObjects.SortSettings.get(); }
+    TPrintSettings *PrintSettings() const { return FObjects.PrintSettings.get(); }
+    THTMLSettings *HTMLSettings() const { return FObjects.HTMLSettings.get(); }
+    TNavigation *Navigation() const { return FObjects.Navigation.get(); }
+    TColumnSize *ColumnSize() const { return FObjects.ColumnSize.get(); }
+    TCellNode *CellNode() const { return FObjects.CellNode.get(); }
+    TSizeWhileTyping *SizeWhileTyping() const { return FObjects.SizeWhileTyping.get(); }
+    TMouseActions *MouseActions() const { return FObjects.MouseActions.get(); }
+    TFloatingFooter *FloatingFooter() const { return FObjects.FloatingFooter.get(); }
+    TDragDropSettings *DragDropSettings() const { return FObjects.DragDropSettings.get(); }
+    TBackGround *BackGround() const { return FObjects.BackGround.get(); }
+    TFilter *Filter() const { return FObjects.Filter.get(); }
+    TFont *FixedFont() const { return FObjects.FixedFont.get(); }
+    TFont *ActiveCellFont() const { return FObjects.ActiveCellFont.get(); }
 
     // ---- Published settings --------------------------------------------------
-    bool ActiveCellShow() const { return FActiveCellShow; }
-    void SetActiveCellShow(bool value) { StoreAndRepaint(FActiveCellShow, value); }
-    TColor ActiveCellColor() const { return FActiveCellColor; }
-    void SetActiveCellColor(TColor value) { StoreAndRepaint(FActiveCellColor, value); }
-    bool AutoNumAlign() const { return FAutoNumAlign; }
-    void SetAutoNumAlign(bool value) { StoreAndRepaint(FAutoNumAlign, value); }
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
-    bool EnhTextSize() const { return FEnhTextSize; }
-    void SetEnhTextSize(bool value) { StoreAndRepaint(FEnhTextSize, value); }
-    bool EnhRowColMove() const { return FEnhRowColMove; }
-    void SetEnhRowColMove(bool value) { StoreAndRepaint(FEnhRowColMove, value); }
-    bool SizeWithForm() const { return FSizeWithForm; }
-    void SetSizeWithForm(bool value) { FSizeWithForm = value; }
-    bool Multilinecells() const { return FMultilinecells; }
-    void SetMultilinecells(bool value) { StoreAndRepaint(FMultilinecells, value); }
     TVAlignment VAlignment() const { return FVAlignment; }
     void SetVAlignment(TVAlignment value);
-    bool EnableBlink() const { return FEnableBlink; }
-    void SetEnableBlink(bool value) { StoreAndRepaint(FEnableBlink, value); }
-    bool EnableHTML() const { return FEnableHTML; }
-    void SetEnableHTML(bool value) { StoreAndRepaint(FEnableHTML, value); }
-    bool EnableWheel() const { return FEnableWheel; }
-    void SetEnableWheel(bool value) { FEnableWheel = value; }
     bool Flat() const { return FFlat; }
-    void SetFlat(bool value) { StoreAndRepaint(FFlat, value); }
-    TColor HintColor() const { return FHintColor; }
-    void SetHintColor(TColor value) { FHintColor = value; }
-    TColor SelectionColor() const { return FSelectionColor; }
-    void SetSelectionColor(TColor value) { StoreAndRepaint(FSelectionColor, value); }
-    TColor SelectionTextColor() const { return FSelectionTextColor; }
-    void SetSelectionTextColor(TColor value) { StoreAndRepaint(FSelectionTextColor, value); }
-    bool SelectionRectangle() const { return FSelectionRectangle; }
-    void SetSelectionRectangle(bool value) { StoreAndRepaint(FSelectionRectangle, value); }
-    bool SelectionResizer() const { return FSelectionResizer; }
-    void SetSelectionResizer(bool value) { StoreAndRepaint(FSelectionResizer, value); }
-    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
-    void SetSelectionRTFKeep(bool value) { FSelectionRTFKeep = value; }
-    bool HintShowCells() const { return FHintShowCells; }
-    void SetHintShowCells(bool value) { FHintShowCells = value; }
-    bool HintShowLargeText() const { return FHintShowLargeText; }
-    void SetHintShowLargeText(bool value) { FHintShowLargeText = value; }
-    bool HintShowSizing() const { return FHintShowSizing; }
-    void SetHintShowSizing(bool value) { FHintShowSizing = value; }
-    int MaxEditLength() const { return FMaxEditLength; }
-    void SetMaxEditLength(int value) { FMaxEditLength = value; }
-    TIntelliPan IntelliPan() const { return FIntelliPan; }
-    void SetIntelliPan(TIntelliPan value) { FIntelliPan = value; }
-    bool IntelliZoom() const { return FIntelliZoom; }
-    void SetIntelliZoom(bool value) { FIntelliZoom = value; }
-    TColor URLColor() const { return FURLColor; }
-    void SetURLColor(TColor value) { StoreAndRepaint(FURLColor, value); }
-    bool URLShow() const { return FURLShow; }
-    void SetURLShow(bool value) { StoreAndRepaint(FURLShow, value); }
-    bool URLFull() const { return FURLFull; }
-    void SetURLFull(bool value) { StoreAndRepaint(FURLFull, value); }
-    bool URLEdit() const { return FURLEdit; }
-    void SetURLEdit(bool value) { FURLEdit = value; }
+    void SetFlat(bool value);
     TScrollType ScrollType() const { return FScrollType; }
     void SetScrollType(TScrollType value);
     TColor ScrollColor() const { return FScrollColor; }
     void SetScrollColor(TColor value);
     int ScrollWidth() const { return FScrollWidth; }
     void SetScrollWidth(int value);
-    bool ScrollSynch() const { return FScrollSynch; }
-    void SetScrollSynch(bool value) { FScrollSynch = value; }
     bool ScrollProportional() const { return FScrollProportional; }
     void SetScrollProportional(bool value);
-    TScrollHintType ScrollHints() const { return FScrollHints; }
-    void SetScrollHints(TScrollHintType value) { FScrollHints = value; }
-    bool OemConvert() const { return FOemConvert; }
-    void SetOemConvert(bool value) { FOemConvert = value; }
-    int FixedFooters() const { return FFixedFooters; }
-    void SetFixedFooters(int value) { StoreAndRepaint(FFixedFooters, value); }
-    int FixedRightCols() const { return FFixedRightCols; }
-    void SetFixedRightCols(int value) { StoreAndRepaint(FFixedRightCols, value); }
     // The width of column 0; setting it changes nothing at run time.
     int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int) {}
-    int FixedRowHeight() const { return FFixedRowHeight; }
-    void SetFixedRowHeight(int value) { FFixedRowHeight = value; }
-    bool FixedAsButtons() const { return FFixedAsButtons; }
-    void SetFixedAsButtons(bool value) { StoreAndRepaint(FFixedAsButtons, value); }
-    bool FixedColAlways() const { return FFixedColAlways; }
-    void SetFixedColAlways(bool value) { StoreAndRepaint(FFixedColAlways, value); }
-    bool FixedRowAlways() const { return FFixedRowAlways; }
-    void SetFixedRowAlways(bool value) { StoreAndRepaint(FFixedRowAlways, value); }
     QString FloatFormat() const { return FFloatFormat; }
     void SetFloatFormat(const QString &value) { StoreAndRepaint(FFloatFormat, value); }
     bool IntegralHeight() const { return FIntegralHeight; }
     void SetIntegralHeight(bool value);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool value) { StoreAndRepaint(FWordWrap, value); }
-    bool Lookup() const { return FLookup; }
-    void SetLookup(bool value) { FLookup = value; }
-    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
-    void SetLookupCaseSensitive(bool value) { FLookupCaseSensitive = value; }
-    bool LookupHistory() const { return FLookupHistory; }
-    void SetLookupHistory(bool value) { FLookupHistory = value; }
-    bool ShowSelection() const { return FShowSelection; }
-    void SetShowSelection(bool value) { StoreAndRepaint(FShowSelection, value); }
-    bool HideFocusRect() const { return FHideFocusRect; }
-    void SetHideFocusRect(bool value) { StoreAndRepaint(FHideFocusRect, value); }
-    TGridLook Look() const { return FLook; }
-    void SetLook(TGridLook value) { StoreAndRepaint(FLook, value); }
-    bool Hovering() const { return FHovering; }
-    void SetHovering(bool value) { FHovering = value; }
     QStringList ColumnHeaders() const { return FColumnHeaders; }
     void SetColumnHeaders(const QStringList &value);
     QStringList RowHeaders() const { return FRowHeaders; }
@@ -285,25 +148,19 @@ public:
     void SetLookupItems(const QStringList &value) { FLookupItems = value; }
 
     // ---- Grid state read by painting and input ----------------------------------
-    bool ThemesActive() const { return FThemesActive; }
     int WheelMessage() const { return FWheelMessage; }
-    int WheelScrollLines() const { return FWheelScrollLines; }
     static constexpr int MaxColumns = 513;
     bool ColumnVisible(int col) const;
     int HiddenColumnCount() const { return FHiddenColumnCount; }
     // The stored column shown at a displayed column.
     std::int32_t RealColIndex(std::int32_t displayCol) const;
     TCursor RestingCursor() const { return FRestingCursor; }
-    platform::ResizeHandlerHost::ResizeHandler PreviousFormResize() const { return FPreviousFormResize; }
+    TFormResizeHook::ResizeHandler PreviousFormResize() const { return FFormHook->Previous(); }
     bool DropTargetRegistered() const { return FDropTarget != nullptr; }
-    bool FlatScrollBarsOn() const { return FFlatScrollBarsOn; }
-    int VerticalTextFlag() const { return FVerticalTextFlag; }
     QPoint TextMargin() const { return FTextMargin; }
     int ZoomOffset() const { return FZoomOffset; }
     void SetZoomOffset(int value) { FZoomOffset = value; }
     QChar PasswordChar() const { return FPasswordChar; }
-    QString CheckTrue() const { return FCheckTrue; }
-    QString CheckFalse() const { return FCheckFalse; }
     // Saved while a one-row (one-column) grid with a fixed-always row
     // (column) shows no selection.
     void SaveSelection() { FSavedSelection = Selection(); }
@@ -312,13 +169,9 @@ public:
     // The cursor shown over a hyperlink; the hand once a grid has loaded.
     static TCursor AnchorCursor();
 
-    // ---- Auxiliary controls --------------------------------------------------
-    TFooterPanel *FooterPanel() const { return FFooterPanel.get(); }
-    TGridRichEdit *RichEdit() const { return FRichEdit.get(); }
-    TGridRichEdit *RichEditForSelection() const { return FRichEditForSelection.get(); }
-    THTMLHintWindow *HintWindow() const { return FHintWindow.get(); }
-    TArrowWindow *ArrowWindow(int direction) const;
-    TInplaceEditors *Editors() const { return FEditors.get(); }
+    // ---- Facilities this configuration keeps idle ---------------------------
+    const TGridFacilities &Facilities() const { return *FFacilities; }
+    TFooterPanel *FooterPanel() const { return FFacilities->FooterPanel.get(); }
 
     // ---- Rotated-text cells: the store half (CellGrid.cpp) ----------------------
     // Gives the cell a fresh rotated-text graphic at the angle, then writes the text.
@@ -342,6 +195,10 @@ public:
     // unrotated text goes; rect's right and bottom come back shrunk by 2.
     void PlaceRotatedText(platform::TCanvas &canvas, platform::TRect &rect, std::int32_t angle,
                           const QString &text, TAlignment hAlign, TVAlignment vAlign) const;
+
+    // The image list of image-list cells; not owned.
+    TGridImages *GridImages() const { return FGridImages; }
+    void SetGridImages(TGridImages *value) { StoreAndRepaint(FGridImages, value); }
 
     // Rows marked in a disjunct row selection, and cells selected one by one.
     bool RowSelect(std::int32_t row) const;
@@ -374,11 +231,6 @@ public:
 
     // ---- Wheel, zoom and panning (CellGridWheel.cpp, CellGridPan.cpp) -----------
     bool Panning() const { return FPanning; }
-    // Client point of the middle press that started panning.
-    QPoint PanOrigin() const { return FPanOrigin; }
-    int PaintLock() const { return FPaintLock; }
-    // Whether the grid answers hint requests; off until the first panning ends.
-    bool ShowHint() const { return FShowHint; }
     // Widens every column and heightens every row by the amount (those that
     // stay above 0), and the font follows; the total stays within -10..10.
     void ZoomCells(int amount);
@@ -389,16 +241,10 @@ public:
     void ErasePanMarker();
 
     // ---- Pointer and keyboard (CellGridPointer.cpp, CellGridKeys.cpp) -----------
-    // Select zone under the pointer: 0 none, 1 column select, 2 row select,
-    // 3 select-all corner, 5 selection resizer.
-    int PointerZone() const { return FPointerZone; }
-    TGridCoord HintCell() const { return FHintCell; }
     // Whether the cell may become current; moving there repaints both cells.
     bool CheckSelectCell(std::int32_t col, std::int32_t row);
     // Remembers the cell and its text, to tell later whether editing changed it.
     void RememberCellText(std::int32_t col, std::int32_t row);
-    TGridCoord RememberedCell() const { return FRememberedCell; }
-    QString RememberedText() const { return FRememberedText; }
 
     TClickCellEvent OnClickCell;
     TClickCellEvent OnRightClickCell;
@@ -419,6 +265,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void KeyDown(int &key, Qt::KeyboardModifiers shift) override;
+    void KeyPress(QChar &key) override;
     void DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
     void DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
 
@@ -433,6 +280,9 @@ protected:
     // and the other graphic kinds in their placed rectangle, HTML text
     // (answering the width it takes) and rich text. They draw nothing here.
     virtual void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where);
+    // Fixed cells, the fixed columns on the right and the tree column, after
+    // the borders and before the graphic; draws nothing here.
+    virtual void DrawCellDecorations(const TCellPaintContext &context);
     virtual int RenderHTMLText(const TCellPaintContext &context, const QString &text, const platform::TRect &where,
                                TColor linkColor);
     virtual void RenderRichText(const TCellPaintContext &context, const QString &text,
@@ -451,9 +301,9 @@ private:
         update();
     }
 
-    void HookFormResize();
-    void UnhookFormResize();
-    void FormResized();
+    void StretchColumns(bool stretch, int stretchColumn);
+    // Grows or shrinks the grid with its form, when SizeWithForm says so.
+    bool FollowForm(QSize change);
     void ApplyBounds();
     void ApplyColumnHeaders();
     void ApplyRowHeaders();
@@ -462,92 +312,13 @@ private:
     void DropTargetSwitched(bool on);
     void ReadPlatformVersion();
 
-    // Settings objects, in the order they are made.
-    std::unique_ptr<TFooterPanel> FFooterPanel;
-    std::unique_ptr<TFloatingFooter> FFloatingFooter;
-    std::unique_ptr<TPrintSettings> FPrintSettings;
-    std::unique_ptr<THTMLSettings> FHTMLSettings;
-    std::unique_ptr<TSortSettings> FSortSettings;
-    std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TControlLook> FControlLook;
-    std::unique_ptr<TNavigation> FNavigation;
-    std::unique_ptr<TColumnSize> FColumnSize;
-    std::unique_ptr<TCellNode> FCellNode;
-    std::unique_ptr<TBands> FBands;
-    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
-    std::unique_ptr<TMouseActions> FMouseActions;
-    std::unique_ptr<TFont> FFixedFont;
-    std::unique_ptr<TFont> FActiveCellFont;
-    std::unique_ptr<TBackGround> FBackGround;
-    std::unique_ptr<TFilter> FFilter;
-    std::unique_ptr<THTMLHintWindow> FHintWindow;
-    std::unique_ptr<TGridRichEdit> FRichEdit;
-    std::unique_ptr<TGridRichEdit> FRichEditForSelection;
-    std::array<std::unique_ptr<TArrowWindow>, 4> FArrowWindows;
-    std::unique_ptr<TInplaceEditors> FEditors;
+    std::unique_ptr<TGridFacilities> FFacilities;
+    // Settings objects and fonts.
+    TGridSettingsObjects FObjects;
 
-    // Auxiliary lists and caches of the optional facilities.
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
     QStringList FLookupItems;
-    std::vector<std::int32_t> FSortIndexes;
-    std::array<std::vector<std::int32_t>, 3> FIntLists;
-    std::vector<QImage> FPictureCache;
-    QImage FWorkBitmap;
-
-    // Published settings.
-    bool FActiveCellShow = false;
-    TColor FActiveCellColor = clGray;
-    bool FAutoNumAlign = false;
-    bool FAutoSize = false;
-    bool FEnhTextSize = false;
-    bool FEnhRowColMove = false;
-    bool FSizeWithForm = false;
-    bool FMultilinecells = false;
-    TVAlignment FVAlignment = vtaTop;
-    bool FEnableBlink = false;
-    bool FEnableHTML = true;
-    bool FEnableWheel = true;
-    bool FFlat = false;
-    TColor FHintColor = clInfoBk;
-    TColor FSelectionColor = clHighlight;
-    TColor FSelectionTextColor = clHighlightText;
-    bool FSelectionRectangle = false;
-    bool FSelectionResizer = false;
-    bool FSelectionRTFKeep = false;
-    bool FHintShowCells = false;
-    bool FHintShowLargeText = false;
-    bool FHintShowSizing = false;
-    int FMaxEditLength = 0;
-    TIntelliPan FIntelliPan = ipVertical;
-    bool FIntelliZoom = true;
-    TColor FURLColor = clBlue;
-    bool FURLShow = false;
-    bool FURLFull = false;
-    bool FURLEdit = false;
-    TScrollType FScrollType = ssNormal;
-    TColor FScrollColor = clNone;
-    int FScrollWidth = 16;
-    bool FScrollSynch = false;
-    bool FScrollProportional = false;
-    TScrollHintType FScrollHints = shNone;
-    bool FOemConvert = false;
-    int FFixedFooters = 0;
-    int FFixedRightCols = 0;
-    int FFixedRowHeight = 21;
-    bool FFixedAsButtons = false;
-    bool FFixedColAlways = false;
-    bool FFixedRowAlways = false;
-    QString FFloatFormat;
-    bool FIntegralHeight = false;
-    bool FWordWrap = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    bool FShowSelection = true;
-    bool FHideFocusRect = false;
-    TGridLook FLook = glSoft;
-    bool FHovering = false;
 
     // Grid state.
     bool FThemesActive = false;
@@ -556,10 +327,7 @@ private:
     std::array<bool, MaxColumns> FColumnVisible{};
     int FHiddenColumnCount = 0;
     TCursor FRestingCursor = crDefault;
-    QWidget *FForm = nullptr;
-    platform::ResizeHandlerHost *FResizeHost = nullptr;
-    platform::ResizeHandlerHost::ResizeHandler FPreviousFormResize;
-    QSize FFormSize;
+    std::unique_ptr<TFormResizeHook> FFormHook;
     struct TDropTarget {
         bool AcceptText = true;
         bool AcceptFiles = true;
@@ -574,6 +342,8 @@ private:
     QString FCheckFalse;
     std::optional<TGridRect> FSavedSelection;
     bool FWindowCreated = false;
+    // The stored form is applying its settings.
+    bool FLoading = false;
 
     // Painting.
     void ApplyCellColorHook(platform::TCanvas &canvas, std::int32_t col, std::int32_t storedCol,
@@ -585,6 +355,7 @@ private:
     std::set<std::pair<std::int32_t, std::int32_t>> FCellSelect;
     bool FMouseRowSelecting = false;
     QImage FRowIndicator;
+    TGridImages *FGridImages = nullptr;
     TColor FGradientStartColor = clWhite;
     TColor FGradientEndColor = clBtnFace;
 
@@ -597,11 +368,13 @@ private:
     void WheelRowMoved(std::int32_t leftCol);
 
     bool FPanning = false;
+    // Client point of the middle press that started panning.
     QPoint FPanOrigin;
     // Holds the pan cursor; the cursor from before panning comes back with it.
     std::unique_ptr<platform::OverrideCursor> FPanCursor;
     TPanMarker *FPanMarker = nullptr;
     int FPaintLock = 0;
+    // Whether the grid answers hint requests; off until the first panning ends.
     bool FShowHint = false;
 
     // Pointer and keyboard.
@@ -610,6 +383,8 @@ private:
     void ApplyPointerShape();
     void HintRequest(const QHelpEvent &event);
 
+    // Select zone under the pointer: 0 none, 1 column select, 2 row select,
+    // 3 select-all corner, 5 selection resizer.
     int FPointerZone = 0;
     TGridCoord FHintCell{-1, -1};
     TGridCoord FRememberedCell{-1, -1};

@@ -10,10 +10,10 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
     const TGridRect selection = Selection();
     const TGridCoord current{Col(), Row()};
 
-    if ((key == Qt::Key_Home || key == Qt::Key_End) && FNavigation->HomeEndKey() == heFirstLastRow) {
+    if ((key == Qt::Key_Home || key == Qt::Key_End) && FObjects.Navigation->HomeEndKey() == heFirstLastRow) {
         std::int32_t row = FixedRows();
         if (key == Qt::Key_End)
-            row = FFloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - 1;
+            row = FObjects.FloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - 1;
         SetRow(BaseCellOf(Col(), row).Y);
         key = 0;
         return;
@@ -23,7 +23,7 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
 
     const bool verticalKey = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up
         || key == Qt::Key_Down;
-    if (verticalKey && Options().testFlag(goRowSelect) && FNavigation->KeepHorizScroll())
+    if (verticalKey && Options().testFlag(goRowSelect) && FObjects.Navigation->KeepHorizScroll())
         SetLeftCol(leftCol);
     if (FSelectionRectangle && Selection() != selection)
         update();
@@ -36,6 +36,14 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
         const std::int32_t lastRow = RowCount() - FFixedFooters - 1;
         FocusCell(FixedCols(), current.Y >= lastRow ? FixedRows() : current.Y + 1, true);
     }
+}
+
+void TCellGrid::KeyPress(QChar &key)
+{
+    // Esc only cancels a pending edit, which editing does on its own.
+    if (key == QChar(0x1B))
+        return;
+    TBaseGrid::KeyPress(key);
 }
 
 // ---- Focus ----------------------------------------------------------------------

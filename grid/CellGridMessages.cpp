@@ -36,11 +36,12 @@ bool TCellGrid::event(QEvent *event)
     case QEvent::KeyPress: {
         if (FPanning && WheelMessage() != 0)
             PanEnd();
-        // Tab belongs to the grid only with goTabs; otherwise it moves the
-        // focus on through the window's controls.
+        // Tab belongs to the grid only with goTabs, and never in row select
+        // mode, which takes the arrow keys alone; otherwise it moves the focus
+        // on through the window's controls.
         auto *key = static_cast<QKeyEvent *>(event);
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && Options().testFlag(goTabs)
+        if (tab && Options().testFlag(goTabs) && !Options().testFlag(goRowSelect)
             && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             keyPressEvent(key);
             return true;
@@ -49,7 +50,7 @@ bool TCellGrid::event(QEvent *event)
     }
     case QEvent::Wheel: {
         const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (wheel->angleDelta().y() != 0 && WheelMessage() != 0 && !FPanning && !WheelStep(*wheel)) {
+        if (WheelNotchDelta(*wheel) != 0 && WheelMessage() != 0 && !FPanning && !WheelStep(*wheel)) {
             event->accept();
             return true;
         }

@@ -85,8 +85,6 @@ void TCellGrid::Paint(TCanvas &canvas)
         if (!Options().testAnyFlags(goHorzLine | goVertLine))
             frame = Color();
         canvas.pen().color = frame;
-        // Only the frame: the editor covers the inside.
-        canvas.brush().setStyle(platform::TBrushStyle::bsClear);
         canvas.rectangle(PaintCellRect(Col(), Row()));
     }
     canvas.pen().color = clBlack;
@@ -95,8 +93,8 @@ void TCellGrid::Paint(TCanvas &canvas)
 bool TCellGrid::IsFixedCell(std::int32_t col, std::int32_t row) const
 {
     const TGridCoord base = BaseCellOf(RealColIndex(col), row);
-    if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FixedFooters()
-        || std::int64_t(base.X) >= std::int64_t(ColCount()) - FixedRightCols() + HiddenColumnCount())
+    if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FFixedFooters
+        || std::int64_t(base.X) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount())
         return true;
     bool isFixed = false;
     if (OnIsFixedCell)
@@ -116,10 +114,10 @@ bool TCellGrid::IsSelectedCell(std::int32_t col, std::int32_t row) const
 void TCellGrid::ApplyCellColorHook(TCanvas &canvas, std::int32_t col, std::int32_t storedCol, std::int32_t row,
                                    TGridDrawState state)
 {
-    if (ActiveCellShow()
+    if (FActiveCellShow
         && ((row == Row() && col == 0 && FixedCols() > 0) || (col == Col() && row == 0 && FixedRows() > 0))) {
         canvas.font() = ToCanvasFont(*ActiveCellFont());
-        canvas.brush().setColor(ActiveCellColor());
+        canvas.brush().setColor(FActiveCellColor);
     }
     ApplyCellProperties(CellProperties(storedCol, row), canvas.brush(), canvas.font());
     if (OnGetCellColor)
@@ -149,8 +147,8 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
         brush.setColor(Color());
         const TBands &bands = *Bands();
         const bool bandedColumn = storedCol >= FixedCols()
-            && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FixedRightCols();
-        const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FixedFooters();
+            && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FFixedRightCols;
+        const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FFixedFooters;
         if (bands.Active() && (bands.Print() == printing || !printing) && bandedColumn && bandedRow) {
             const std::int64_t length = std::int64_t(bands.PrimaryLength()) + bands.SecondaryLength();
             const bool primary = length <= 0 || (std::int64_t(row) - FixedRows()) % length < bands.PrimaryLength();
@@ -173,28 +171,28 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
     }
 
     const TMouseActions &actions = *MouseActions();
-    if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && ShowSelection()
+    if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && FShowSelection
         && actions.DisjunctRowSelect()) {
         const bool marked = RowSelect(row);
         if (((!MouseRowSelecting() || row != Row()) && marked)
             || (MouseRowSelecting() && !marked && state.testFlag(gdSelected))) {
-            brush.setColor(SelectionColor());
-            font.setColor(SelectionTextColor());
+            brush.setColor(FSelectionColor);
+            font.setColor(FSelectionTextColor);
             state = gdSelected;
         }
     }
 
-    if ((allowSelection && !printing && ShowSelection() && !fixed && IsSelectedCell(col, row)
+    if ((allowSelection && !printing && FShowSelection && !fixed && IsSelectedCell(col, row)
          && !actions.DisjunctRowSelect())
         || (state.testFlag(gdSelected) && MouseRowSelecting())) {
-        brush.setColor(SelectionColor());
-        font.setColor(SelectionTextColor());
+        brush.setColor(FSelectionColor);
+        font.setColor(FSelectionTextColor);
         state |= gdSelected;
     }
 
     if (actions.DisjunctCellSelect() && CellSelect(col, row)) {
-        brush.setColor(SelectionColor());
-        font.setColor(SelectionTextColor());
+        brush.setColor(FSelectionColor);
+        font.setColor(FSelectionTextColor);
         state |= gdSelected;
     }
 
@@ -204,7 +202,7 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
 TCellAlignment TCellGrid::GetCellAlignment(std::int32_t col, std::int32_t row)
 {
     TCellAlignment alignment{taLeftJustify, VAlignment()};
-    if (AutoNumAlign()) {
+    if (FAutoNumAlign) {
         // Formulas have no value here, so they never count as numbers.
         const QString text = ReadCellText(col, row);
         if (!text.startsWith(QLatin1Char('=')) && LooksLikeNumber(text))
@@ -230,18 +228,49 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         return;
     context.GraphicHAlign = graphic->CellHAlign;
     context.GraphicVAlign = graphic->CellVAlign;
+    const auto setSize = [&context](QSize size) {
+        context.GraphicWidth = size.width();
+        context.GraphicHeight = size.height();
+    };
+    const auto *picture = dynamic_cast<const TCellPicture *>(
+        graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
     switch (graphic->CellType) {
+    case ctBitmap:
+    case ctIcon:
+        if (picture)
+            setSize(picture->Image.size());
+        break;
+    case ctPicture:
+    case ctFilePicture:
+        if (picture)
+            setSize(picture->SizeIn(context.Rect));
+        break;
+    case ctImageList:
+        if (FGridImages)
+            setSize(FGridImages->ImageSize);
+        break;
+    case ctDataImage:
+        if (FGridImages) {
+            setSize(FGridImages->ImageSize);
+            context.DrawTextFlag = false;
+        }
+        break;
+    case ctImages:
+        // The images stand side by side.
+        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject); indexes && FGridImages)
+            setSize({int(indexes->Items.size()) * FGridImages->ImageSize.width(), FGridImages->ImageSize.height()});
+        break;
     case ctRotated:
     case ctRadio:
     case ctProgress:
         context.DrawTextFlag = false;
         break;
     case ctCheckBox:
-        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
-        context.GraphicWidth = context.GraphicHeight = ControlLook()->CheckSize();
+        setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
         context.DrawTextFlag = false;
         break;
     case ctButton:
@@ -250,8 +279,6 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicHeight = std::int32_t((std::uint32_t(graphic->CellIndex) >> 16) & 0xFFFFu);
         break;
     default:
-        // Pictures, icons, image lists and image strips are sized by the
-        // facilities that draw them; without those they take no room.
         break;
     }
 }
@@ -274,6 +301,13 @@ void TCellGrid::DrawPlacedGraphic(const TCellPaintContext &, const TRect &)
     // grid's further facilities, which draw them by overriding this step.
 }
 
+void TCellGrid::DrawCellDecorations(const TCellPaintContext &)
+{
+    // Raised edges and lines of the fixed cells by Look, the separators of
+    // the fixed columns on the right and the tree lines belong to the grid's
+    // further facilities, which draw them by overriding this step.
+}
+
 void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect,
                                 TGridDrawState state)
 {
@@ -284,7 +318,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.TextWidth = 0;
     context.TextAlignment = taLeftJustify;
 
-    if (Multilinecells())
+    if (FMultilinecells)
         celltext::ClearSingleLineWrapFlag();
     SetCtl3D(!Flat());
 
@@ -295,24 +329,26 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Alignment = GetCellColors(canvas, col, row, true, false, false, context.State);
     GetCellGraphicLayout(context.Col, row, context);
 
-    if (context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && SelectionColor() == clNone)
+    if (context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && FSelectionColor == clNone)
         canvas.brush().setColor(clHighlight);
 
     canvas.font().setSize(canvas.font().size() + ZoomOffset());
+
+    context.SavedBrushColor = canvas.brush().color();
+    context.SavedFontColor = canvas.font().color();
 
     int indicatorWidth = 0;
     if (context.Col == 0 && row == Row() && FixedCols() > 0 && !RowIndicator().isNull()) {
         canvas.brush().setColor(FixedColor());
         canvas.fillRect(context.Rect);
         canvas.painter().drawImage(QPoint(context.Rect.left, context.Rect.top), RowIndicator());
+        // The steps after it keep the cell's own colours.
+        canvas.brush().setColor(context.SavedBrushColor);
         indicatorWidth = RowIndicator().width();
         context.Rect.left += indicatorWidth;
     }
 
-    context.SavedBrushColor = canvas.brush().color();
-    context.SavedFontColor = canvas.font().color();
-
-    if (context.State.testFlag(gdFixed) && Look() == glGradient && !Flat()) {
+    if (context.State.testFlag(gdFixed) && FLook == glGradient && !Flat()) {
         // Ten bands from the start colour at the top to the end colour at the bottom.
         const QColor start = platform::resolveColor(GradientStartColor());
         const QColor end = platform::resolveColor(GradientEndColor());
@@ -336,6 +372,12 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     DrawCellBorders(context);
     context.Rect.left -= indicatorWidth;
 
+    const bool treeColumn = context.Col == 0 && HasNodes() && CellNode()->ShowTree();
+    const bool rightFixedColumn = FFixedRightCols > 0
+        && std::int64_t(context.Col) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount();
+    if (context.State.testFlag(gdFixed) || rightFixedColumn || treeColumn)
+        DrawCellDecorations(context);
+
     if (context.Graphic)
         DrawCellGraphic(context);
 
@@ -348,7 +390,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
         OnCustomCellDraw(this, canvas, context.Col, row, context.State, context.Rect, false);
 
     const TGridCoord base = BaseCellOf(context.Col, row);
-    if (!HideFocusRect() && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
+    if (!FHideFocusRect && base.X == Col() && base.Y == Row() && HasKeyboardFocus()
         && !Options().testFlag(goRowSelect)) {
         TRect focus = context.Rect;
         focus.inflate(GridLineWidth() - 1, GridLineWidth() - 1);

@@ -55,7 +55,7 @@ void TCellGrid::LeftButtonDown(QMouseEvent *event)
         TBaseGrid::mousePressEvent(event);
     if (fixed)
         return;
-    if (Options().testFlag(goRowSelect) && FNavigation->KeepHorizScroll())
+    if (Options().testFlag(goRowSelect) && FObjects.Navigation->KeepHorizScroll())
         SetLeftCol(leftCol);
     if (OnClickCell)
         OnClickCell(this, base.Y, base.X);
@@ -120,11 +120,11 @@ void TCellGrid::UpdatePointerZone(TGridCoord cell)
         return;
     const bool fixedCol = cell.X < FixedCols();
     const bool fixedRow = cell.Y < FixedRows();
-    if (fixedCol && fixedRow && FMouseActions->AllSelect())
+    if (fixedCol && fixedRow && FObjects.MouseActions->AllSelect())
         FPointerZone = 3;
-    else if (fixedRow && !fixedCol && FMouseActions->ColSelect())
+    else if (fixedRow && !fixedCol && FObjects.MouseActions->ColSelect())
         FPointerZone = 1;
-    else if (fixedCol && !fixedRow && FMouseActions->RowSelect())
+    else if (fixedCol && !fixedRow && FObjects.MouseActions->RowSelect())
         FPointerZone = 2;
 }
 

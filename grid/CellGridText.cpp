@@ -12,28 +12,28 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     const std::int32_t col = context.Col;
     const std::int32_t row = context.Row;
     const TGridOptions options = Options();
-    TColor linkColor = URLColor();
+    TColor linkColor = FURLColor;
 
     const bool countsSelected = context.State.testFlag(gdSelected)
         || (RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
     if (countsSelected && (!context.State.testFlag(gdFocused) || options.testFlag(goDrawFocusSelected))) {
-        if (ShowSelection()) {
-            if (SelectionColor() != clNone)
-                canvas.brush().setColor(SelectionColor());
-            if (SelectionTextColor() != clNone)
-                canvas.font().setColor(SelectionTextColor());
-            linkColor = SelectionTextColor();
+        if (FShowSelection) {
+            if (FSelectionColor != clNone)
+                canvas.brush().setColor(FSelectionColor);
+            if (FSelectionTextColor != clNone)
+                canvas.font().setColor(FSelectionTextColor);
+            linkColor = FSelectionTextColor;
         } else if (!HasKeyboardFocus() || IsCheckBoxGraphic(context.Graphic)) {
             canvas.brush().setColor(context.SavedBrushColor);
             canvas.font().setColor(context.SavedFontColor);
-            linkColor = URLColor();
+            linkColor = FURLColor;
         }
     }
 
     // A formula would be replaced by its value here; the grid carries no
     // formula engine, so its text is shown as written.
     QString text = ReadCellText(col, row);
-    context.TextKind = celltext::ClassifyCellText(text, EnableHTML());
+    context.TextKind = celltext::ClassifyCellText(text, FEnableHTML);
 
     if (OnIsPasswordCell) {
         bool isPassword = false;
@@ -46,7 +46,7 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
 
     if (MouseActions()->DisjunctRowSelect() && !MouseRowSelecting() && col >= FixedCols() && row >= FixedRows()
         && !RowSelect(row)) {
-        linkColor = URLColor();
+        linkColor = FURLColor;
         canvas.brush().setColor(Color());
         canvas.font().setColor(Font()->Color());
         ApplyCellColorHook(canvas, context.DisplayCol, col, row, context.State);
@@ -82,7 +82,7 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
         return;
     }
     if (context.TextKind == celltext::tkRichText) {
-        if (!(context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && SelectionColor() == clNone))
+        if (!(context.State.testFlag(gdSelected) && !context.State.testFlag(gdFocused) && FSelectionColor == clNone))
             canvas.fillRect(textRect);
         canvas.brush().setStyle(platform::TBrushStyle::bsClear);
         RenderRichText(context, text, textRect);
@@ -92,15 +92,15 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     }
 
     unsigned flags = platform::DT_EDITCONTROL;
-    const int lineCount = Multilinecells() ? int(text.count(QLatin1Char('\r'))) + 1 : 1;
-    if (lineCount == 1 && !WordWrap()) {
+    const int lineCount = FMultilinecells ? int(text.count(QLatin1Char('\r'))) + 1 : 1;
+    if (lineCount == 1 && !FWordWrap) {
         const int lineEnd = text.indexOf(QLatin1Char('\r'));
         if (lineEnd >= 0)
             text.truncate(lineEnd);
-        flags = platform::DT_SINGLELINE | (EnhTextSize() ? platform::DT_END_ELLIPSIS : 0u);
+        flags = platform::DT_SINGLELINE | (FEnhTextSize ? platform::DT_END_ELLIPSIS : 0u);
     }
     FVerticalTextFlag = int(celltext::kVerticalFlag[context.Alignment.VAlign]);
-    flags |= platform::DT_EXPANDTABS | platform::DT_NOPREFIX | celltext::WrapFlag(WordWrap())
+    flags |= platform::DT_EXPANDTABS | platform::DT_NOPREFIX | celltext::WrapFlag(FWordWrap)
         | celltext::kHorizontalFlag[context.Alignment.HAlign] | celltext::kVerticalFlag[context.Alignment.VAlign];
     if (layoutDirection() == Qt::RightToLeft) {
         // Left and right alignment swap places; centred text stays centred.
@@ -131,7 +131,7 @@ void TCellGrid::DrawCellBackGround(const TCellPaintContext &context, const TRect
         || (background.Cells() == bcFixed && fixed);
     const bool selected = context.State.testFlag(gdSelected);
     const bool focused = context.State.testFlag(gdFocused);
-    const bool showsSelection = ShowSelection()
+    const bool showsSelection = FShowSelection
         && ((selected && !focused) || (focused && Options().testFlag(goDrawFocusSelected)));
     if (!covered || showsSelection || where.isEmpty())
         return;
@@ -151,7 +151,7 @@ void TCellGrid::DrawCellBackGround(const TCellPaintContext &context, const TRect
 void TCellGrid::DrawSelectionFrame(const TCellPaintContext &context)
 {
     const TGridRect selection = Selection();
-    if (!SelectionRectangle() || !selection.contains(context.DisplayCol, context.Row))
+    if (!FSelectionRectangle || !selection.contains(context.DisplayCol, context.Row))
         return;
     TCanvas &canvas = *context.Canvas;
     const platform::TPen kept = canvas.pen();
@@ -175,7 +175,7 @@ void TCellGrid::DrawSelectionFrame(const TCellPaintContext &context)
         canvas.lineTo(cell.right, cell.bottom - 1);
     }
     canvas.pen() = kept;
-    if (SelectionResizer() && context.DisplayCol == selection.Right && context.Row == selection.Bottom) {
+    if (FSelectionResizer && context.DisplayCol == selection.Right && context.Row == selection.Bottom) {
         canvas.brush().setColor(clWindowText);
         canvas.fillRect({cell.right - 4, cell.bottom - 4, cell.right, cell.bottom});
     }

@@ -12,7 +12,7 @@ constexpr int MaxZoom = 10;
 
 bool TCellGrid::WheelStep(const QWheelEvent &event)
 {
-    const bool towardUser = event.angleDelta().y() < 0;
+    const bool towardUser = WheelNotchDelta(event) < 0;
     if (event.modifiers().testFlag(Qt::ControlModifier) && FIntelliZoom) {
         ZoomCells(towardUser ? FWheelScrollLines : -FWheelScrollLines);
         return true;
@@ -35,7 +35,7 @@ bool TCellGrid::WheelStep(const QWheelEvent &event)
     if (target >= 0 && target < RowCount()) {
         ++FPaintLock;
         SetRow(std::int32_t(target));
-        if (Options().testFlag(goRowSelect) && FNavigation->KeepHorizScroll())
+        if (Options().testFlag(goRowSelect) && FObjects.Navigation->KeepHorizScroll())
             SetLeftCol(leftCol);
         FPaintLock = 0;
     }
@@ -67,7 +67,7 @@ void TCellGrid::DoMouseWheelUp(TShiftState shift, QPoint mousePos)
 
 void TCellGrid::WheelRowMoved(std::int32_t leftCol)
 {
-    if (Options().testFlag(goRowSelect) && FNavigation->KeepHorizScroll())
+    if (Options().testFlag(goRowSelect) && FObjects.Navigation->KeepHorizScroll())
         SetLeftCol(leftCol);
     const TGridCoord base = BaseCellOf(Col(), Row());
     if (base != TGridCoord{Col(), Row()})

@@ -110,3 +110,24 @@ void TCellGraphic::Assign(const TCellGraphic &source)
     CellText = source.CellText;
     CellCreated = source.CellCreated;
 }
+
+std::unique_ptr<TCellGraphic> TGraphicSlot::Attach(std::unique_ptr<TCellGraphic> graphic)
+{
+    std::unique_ptr<TCellGraphic> previous = std::move(FOwned);
+    FOwned = std::move(graphic);
+    FLent = nullptr;
+    return previous;
+}
+
+std::unique_ptr<TCellGraphic> TGraphicSlot::Lend(TCellObject *object)
+{
+    std::unique_ptr<TCellGraphic> previous = std::move(FOwned);
+    FLent = object;
+    return previous;
+}
+
+void TGraphicSlot::Clear()
+{
+    FOwned.reset();
+    FLent = nullptr;
+}

@@ -1,10 +1,16 @@
 #pragma once
 
 #include "grid/GridTypes.h"
+#include "platform/Rect.h"
+
+#include <QImage>
+#include <QSize>
 
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 class TBaseGrid;
@@ -26,6 +32,75 @@ public:
     std::vector<std::int32_t> Items;
 };
 
+// A picture a graphic carries: the bitmap or icon of those kinds, or the
+// picture of a picture cell.
+class TCellPicture : public TCellObject {
+public:
+    explicit TCellPicture(QImage image) : Image(std::move(image)) {}
+    // The size the picture takes in a cell of the given rectangle.
+    virtual QSize SizeIn(const platform::TRect &) const { return Image.size(); }
+
+    QImage Image;
+};
+
+// The grid's image list: the images that image-list cells show by index.
+class TGridImages {
+public:
+    QSize ImageSize;
+    std::vector<QImage> Images;
+};
+
+// A cell's graphic: changes how the cell is drawn. The payload objects in
+// ImageObject and IconObject are released with it as its kind says.
+class TCellGraphic : public TCellObject {
+public:
+    TCellGraphic() = default;
+    ~TCellGraphic() override;
+
+    TCellType CellType = ctNone;
+    TCellObject *ImageObject = nullptr;
+    TCellObject *IconObject = nullptr;
+    TCellVAlign CellVAlign = vaTop;
+    TCellHAlign CellHAlign = haLeft;
+    std::int32_t CellIndex = 0;
+    bool CellTransparent = false;
+    // The graphic owns its payload objects.
+    bool CellCreated = false;
+    bool CellBoolean = false;
+    std::int32_t CellAngle = 0;
+    double CellValue = 0.0;
+    std::int16_t CellErrFrom = 0;
+    std::int16_t CellErrLen = 0;
+    QString CellText;
+    QVariant CellVariant;
+
+    // Turns the graphic into rotated text at the angle brought into 0..360.
+    TCellGraphic &MakeRotated(std::int16_t angle);
+
+    // Copies the values, never the payload objects.
+    void Assign(const TCellGraphic &source);
+
+    // The angle that MakeRotated stores for a given angle.
+    static std::int32_t NormalizedAngle(std::int16_t angle);
+};
+
+// A cell's graphic slot. It owns the graphic attached to it; an object lent
+// to it (a virtual check box, or an object of another class) stays its
+// lender's and is only forgotten when the slot empties.
+class TGraphicSlot {
+public:
+    TCellObject *Get() const { return FOwned ? FOwned.get() : FLent; }
+    // Takes the graphic and hands back the one owned before, if any.
+    [[nodiscard]] std::unique_ptr<TCellGraphic> Attach(std::unique_ptr<TCellGraphic> graphic);
+    [[nodiscard]] std::unique_ptr<TCellGraphic> Lend(TCellObject *object);
+    // Empties the slot: an owned graphic is released, a lent object forgotten.
+    void Clear();
+
+private:
+    std::unique_ptr<TCellGraphic> FOwned;
+    TCellObject *FLent = nullptr;
+};
+
 // What a cell carries besides its text: colours, font, span, alignment, and
 // the slot for its graphic. At most one per cell, owned by the grid's store.
 class TCellProperties : public TCellObject {
@@ -38,9 +113,8 @@ public:
     std::int32_t OwnerRow = 0;
     // Free for the grid's user; no grid operation reads it.
     TCellObject *CellObject = nullptr;
-    // The cell's graphic. Not owned here: whoever releases the properties
-    // object releases the graphic first.
-    TCellObject *AttachedGraphic = nullptr;
+    // The cell's graphic.
+    TGraphicSlot AttachedGraphic;
     TBrushStyle BrushStyle = bsSolid;
 
     TColor BrushColor() const { return FBrushColor; }
@@ -84,38 +158,4 @@ private:
     TAlignment FAlignment = taLeftJustify;
     TVAlignment FVAlignment = vtaTop;
     bool FWordWrap = false;
-};
-
-// A cell's graphic: changes how the cell is drawn. The payload objects in
-// ImageObject and IconObject are released with it as its kind says.
-class TCellGraphic : public TCellObject {
-public:
-    TCellGraphic() = default;
-    ~TCellGraphic() override;
-
-    TCellType CellType = ctNone;
-    TCellObject *ImageObject = nullptr;
-    TCellObject *IconObject = nullptr;
-    TCellVAlign CellVAlign = vaTop;
-    TCellHAlign CellHAlign = haLeft;
-    std::int32_t CellIndex = 0;
-    bool CellTransparent = false;
-    // The graphic owns its payload objects.
-    bool CellCreated = false;
-    bool CellBoolean = false;
-    std::int32_t CellAngle = 0;
-    double CellValue = 0.0;
-    std::int16_t CellErrFrom = 0;
-    std::int16_t CellErrLen = 0;
-    QString CellText;
-    QVariant CellVariant;
-
-    // Turns the graphic into rotated text at the angle brought into 0..360.
-    TCellGraphic &MakeRotated(std::int16_t angle);
-
-    // Copies the values, never the payload objects.
-    void Assign(const TCellGraphic &source);
-
-    // The angle that MakeRotated stores for a given angle.
-    static std::int32_t NormalizedAngle(std::int16_t angle);
 };

@@ -3,6 +3,7 @@
 #include "grid/GridSettings.h"
 
 #include <QString>
+#include <QVariantList>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct TFilterData {
 class TFilter : public TGridSettings {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
+    // The conditions as the stored form holds them: one map per condition
+    // with the fields of TFilterData by name; writing replaces them all.
+    Q_PROPERTY(QVariantList Items READ Items WRITE SetItems)
 
 public:
     using TGridSettings::TGridSettings;
@@ -27,6 +31,8 @@ public:
     TFilterData &Add();
     TFilterData &Item(int index) { return *FItems.at(std::size_t(index)); }
     void Clear();
+    QVariantList Items() const;
+    void SetItems(const QVariantList &items);
 
 private:
     std::vector<std::unique_ptr<TFilterData>> FItems;

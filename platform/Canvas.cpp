@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace platform {
 
@@ -237,8 +238,21 @@ const FontObject *TCanvas::selectFont(const FontObject *font)
 
 QSize TCanvas::textExtent(const QString &text) const
 {
-    const QFontMetrics metrics(currentQFont());
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    // Repaints measure the same text in the same font over and over, and
+    // measuring shapes the text; the last answer is kept. Fonts compare by
+    // every attribute, so a change of font or size measures afresh.
+    struct Measured {
+        QFont font;
+        QString text;
+        QSize extent;
+    };
+    static std::optional<Measured> last;
+    const QFont &font = currentQFont();
+    if (last && last->text == text && last->font == font)
+        return last->extent;
+    const QFontMetrics metrics(font);
+    last = Measured{font, text, QSize(metrics.horizontalAdvance(text), metrics.height())};
+    return last->extent;
 }
 
 void TCanvas::drawLineOfText(const QString &line, int left, int top, const QFontMetrics &metrics)
@@ -314,7 +328,10 @@ int TCanvas::drawText(const QString &text, TRect &rect, unsigned flags)
 void TCanvas::textRect(const TRect &clip, int x, int y, const QString &text)
 {
     const QFontMetrics metrics(currentQFont());
-    const int width = metrics.horizontalAdvance(text);
+    const bool opaque = backgroundMode_ == TBackgroundMode::Opaque && brush_.style() == TBrushStyle::bsSolid;
+    // Measuring shapes the text once more; only centring, right alignment
+    // and an opaque background need the width.
+    const int width = opaque || (textAlign_ & (TA_CENTER | TA_RIGHT)) ? metrics.horizontalAdvance(text) : 0;
     const int height = metrics.height();
     int dx = 0;
     if ((textAlign_ & TA_CENTER) == TA_CENTER)
@@ -331,9 +348,8 @@ void TCanvas::textRect(const TRect &clip, int x, int y, const QString &text)
     painter_.setClipRect(clip.toQRect(), Qt::IntersectClip);
     painter_.translate(x, y);
     painter_.rotate(-currentAngle());
-    const TRect box{dx, dy, dx + width, dy + height};
-    if (backgroundMode_ == TBackgroundMode::Opaque && brush_.style() == TBrushStyle::bsSolid)
-        fillSolid(box, brush_.color());
+    if (opaque)
+        fillSolid({dx, dy, dx + width, dy + height}, brush_.color());
     if (font_.color() != clNone && !text.isEmpty()) {
         painter_.setFont(currentQFont());
         painter_.setPen(resolveColor(font_.color()));

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -40,9 +42,12 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
     preview.focusElsewhere();
     TCellGrid &grid = *preview.grid;
     const QPoint origin(20, 30);
+    const QRect markerArea(origin, QSize(26, 26));
+    const QImage before = grab(grid).copy(markerArea);
     press(&grid, Qt::MiddleButton, origin);
     ASSERT_TRUE(grid.Panning());
-    EXPECT_EQ(grid.PanOrigin(), origin);
+    EXPECT_EQ(TCellGridProbe(grid).PanOrigin(), origin);
+    EXPECT_EQ(grid.Timers().interval(999), 10);
     EXPECT_EQ(QWidget::mouseGrabber(), &grid);
     EXPECT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(overrideCursorImage(), cursorImage(8000));
@@ -64,16 +69,16 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
         EXPECT_EQ(grid.Row(), 0);
         EXPECT_EQ(grid.Col(), 0);
     }
-    EXPECT_FALSE(grid.ShowHint());
+    EXPECT_FALSE(TCellGridProbe(grid).ShowHint());
 
     press(&grid, Qt::MiddleButton, origin);
     EXPECT_FALSE(grid.Panning());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_TRUE(grid.ShowHint());
-    // The marker is gone: the cell's own colour is back under it.
-    const QImage after = grab(grid);
-    EXPECT_EQ(after.pixel(origin), after.pixel(origin + QPoint(25, 25)));
+    EXPECT_TRUE(TCellGridProbe(grid).ShowHint());
+    // The marker is gone: the cell is back under it.
+    EXPECT_FALSE(grid.Timers().isActive(999));
+    EXPECT_EQ(grab(grid).copy(markerArea), before);
 }
 
 TEST(GridPan, LeftPressWhilePanningEndsItAndIsAPressToo)
@@ -135,7 +140,7 @@ TEST(GridPan, NoPanningWithoutWheelMessageOrWithIntelliPanNone)
     }
     const WheelPlatform platform;
     PreviewForm preview;
-    preview.grid->SetIntelliPan(ipNone);
+    preview.grid->setProperty("IntelliPan", QVariant::fromValue(ipNone));
     press(preview.grid, Qt::MiddleButton, QPoint(10, 10));
     EXPECT_FALSE(preview.grid->Panning());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -150,7 +155,7 @@ TEST(GridPan, OriginLeftOfOrAboveTheWindowKeepsItsSign)
     // A press outside the window reaches the grid while it holds the pointer.
     press(&grid, Qt::MiddleButton, QPoint(-20, -20));
     ASSERT_TRUE(grid.Panning());
-    EXPECT_EQ(grid.PanOrigin(), QPoint(-20, -20));
+    EXPECT_EQ(TCellGridProbe(grid).PanOrigin(), QPoint(-20, -20));
     pointAt(&grid, QPoint(-18, -18));
     timerTick(&grid);
     EXPECT_EQ(overrideCursorImage(), cursorImage(8000));
@@ -163,7 +168,7 @@ TEST(GridPan, PanningMovesOneCellPerTickAndStopsAtTheNormalCells)
     const WheelPlatform platform;
     GeneralForm general;
     TCellGrid &grid = *general.grid;
-    grid.SetIntelliPan(ipBoth);
+    grid.setProperty("IntelliPan", QVariant::fromValue(ipBoth));
     const QPoint origin(100, 50);
     press(&grid, Qt::MiddleButton, origin);
     ASSERT_TRUE(grid.Panning());
@@ -192,6 +197,34 @@ TEST(GridPan, PanningMovesOneCellPerTickAndStopsAtTheNormalCells)
     EXPECT_EQ(overrideCursorImage(), cursorImage(8006));
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_EQ(grid.Row(), 1);
+    // The other two diagonals.
+    pointAt(&grid, origin + QPoint(80, -40));
+    timerTick(&grid);
+    EXPECT_EQ(overrideCursorImage(), cursorImage(8005));
+    pointAt(&grid, origin + QPoint(-80, 40));
+    timerTick(&grid);
+    EXPECT_EQ(overrideCursorImage(), cursorImage(8008));
     QTest::keyClick(&grid, Qt::Key_Escape);
     EXPECT_FALSE(grid.Panning());
+}
+
+TEST(GridPan, EachPanDirectionHasItsMarker)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    preview.focusGrid();
+    TCellGrid &grid = *preview.grid;
+    const QPoint origin(10, 10);
+    const std::pair<TIntelliPan, const char *> markers[] = {
+        {ipVertical, "INTLI3"}, {ipHorizontal, "INTLI2"}, {ipBoth, "INTLI1"}};
+    for (const auto &[pan, name] : markers) {
+        SCOPED_TRACE(name);
+        grid.setProperty("IntelliPan", QVariant::fromValue(pan));
+        press(&grid, Qt::MiddleButton, origin);
+        release(&grid, Qt::MiddleButton, origin);
+        const QImage marker = TPanMarker::PictureOf(platform::resourceBitmap(QString::fromLatin1(name)));
+        EXPECT_EQ(grab(grid).copy(QRect(origin, marker.size())).convertToFormat(QImage::Format_RGB32), marker);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        ASSERT_FALSE(grid.Panning());
+    }
 }

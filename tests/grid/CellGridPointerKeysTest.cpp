@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTest>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -163,7 +165,7 @@ TEST(GridPointer, SelectZonesShowTheirCursors)
     GeneralForm general;
     TCellGrid &grid = *general.grid;
     move(&grid, QPoint(10, 50));
-    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(TCellGridProbe(grid).PointerZone(), 0);
     EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
 
     grid.MouseActions()->setProperty("RowSelect", true);
@@ -176,11 +178,11 @@ TEST(GridPointer, SelectZonesShowTheirCursors)
     } zones[] = {{{10, 50}, 2, 8010}, {{60, 10}, 1, 8011}, {{10, 10}, 3, 8012}};
     for (const auto &zone : zones) {
         move(&grid, zone.point);
-        EXPECT_EQ(grid.PointerZone(), zone.zone);
+        EXPECT_EQ(TCellGridProbe(grid).PointerZone(), zone.zone);
         EXPECT_EQ(grid.cursor().pixmap().toImage(), cursorImage(zone.cursor));
     }
     move(&grid, QPoint(60, 50));
-    EXPECT_EQ(grid.PointerZone(), 0);
+    EXPECT_EQ(TCellGridProbe(grid).PointerZone(), 0);
     EXPECT_EQ(grid.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -199,8 +201,8 @@ TEST(GridPointer, EnteringTheGridChecksAndRemembersTheCurrentCell)
     ASSERT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(selects, 1);
-    EXPECT_EQ(grid.RememberedCell(), (TGridCoord{0, 0}));
-    EXPECT_EQ(grid.RememberedText(), QStringLiteral("orientation"));
+    EXPECT_EQ(TCellGridProbe(grid).RememberedCell(), (TGridCoord{0, 0}));
+    EXPECT_EQ(TCellGridProbe(grid).RememberedText(), QStringLiteral("orientation"));
 }
 
 TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
@@ -214,12 +216,12 @@ TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
         QApplication::sendEvent(&grid, &help);
     };
     askForHint();
-    EXPECT_EQ(grid.HintCell(), (TGridCoord{-1, -1}));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{-1, -1}));
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
-    ASSERT_TRUE(grid.ShowHint());
+    ASSERT_TRUE(TCellGridProbe(grid).ShowHint());
     askForHint();
-    EXPECT_EQ(grid.HintCell(), (TGridCoord{0, 0}));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));
 }
 
 TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
@@ -235,6 +237,62 @@ TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
     EXPECT_FALSE(grid.MouseActions()->RangeSelectAndEdit() || grid.MouseActions()->DirectEdit()
                  || grid.MouseActions()->DisjunctRowSelect() || grid.MouseActions()->RowSelect()
                  || grid.MouseActions()->ColSelect() || grid.MouseActions()->AllSelect());
-    EXPECT_FALSE(grid.URLShow() || grid.Hovering() || grid.HintShowCells() || grid.HintShowLargeText()
-                 || grid.EnhRowColMove() || grid.FixedAsButtons() || grid.SelectionResizer());
+    for (const char *off : {"URLShow", "Hovering", "HintShowCells", "HintShowLargeText", "EnhRowColMove",
+                            "FixedAsButtons", "SelectionResizer"})
+        EXPECT_FALSE(grid.property(off).toBool()) << off;
+}
+
+TEST(GridKeys, RowSelectTakesTheArrowsAloneSoTabLeavesEvenWithGoTabs)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetOptions(grid.Options() | goTabs | goRowSelect);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(grid.Col(), 1);
+}
+
+TEST(GridKeys, EscGoesNoFurtherThanCancellingAnEdit)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    QString pressed;
+    grid.OnKeyPress = [&](QObject *, QChar &key) { pressed += key; };
+    QTest::keyClick(&grid, Qt::Key_Escape);
+    QTest::keyClick(&grid, Qt::Key_A);
+    EXPECT_EQ(pressed, QStringLiteral("a"));
+}
+
+TEST(GridPointer, APressOnTheCurrentCellStillPassesTheCellCheck)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.setFocus();
+    std::vector<TGridCoord> checked;
+    grid.OnCanEditCell = [&](QObject *, std::int32_t row, std::int32_t col, bool &) { checked.push_back({col, row}); };
+    press(&grid, Qt::LeftButton, QPoint(50, 25));
+    release(&grid, Qt::LeftButton, QPoint(50, 25));
+    EXPECT_EQ(checked, (std::vector<TGridCoord>{{1, 1}}));
+}
+
+TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)
+{
+    const WheelPlatform platform;
+    PreviewForm preview;
+    TCellGrid &grid = *preview.grid;
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
+    grid.SetDefaultRowHeight(20);
+    preview.focusGrid();
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 1, 1}));
+    // Until the selection is back, a press would not reach the base grid.
+    grid.SetRowCount(3);
+    press(&grid, Qt::LeftButton, QPoint(10, 50));
+    release(&grid, Qt::LeftButton, QPoint(10, 50));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{0, 2, 0, 2}));
 }

@@ -1,6 +1,8 @@
 #include "GridInputSupport.h"
 #include "PreviewGrid.h"
 
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -16,7 +18,7 @@ TEST(GridWheel, PlainTurnChangesNothingInTheOneCellGrid)
 {
     const WheelPlatform platform;
     PreviewForm preview;
-    ASSERT_EQ(preview.grid->WheelScrollLines(), 3);
+    ASSERT_EQ(TCellGridProbe(preview.grid).WheelScrollLines(), 3);
     for (const int delta : {TowardUser, AwayFromUser}) {
         turnWheel(preview.grid, delta);
         EXPECT_EQ(preview.grid->Row(), 0);
@@ -31,8 +33,12 @@ TEST(GridWheel, CtrlWheelZoomsTheCellWithinTenPixels)
     const WheelPlatform platform;
     PreviewForm preview;
     TCellGrid &grid = *preview.grid;
+    // Zooming does not keep the message from the wheel's own handling.
+    int notches = 0;
+    grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++notches; };
     for (int turn = 0; turn < 3; ++turn)
         turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(notches, 3);
     EXPECT_EQ(grid.ColWidths(0), 84);
     EXPECT_EQ(grid.RowHeights(0), 84);
     EXPECT_EQ(grid.ZoomOffset(), 9);
@@ -47,6 +53,17 @@ TEST(GridWheel, CtrlWheelZoomsTheCellWithinTenPixels)
     EXPECT_EQ(grid.RowHeights(0), 66);
     EXPECT_EQ(grid.ZoomOffset(), -9);
     EXPECT_EQ(grid.Row(), 0);
+
+    // The bounds themselves can be reached, never passed.
+    grid.ZoomCells(-1);
+    EXPECT_EQ(grid.ZoomOffset(), -10);
+    grid.ZoomCells(-1);
+    EXPECT_EQ(grid.ZoomOffset(), -10);
+    grid.ZoomCells(20);
+    EXPECT_EQ(grid.ZoomOffset(), 10);
+    grid.ZoomCells(1);
+    EXPECT_EQ(grid.ZoomOffset(), 10);
+    EXPECT_EQ(grid.ColWidths(0), 85);
 }
 
 TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
@@ -108,7 +125,7 @@ TEST(GridWheel, PartialTurnsAddUpToWholeNotches)
     const WheelPlatform platform;
     GeneralForm general;
     TCellGrid &grid = *general.grid;
-    grid.SetEnableWheel(false);
+    grid.setProperty("EnableWheel", QVariant::fromValue(false));
     grid.SetRow(1);
     turnWheel(&grid, -60);
     EXPECT_EQ(grid.Row(), 1);
@@ -129,7 +146,7 @@ TEST(GridWheel, OneRowGridWithFixedRowAlwaysDropsTheWheel)
     grid.OnMouseWheelDown = [&](QObject *, TShiftState, QPoint, bool &) { ++notches; };
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(notches, 1);
-    grid.SetFixedRowAlways(true);
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(notches, 1);
     // Zooming is not dropped.
@@ -145,4 +162,18 @@ TEST(GridWheel, WithoutTheWheelMessageCtrlWheelDoesNotZoom)
     turnWheel(preview.grid, TowardUser, Qt::ControlModifier);
     EXPECT_EQ(preview.grid->ZoomOffset(), 0);
     EXPECT_EQ(preview.grid->ColWidths(0), 75);
+}
+
+TEST(GridWheel, AltWheelArrivesSidewaysAndStillMovesTheRow)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetRowCount(20);
+    grid.SetRow(10);
+    turnWheel(&grid, QPoint(TowardUser, 0), Qt::AltModifier);
+    EXPECT_EQ(grid.Row(), 14);
+    // A sideways turn without Alt is no row wheel.
+    turnWheel(&grid, QPoint(TowardUser, 0), Qt::NoModifier);
+    EXPECT_EQ(grid.Row(), 14);
 }

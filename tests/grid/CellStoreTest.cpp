@@ -89,26 +89,24 @@ TEST_F(CellStore, NegativeIndexIsRefusedBeforeAnythingChanges)
 
 TEST_F(CellStore, AttachingKeepsTheTextAndCreatesTheProperties)
 {
-    auto first = std::make_unique<TCellGraphic>();
-    grid.AttachCellGraphic(1, 1, first.get());
+    auto *first = new LoggedGraphic;
+    EXPECT_EQ(grid.AttachCellGraphic(1, 1, std::unique_ptr<TCellGraphic>(first)), nullptr);
     EXPECT_TRUE(grid.CellHasProperties(1, 1));
     EXPECT_EQ(grid.ReadCellText(1, 1), QString());
 
     grid.WriteCellText(2, 1, QStringLiteral("text"));
-    auto second = std::make_unique<TCellGraphic>();
-    grid.AttachCellGraphic(2, 1, second.get());
+    EXPECT_EQ(grid.AttachCellGraphic(2, 1, std::make_unique<TCellGraphic>()), nullptr);
     EXPECT_EQ(grid.ReadCellText(2, 1), QStringLiteral("text"));
 
-    // Attaching releases nothing: the first graphic is still ours to free.
-    grid.AttachCellGraphic(1, 1, nullptr);
-    grid.AttachCellGraphic(2, 1, nullptr);
-    EXPECT_EQ(first->CellType, ctNone);
+    // Attaching releases nothing: the graphic held before comes back.
+    std::unique_ptr<TCellGraphic> previous = grid.AttachCellGraphic(1, 1, nullptr);
+    EXPECT_EQ(previous.get(), first);
+    EXPECT_TRUE(releaseLog().empty());
 }
 
 TEST_F(CellStore, NewGraphicReleasesTheOldOneAndKeepsTheProperties)
 {
-    auto *old = new LoggedGraphic;
-    grid.AttachCellGraphic(0, 0, old);
+    EXPECT_EQ(grid.AttachCellGraphic(0, 0, std::make_unique<LoggedGraphic>()), nullptr);
     TCellProperties *properties = grid.CellProperties(0, 0);
 
     TCellGraphic &fresh = grid.NewCellGraphic(0, 0);
@@ -121,10 +119,21 @@ TEST_F(CellStore, NewGraphicReleasesTheOldOneAndKeepsTheProperties)
     EXPECT_EQ(fresh.ImageObject, nullptr);
 }
 
+TEST_F(CellStore, ReplacedPropertiesTakeTheirOwnGraphicButNotALentOne)
+{
+    EXPECT_EQ(grid.AttachCellGraphic(1, 1, std::make_unique<LoggedGraphic>()), nullptr);
+    grid.ReplaceCellProperties(1, 1, nullptr);
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
+    LoggedGraphic lent;
+    EXPECT_EQ(grid.LendCellGraphic(2, 2, &lent), nullptr);
+    grid.ReplaceCellProperties(2, 2, nullptr);
+    EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
+}
+
 TEST_F(CellStore, AForeignObjectInTheGraphicSlotIsNeverAGraphic)
 {
     LoggedPayload foreign;
-    grid.AttachCellGraphic(0, 0, &foreign);
+    EXPECT_EQ(grid.LendCellGraphic(0, 0, &foreign), nullptr);
     EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
     EXPECT_EQ(grid.CellGraphicKind(0, 0), ctEmpty);
     EXPECT_FALSE(grid.DetachCellGraphic(0, 0));
@@ -136,14 +145,14 @@ TEST_F(CellStore, DetachSparesVirtualCheckBoxesOnly)
 {
     auto virtualBox = std::make_unique<TCellGraphic>();
     virtualBox->CellType = ctVirtCheckBox;
-    grid.AttachCellGraphic(0, 0, virtualBox.get());
+    EXPECT_EQ(grid.LendCellGraphic(0, 0, virtualBox.get()), nullptr);
     EXPECT_TRUE(grid.DetachCellGraphic(0, 0));
     EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
     EXPECT_EQ(virtualBox->CellType, ctVirtCheckBox);
 
-    auto *box = new LoggedGraphic;
+    auto box = std::make_unique<LoggedGraphic>();
     box->CellType = ctCheckBox;
-    grid.AttachCellGraphic(0, 0, box);
+    EXPECT_EQ(grid.AttachCellGraphic(0, 0, std::move(box)), nullptr);
     EXPECT_TRUE(grid.DetachCellGraphic(0, 0));
     EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
 
@@ -194,7 +203,7 @@ TEST_F(CellStore, DisplayTextEventOnlyBelowTheRowLimit)
 TEST_F(CellStore, EraseReleasesGraphicBeforePropertiesAndReportsTheChange)
 {
     grid.ReplaceCellProperties(1, 1, std::make_unique<LoggedProperties>(&grid, 1, 1));
-    grid.AttachCellGraphic(1, 1, new LoggedGraphic);
+    EXPECT_EQ(grid.AttachCellGraphic(1, 1, std::make_unique<LoggedGraphic>()), nullptr);
     grid.WriteCellText(1, 1, QStringLiteral("gone"));
     grid.WriteCellText(3, 3, QStringLiteral("outside"));
     std::vector<TGridRect> changes;
@@ -210,13 +219,32 @@ TEST_F(CellStore, EraseReleasesGraphicBeforePropertiesAndReportsTheChange)
     EXPECT_EQ(changes.front(), (TGridRect{0, 0, 2, 2}));
 }
 
+TEST_F(CellStore, EraseVisitsCellsWhoseTextComesOnlyFromTheDisplayEvent)
+{
+    grid.WriteCellText(9, 1, QStringLiteral("beyond"));
+    std::vector<TGridCoord> asked;
+    grid.OnGetDisplText = [&](QObject *, std::int32_t col, std::int32_t row, QString &text) {
+        asked.push_back({col, row});
+        if (col == 2 && row == 2)
+            text = QStringLiteral("shown");
+    };
+    grid.EraseCellRange(1, 1, 9, 2);
+    // Row by row, the grid's cells and the stored entry beyond them, each once.
+    EXPECT_EQ(asked, (std::vector<TGridCoord>{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {9, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}}));
+    EXPECT_EQ(grid.StoredCellCount(), 0u);
+    // The widest range visits the grid's cells only, and ends.
+    asked.clear();
+    grid.EraseCellRange(0, 0, INT32_MAX, INT32_MAX);
+    EXPECT_EQ(asked.size(), 25u);
+}
+
 TEST(CellStoreLifetime, DestroyingTheGridReleasesGraphicsBeforeTheirProperties)
 {
     releaseLog().clear();
     {
         TCellGrid grid;
         grid.ReplaceCellProperties(0, 0, std::make_unique<LoggedProperties>(&grid, 0, 0));
-        grid.AttachCellGraphic(0, 0, new LoggedGraphic);
+        EXPECT_EQ(grid.AttachCellGraphic(0, 0, std::make_unique<LoggedGraphic>()), nullptr);
         grid.SetRotatedCell(5, 9, 45, QStringLiteral("orientation"));
         grid.SetColCount(1);
     }
@@ -252,7 +280,7 @@ TEST_F(CellStore, EveryRotationGivesTheCellAFreshGraphicAndTheSameProperties)
     EXPECT_EQ(grid.FindCellGraphic(0, 0)->CellAngle, 30);
 
     ASSERT_TRUE(grid.DetachCellGraphic(0, 0));
-    grid.AttachCellGraphic(0, 0, new LoggedGraphic);
+    EXPECT_EQ(grid.AttachCellGraphic(0, 0, std::make_unique<LoggedGraphic>()), nullptr);
     grid.SetRotatedCell(0, 0, -90, QStringLiteral("orientation"));
     EXPECT_EQ(releaseLog(), std::vector<std::string>{"graphic"});
     EXPECT_EQ(grid.CellProperties(0, 0), properties);
@@ -273,8 +301,10 @@ TEST(CellObjectCopies, AssignCopiesValuesButNeverObjects)
     source.LastPaintPass = 9;
     LoggedPayload userObject;
     source.CellObject = &userObject;
+    grid.NewCellGraphic(1, 2);
     TCellProperties &target = grid.EnsureCellProperties(0, 0);
     target.Assign(source);
+    EXPECT_EQ(grid.FindCellGraphic(0, 0), nullptr);
     EXPECT_EQ(target.BrushColor(), clRed);
     EXPECT_TRUE(target.WordWrap());
     EXPECT_EQ(target.Alignment(), taCenter);

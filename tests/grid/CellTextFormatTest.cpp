@@ -18,18 +18,3 @@ TEST(CellTextFormat, TextKindsByStartAndTags)
     EXPECT_EQ(ClassifyCellText(QStringLiteral("=1"), false), tkFormula);
     EXPECT_EQ(ClassifyCellText(QStringLiteral("{\\rtf1 <B>"), true), tkRichText);
 }
-
-TEST(CellTextFormat, FlagTablesAndTheSharedWrapTable)
-{
-    EXPECT_EQ(kHorizontalFlag[0] | kHorizontalFlag[1] | kHorizontalFlag[2], 0x3u);
-    EXPECT_EQ(kHorizontalFlag[2], 0x1u);
-    EXPECT_EQ(kVerticalFlag[1], 0x4u);
-    EXPECT_EQ(kVerticalFlag[2], 0x8u);
-    EXPECT_EQ(WrapFlag(false), 0x20u);
-    EXPECT_EQ(WrapFlag(true), 0x2010u);
-    ClearSingleLineWrapFlag();
-    EXPECT_EQ(WrapFlag(false), 0u);
-    EXPECT_EQ(WrapFlag(true), 0x2010u);
-    ResetWrapFlags();
-    EXPECT_EQ(WrapFlag(false), 0x20u);
-}

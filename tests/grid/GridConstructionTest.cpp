@@ -4,15 +4,23 @@
 #include "grid/CellGridUnit.h"
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
+#include "grid/PreviewGridSettings.h"
+#include "platform/Colors.h"
+#include "PreviewGrid.h"
+#include "TestSupport.h"
 #include "platform/ResizeHandlerHost.h"
+#include "platform/forms/StoredForm.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QScrollBar>
 #include <QSettings>
+#include "CellGridProbe.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -47,6 +55,21 @@ public:
     }
 };
 
+// Counts the paint requests that reach a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(int &paints) : m_paints(paints) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_paints;
+        return false;
+    }
+
+private:
+    int &m_paints;
+};
+
 void setProperty(QObject &object, const char *name, const QVariant &value)
 {
     ASSERT_TRUE(object.setProperty(name, value)) << name;
@@ -54,102 +77,51 @@ void setProperty(QObject &object, const char *name, const QVariant &value)
 
 } // namespace
 
-TEST(GridConstruction, DefaultsThatPaintingAndInputRead)
+TEST(GridConstruction, AFreshGridPaintsByItsDefaults)
 {
     TCellGrid grid;
-    EXPECT_EQ(grid.Options(), goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine
-                                  | goRangeSelect | goDrawFocusSelected);
-    EXPECT_EQ(grid.GridLineWidth(), 1);
-    EXPECT_EQ(grid.GridLineColor(), clSilver);
-    EXPECT_FALSE(grid.DefaultDrawing());
-    EXPECT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.FixedCols(), 1);
-    EXPECT_EQ(grid.DefaultColWidth(), 64);
-    EXPECT_EQ(grid.DefaultRowHeight(), 21);
-    EXPECT_EQ(grid.FixedRowHeight(), 21);
-    EXPECT_EQ(grid.Color(), clWindow);
-    EXPECT_EQ(grid.FixedColor(), clBtnFace);
-    EXPECT_EQ(grid.ScrollBars(), ssBoth);
-    EXPECT_EQ(grid.BorderStyle(), bsSingle);
-
-    EXPECT_EQ(grid.Font()->Name(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(grid.FixedFont()->Name(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(grid.ActiveCellFont()->Style(), TFontStyles(fsBold));
-    EXPECT_EQ(grid.ActiveCellColor(), clGray);
-    EXPECT_EQ(grid.Look(), glSoft);
-    EXPECT_TRUE(grid.EnableWheel());
-    EXPECT_TRUE(grid.IntelliZoom());
-    EXPECT_EQ(grid.IntelliPan(), ipVertical);
-    EXPECT_TRUE(grid.EnableHTML());
-    EXPECT_TRUE(grid.ShowSelection());
-    EXPECT_FALSE(grid.HideFocusRect());
-    EXPECT_EQ(grid.SelectionColor(), clHighlight);
-    EXPECT_EQ(grid.SelectionTextColor(), clHighlightText);
-    EXPECT_EQ(grid.URLColor(), TColor(0xFF0000));
-    EXPECT_EQ(grid.VAlignment(), vtaTop);
-    EXPECT_EQ(grid.VerticalTextFlag(), 0);
-    EXPECT_EQ(grid.ScrollType(), ssNormal);
-    EXPECT_EQ(grid.ScrollColor(), clNone);
-    EXPECT_EQ(grid.FloatFormat(), QStringLiteral("%.2f"));
-    EXPECT_EQ(grid.CheckTrue(), QStringLiteral("Y"));
-    EXPECT_EQ(grid.CheckFalse(), QStringLiteral("N"));
-    EXPECT_EQ(grid.TextMargin(), QPoint(2, 2));
-    EXPECT_EQ(grid.ZoomOffset(), 0);
-    EXPECT_EQ(grid.PasswordChar(), QLatin1Char('*'));
-    EXPECT_TRUE(grid.ColumnVisible(0));
-    EXPECT_TRUE(grid.ColumnVisible(512));
-    EXPECT_EQ(grid.HiddenColumnCount(), 0);
-    EXPECT_EQ(grid.RealColIndex(7), 7);
-    EXPECT_FALSE(grid.DropTargetRegistered());
-    EXPECT_FALSE(grid.FlatScrollBarsOn());
-    EXPECT_FALSE(grid.AutoSize());
+    grid.SetCells(3, 2, QStringLiteral("Ab"));
+    grid.SetSelection({1, 1, 2, 1});
+    const QImage image = testsupport::grab(grid);
+    const QPoint o = grid.ClientOrigin();
+    const auto at = [&](int x, int y) { return image.pixel(o + QPoint(x, y)); };
+    const auto rgb = [](TColor color) { return platform::resolveColor(color).rgb(); };
+    // 64 x 21 cells; the first row and column fixed, in the button face with grey lines.
+    EXPECT_EQ(grid.CellRect(2, 2), QRect(128, 42, 64, 21));
+    EXPECT_EQ(at(30, 50), rgb(clBtnFace));
+    EXPECT_EQ(at(30, 62), rgb(clGray));
+    EXPECT_EQ(at(63, 50), rgb(clGray));
+    // Normal cells in the window colour with silver lines; the selection highlighted.
+    EXPECT_EQ(at(100, 50), rgb(clWindow));
+    EXPECT_EQ(at(100, 62), rgb(clSilver));
+    EXPECT_EQ(at(191, 50), rgb(clSilver));
+    EXPECT_EQ(at(160, 30), rgb(clHighlight));
+    // Text from the top-left text margin.
+    const QRect ink = testsupport::inkBounds(image, QRect(o + QPoint(192, 42), QSize(63, 20)), at(250, 60));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left() - o.x(), 194);
+    EXPECT_LT(ink.left() - o.x(), 198);
+    EXPECT_LT(ink.top() - o.y(), 50);
 }
 
-TEST(GridConstruction, SettingsObjectsStartWithTheirDefaults)
+TEST(GridConstruction, BandsSwitchedOnAlternateTheirDefaultColoursRowByRow)
 {
     TCellGrid grid;
-    EXPECT_FALSE(grid.Bands()->Active());
-    EXPECT_EQ(grid.Bands()->PrimaryColor(), clInfoBk);
-    EXPECT_EQ(grid.Bands()->SecondaryColor(), clWindow);
-    EXPECT_EQ(grid.Bands()->TotalLength(), 2);
-    grid.Bands()->SetPrimaryLength(3);
-    grid.Bands()->SetSecondaryLength(4);
-    EXPECT_EQ(grid.Bands()->TotalLength(), 7);
-
-    EXPECT_EQ(grid.ControlLook()->CheckSize(), 15);
-    EXPECT_EQ(grid.ControlLook()->RadioSize(), 10);
-    EXPECT_EQ(grid.ControlLook()->Color(), clBlack);
-    EXPECT_EQ(grid.ControlLook()->ControlStyle(), csClassic);
-    EXPECT_TRUE(grid.ControlLook()->CheckedGlyph().isNull());
-
-    EXPECT_TRUE(grid.SortSettings()->Full());
-    EXPECT_TRUE(grid.SortSettings()->AutoFormat());
-    EXPECT_FALSE(grid.SortSettings()->Show());
-    EXPECT_EQ(grid.SortSettings()->IndexColor(), clYellow);
-    EXPECT_EQ(grid.SortSettings()->Row(), 0);
-
-    EXPECT_EQ(grid.PrintSettings()->property("PageNumSep").toString(), QStringLiteral("/"));
-    EXPECT_EQ(grid.PrintSettings()->property("DateFormat").toString(), QStringLiteral("dd/mm/yyyy"));
-    EXPECT_EQ(grid.HTMLSettings()->property("Width").toInt(), 100);
-    EXPECT_EQ(grid.HTMLSettings()->property("BorderSize").toInt(), 1);
-
-    EXPECT_TRUE(grid.Navigation()->CopyHTMLTagsToClipboard());
-    EXPECT_TRUE(grid.Navigation()->AllowClipboardRowGrow());
-    EXPECT_FALSE(grid.Navigation()->AdvanceOnEnter());
-    EXPECT_EQ(grid.Navigation()->HomeEndKey(), heFirstLastColumn);
-
-    EXPECT_FALSE(grid.ColumnSize()->Save());
-    EXPECT_EQ(grid.ColumnSize()->StretchColumn(), -1);
-    EXPECT_EQ(grid.ColumnSize()->Location(), clRegistry);
-    EXPECT_EQ(grid.CellNode()->Color(), clSilver);
-    EXPECT_FALSE(grid.MouseActions()->DirectEdit());
-    EXPECT_EQ(grid.FloatingFooter()->Color(), clBtnFace);
-    EXPECT_FALSE(grid.FloatingFooter()->Visible());
-    EXPECT_FALSE(grid.DragDropSettings()->OleDropTarget());
-    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptFiles());
-    EXPECT_TRUE(grid.DragDropSettings()->OleAcceptText());
-    EXPECT_EQ(grid.BackGround()->Display(), bdTile);
-    EXPECT_EQ(grid.Filter()->Count(), 0);
+    grid.SetBorderStyle(bsNone);
+    grid.Bands()->SetActive(true);
+    grid.SetSelection({4, 4, 4, 4});
+    const QImage image = testsupport::grab(grid);
+    const auto rgb = [](TColor color) { return platform::resolveColor(color).rgb(); };
+    // Row 1 is the first normal row: primary, then secondary, one row each.
+    EXPECT_EQ(image.pixel(100, 30), rgb(clInfoBk));
+    EXPECT_EQ(image.pixel(100, 50), rgb(clWindow));
+    EXPECT_EQ(image.pixel(100, 72), rgb(clInfoBk));
+    // Longer bands: the total length follows the two lengths.
+    grid.Bands()->SetPrimaryLength(2);
+    EXPECT_EQ(grid.Bands()->TotalLength(), 3);
+    const QImage longer = testsupport::grab(grid);
+    EXPECT_EQ(longer.pixel(100, 50), rgb(clInfoBk));
+    EXPECT_EQ(longer.pixel(100, 72), rgb(clWindow));
 }
 
 TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
@@ -159,12 +131,12 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     {
         const WithServices started(services);
         TCellGrid withoutDate;
-        EXPECT_EQ(withoutDate.Editors()->DatePicker, nullptr);
+        EXPECT_EQ(withoutDate.Facilities().Editors->DatePicker, nullptr);
     }
     services.rootBlock = platform::FixedFileInfo{platform::FixedFileInfoSignature, (4u << 16) | 70u};
     const WithServices started(services);
     TCellGrid grid;
-    const TInplaceEditors &editors = *grid.Editors();
+    const TInplaceEditors &editors = *grid.Facilities().Editors;
     ASSERT_NE(editors.DatePicker, nullptr);
     for (QWidget *editor :
          std::initializer_list<QWidget *>{editors.Combo.get(), editors.Spin.get(), editors.DatePicker.get(),
@@ -178,14 +150,14 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     }
     EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
     for (int direction = 0; direction < 4; ++direction) {
-        const TArrowWindow *arrow = grid.ArrowWindow(direction);
+        const TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
         ASSERT_NE(arrow, nullptr);
         EXPECT_EQ(arrow->Direction(), direction);
         EXPECT_EQ(arrow->parentWidget(), &grid);
         EXPECT_TRUE(arrow->isHidden());
     }
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
-    EXPECT_TRUE(grid.RichEdit()->isHidden());
+    EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
 }
 
 TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
@@ -215,10 +187,10 @@ TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
         const WithServices started(services);
         const TCellGrid grid;
         const std::string label = std::to_string(c.version.major) + "." + std::to_string(c.version.minor);
-        EXPECT_EQ(grid.ThemesActive(), c.themes) << label;
+        EXPECT_EQ(TCellGridProbe(grid).ThemesActive(), c.themes) << label;
         EXPECT_EQ(services.themeActiveQueries > 0, c.asked) << label;
         EXPECT_EQ(grid.WheelMessage(), c.wheelMessage) << label;
-        EXPECT_EQ(grid.WheelScrollLines(), c.wheelMessage ? 7 : 0) << label;
+        EXPECT_EQ(TCellGridProbe(grid).WheelScrollLines(), c.wheelMessage ? 7 : 0) << label;
     }
 }
 
@@ -226,21 +198,7 @@ TEST(GridConfiguration, StoredSettingsGiveOneCellWithoutBorderOrScrollBars)
 {
     QWidget form;
     TCellGrid grid(&form);
-    // The main window's settings for its preview grid, in the form's order.
-    const std::pair<const char *, QVariant> stored[] = {
-        {"Left", 688}, {"Top", 80}, {"Width", 73}, {"Height", 75},
-        {"Cursor", 0}, {"BorderStyle", QStringLiteral("bsNone")}, {"Color", uint(clMenu)},
-        {"ColCount", 1}, {"RowCount", 1}, {"Ctl3D", true}, {"ParentCtl3D", false},
-        {"DefaultColWidth", 75}, {"DefaultRowHeight", 75}, {"DefaultDrawing", false},
-        {"FixedCols", 0}, {"FixedRows", 0}, {"GridLineWidth", 1},
-        {"ScrollBars", QStringLiteral("ssNone")}, {"GridLineColor", uint(clSilver)},
-        {"SelectionColor", uint(clBtnFace)}, {"ScrollWidth", 16},
-        {"FixedColWidth", 75}, {"FixedRowHeight", 75},
-    };
-    for (const auto &[name, value] : stored)
-        setProperty(grid, name, value);
-    setProperty(*grid.Font(), "Height", -11);
-    grid.Loaded();
+    applyPreviewGridSettings(grid);
     form.resize(800, 600);
     form.show();
 
@@ -270,7 +228,7 @@ TEST(GridConfiguration, SettersWithSideEffects)
     const std::pair<TVAlignment, int> flags[] = {{vtaTop, 0}, {vtaCenter, 4}, {vtaBottom, 8}};
     for (const auto &[alignment, flag] : flags) {
         grid.SetVAlignment(alignment);
-        EXPECT_EQ(grid.VerticalTextFlag(), flag);
+        EXPECT_EQ(TCellGridProbe(grid).VerticalTextFlag(), flag);
     }
 
     setProperty(grid, "Cursor", int(crCross));
@@ -281,18 +239,18 @@ TEST(GridConfiguration, SettersWithSideEffects)
     grid.SetFixedColWidth(200);
     EXPECT_EQ(grid.ColWidths(0), 64);
     EXPECT_EQ(grid.FixedColWidth(), 64);
-    grid.SetFixedRowHeight(40);
-    EXPECT_EQ(grid.FixedRowHeight(), 40);
+    grid.setProperty("FixedRowHeight", QVariant::fromValue(40));
+    EXPECT_EQ(grid.property("FixedRowHeight").value<int>(), 40);
     EXPECT_EQ(grid.RowHeights(0), 21);
 
-    grid.SetFixedRowAlways(true);
-    grid.SetFixedColAlways(true);
+    grid.setProperty("FixedRowAlways", QVariant::fromValue(true));
+    grid.setProperty("FixedColAlways", QVariant::fromValue(true));
     grid.SetFixedRows(0);
     grid.SetFixedCols(0);
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(grid.FixedCols(), 1);
     grid.SetColCount(3);
-    EXPECT_EQ(grid.TBaseGrid::FixedCols(), 1);
+    EXPECT_EQ(grid.StoredFixedCols(), 1);
 
     grid.SetRowCount(9);
     EXPECT_EQ(grid.DisplayTextRowLimit(), 9);
@@ -303,13 +261,13 @@ TEST(GridConfiguration, FloatingFooterFollowsTheRowHeight)
     TCellGrid grid;
     setProperty(*grid.FloatingFooter(), "Visible", true);
     EXPECT_EQ(grid.FooterPanel()->height(), 20);
-    EXPECT_EQ(grid.FixedFooters(), 1);
+    EXPECT_EQ(grid.property("FixedFooters").value<int>(), 1);
     EXPECT_TRUE(grid.FooterFillsLastRow());
     grid.SetDefaultRowHeight(30);
     EXPECT_EQ(grid.FloatingFooter()->Height(), 30);
     setProperty(*grid.FloatingFooter(), "Visible", false);
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
-    EXPECT_EQ(grid.FixedFooters(), 0);
+    EXPECT_EQ(grid.property("FixedFooters").value<int>(), 0);
     EXPECT_FALSE(grid.FooterFillsLastRow());
 }
 
@@ -328,6 +286,8 @@ TEST(GridConfiguration, RefusedValuesAreNotStored)
 
     grid.SetColCount(3);
     grid.ColumnSize()->SetStretchColumn(3);
+    int announced = 0;
+    QObject::connect(grid.ColumnSize(), &TGridSettings::changed, [&announced] { ++announced; });
     try {
         grid.ColumnSize()->SetStretch(true);
         FAIL() << "stretching a column beyond the grid was accepted";
@@ -335,6 +295,7 @@ TEST(GridConfiguration, RefusedValuesAreNotStored)
         EXPECT_EQ(error.message(), QStringLiteral("Stretch column index out of range"));
     }
     EXPECT_FALSE(grid.ColumnSize()->Stretch());
+    EXPECT_EQ(announced, 0);
 
     // A column inside the grid takes the room the others leave.
     grid.ColumnSize()->SetStretchColumn(2);
@@ -393,14 +354,14 @@ TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
     TCellGrid grid(&form);
     EXPECT_FALSE(grid.Timers().isActive(111));
     form.show();
-    ASSERT_TRUE(grid.WindowCreated());
+    ASSERT_TRUE(TCellGridProbe(grid).WindowCreated());
     EXPECT_TRUE(grid.Timers().isActive(111));
     EXPECT_EQ(grid.Timers().interval(111), 500);
     EXPECT_EQ(grid.FooterPanel()->parentWidget(), &grid);
     EXPECT_TRUE(grid.FooterPanel()->isHidden());
-    EXPECT_EQ(grid.RichEdit()->parentWidget(), &grid);
-    EXPECT_TRUE(grid.RichEdit()->isHidden());
-    EXPECT_EQ(grid.RichEdit()->size(), QSize(0, 0));
+    EXPECT_EQ(grid.Facilities().RichEdit->parentWidget(), &grid);
+    EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
+    EXPECT_EQ(grid.Facilities().RichEdit->size(), QSize(0, 0));
 }
 
 TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
@@ -428,6 +389,53 @@ TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
     EXPECT_GE(counter.paints, 1);
 }
 
+TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
+{
+    QWidget form;
+    form.resize(200, 200);
+    auto *grid = new TCellGrid(&form);
+    form.show();
+    const auto repaints = [grid](const std::function<void()> &change) {
+        QApplication::processEvents();
+        int paints = 0;
+        PaintCounter counter(paints);
+        grid->installEventFilter(&counter);
+        change();
+        QApplication::processEvents();
+        grid->removeEventFilter(&counter);
+        return paints > 0;
+    };
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("EnableWheel", QVariant::fromValue(false)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("HintColor", QVariant::fromValue(clRed)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliPan", QVariant::fromValue(ipBoth)); }));
+    EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliZoom", QVariant::fromValue(false)); }));
+    EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+    // Cell writes and the repainting setters of a cell's properties mark the cell.
+    EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
+    TCellProperties &properties = grid->EnsureCellProperties(1, 1);
+    EXPECT_TRUE(repaints([&properties] { properties.SetBrushColor(clRed); }));
+    EXPECT_TRUE(repaints([&properties] { properties.SetWordWrap(true); }));
+
+    static_cast<platform::Loadable *>(grid)->loading();
+    EXPECT_FALSE(repaints([grid] { grid->SetFlat(false); }));
+    grid->Loaded();
+    EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+}
+
+TEST(GridLoading, TheStoredFormSetsTheFilterConditions)
+{
+    TCellGrid grid;
+    platform::applyStoredProperty(
+        grid, {QStringLiteral("Filter.Items"),
+               QVariantList{QVariantMap{{QStringLiteral("Column"), 2}, {QStringLiteral("Condition"), QStringLiteral(">3")}}}});
+    ASSERT_EQ(grid.Filter()->Count(), 1);
+    EXPECT_EQ(grid.Filter()->Item(0).Column, 2);
+    EXPECT_EQ(grid.Filter()->Item(0).Condition, QStringLiteral(">3"));
+    EXPECT_TRUE(grid.Filter()->Item(0).CaseSensitive);
+    platform::applyStoredProperty(grid, {QStringLiteral("Filter.Items"), QVariantList()});
+    EXPECT_EQ(grid.Filter()->Count(), 0);
+}
+
 TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
 {
     HostForm form;
@@ -441,7 +449,7 @@ TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
     {
         auto *grid = new TCellGrid(&form);
         grid->resize(100, 50);
-        grid->SetSizeWithForm(true);
+        grid->setProperty("SizeWithForm", QVariant::fromValue(true));
         ASSERT_TRUE(grid->PreviousFormResize());
         form.resize(450, 320);
         EXPECT_EQ(previousCalls, 1);

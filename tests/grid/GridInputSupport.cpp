@@ -84,9 +84,14 @@ void move(QWidget *widget, QPoint point, Qt::MouseButtons held)
 
 void turnWheel(QWidget *widget, int delta, Qt::KeyboardModifiers modifiers)
 {
+    turnWheel(widget, QPoint(0, delta), modifiers);
+}
+
+void turnWheel(QWidget *widget, QPoint angleDelta, Qt::KeyboardModifiers modifiers)
+{
     const QPoint point(10, 10);
-    QWheelEvent event(QPointF(point), QPointF(widget->mapToGlobal(point)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(point), QPointF(widget->mapToGlobal(point)), QPoint(), angleDelta, Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -40,6 +40,7 @@ void doubleClick(QWidget *widget, Qt::MouseButton button, QPoint point);
 void release(QWidget *widget, Qt::MouseButton button, QPoint point);
 void move(QWidget *widget, QPoint point, Qt::MouseButtons held = Qt::NoButton);
 void turnWheel(QWidget *widget, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void turnWheel(QWidget *widget, QPoint angleDelta, Qt::KeyboardModifiers modifiers);
 // A timer tick of an identifier the grid never started.
 void timerTick(QWidget *widget);
 // Puts the pointer over a point of the widget.

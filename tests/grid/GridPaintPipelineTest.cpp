@@ -2,11 +2,15 @@
 
 #include "PreviewGrid.h"
 #include "TestSupport.h"
+#include "grid/CellTextFormat.h"
 #include "platform/Canvas.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 #include <utility>
 
 namespace {
@@ -31,13 +35,22 @@ public:
     TColor placedBrush = clNone;
     QString htmlText;
     platform::TRect htmlRect;
+    bool editorShowing = false;
+    // The cells that got decorations and graphics, in drawing order.
+    std::vector<std::pair<std::string, TGridCoord>> steps;
 
 protected:
     void DrawPlacedGraphic(const TCellPaintContext &context, const platform::TRect &where) override
     {
         placed = where;
         placedBrush = context.Canvas->brush().color();
+        steps.push_back({"graphic", {context.Col, context.Row}});
     }
+    void DrawCellDecorations(const TCellPaintContext &context) override
+    {
+        steps.push_back({"decorations", {context.Col, context.Row}});
+    }
+    bool EditorShowing() const override { return editorShowing; }
     int RenderHTMLText(const TCellPaintContext &, const QString &text, const platform::TRect &where,
                        TColor) override
     {
@@ -62,7 +75,7 @@ protected:
         grid.SetDefaultRowHeight(20);
         grid.SetColor(0xD0E0F0);
         grid.SetFixedColor(0xA0B0C0);
-        grid.SetSelectionColor(clFuchsia);
+        grid.setProperty("SelectionColor", QVariant::fromValue(clFuchsia));
         grid.Bands()->SetPrimaryColor(clYellow);
         grid.Bands()->SetSecondaryColor(clAqua);
         grid.Bands()->SetActive(true);
@@ -240,8 +253,8 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
     grid.SetRowSelect(2, true);
-    grid.SetActiveCellShow(true);
-    grid.SetActiveCellColor(clRed);
+    grid.setProperty("ActiveCellShow", QVariant::fromValue(true));
+    grid.setProperty("ActiveCellColor", QVariant::fromValue(clRed));
     const QImage image = paint();
     // Marked rows replace the selection rectangle.
     EXPECT_EQ(image.pixel(45, 50), kFuchsia);
@@ -251,4 +264,124 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
     EXPECT_EQ(image.pixel(15, 90), kRed);
     EXPECT_EQ(image.pixel(135, 10), kRed);
     EXPECT_EQ(image.pixel(15, 70), kFixed);
+}
+
+TEST_F(GridPaintPipeline, TheRowIndicatorLeavesTheCellsOwnColoursToTheLaterSteps)
+{
+    grid.SetRowIndicator(QImage(8, 8, QImage::Format_RGB32));
+    grid.OnGetCellColor = [](QObject *, std::int32_t row, std::int32_t col, TGridDrawState, platform::TBrush &brush,
+                             platform::TFont &) {
+        if (col == 0 && row == 4)
+            brush.setColor(clLime);
+    };
+    grid.NewCellGraphic(0, 4).CellType = ctCheckBox;
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(4, 90), kFixed);
+    EXPECT_EQ(grid.placedBrush, clLime);
+}
+
+TEST_F(GridPaintPipeline, DecorationsComeAfterTheBordersForFixedCellsOnly)
+{
+    grid.setProperty("FixedRightCols", QVariant::fromValue(1));
+    grid.NewCellGraphic(0, 2).CellType = ctCheckBox;
+    grid.NewCellGraphic(2, 2).CellType = ctCheckBox;
+    paint();
+    std::vector<std::pair<std::string, TGridCoord>> decorated;
+    for (const auto &step : grid.steps)
+        if (step.first == "decorations")
+            decorated.push_back(step);
+    // The fixed row and column, and the fixed column on the right.
+    EXPECT_EQ(decorated.size(), 5u + 4u + 4u);
+    for (const auto &[step, cell] : decorated)
+        EXPECT_TRUE(cell.X == 0 || cell.Y == 0 || cell.X == 4) << cell.X << "," << cell.Y;
+    const auto at = [this](const std::string &step, TGridCoord cell) {
+        return std::find(grid.steps.begin(), grid.steps.end(), std::make_pair(step, cell)) - grid.steps.begin();
+    };
+    EXPECT_LT(at("decorations", {0, 2}), at("graphic", {0, 2}));
+    EXPECT_LT(at("graphic", {0, 2}), at("graphic", {2, 2}));
+}
+
+TEST_F(GridPaintPipeline, TheEditorFrameIsAWholeRectangleOverTheCurrentCell)
+{
+    grid.editorShowing = true;
+    const QImage image = paint();
+    // Lines of the grid's colour, and the inside in the brush that the fill
+    // beyond the cells left.
+    EXPECT_EQ(image.pixel(120, 90), kSilver);
+    EXPECT_EQ(image.pixel(135, 80), kSilver);
+    EXPECT_EQ(image.pixel(135, 90), kColor);
+}
+
+TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
+{
+    TCellGrid grid;
+    TGridImages images;
+    images.ImageSize = QSize(16, 14);
+    // Not created by the graphics, so they stay the test's.
+    TCellPicture bitmap(QImage(12, 7, QImage::Format_RGB32));
+    TCellPicture icon(QImage(9, 5, QImage::Format_RGB32));
+    struct Case {
+        TCellType kind;
+        bool withImages;
+        QSize size;
+        bool drawText;
+    };
+    const Case cases[] = {
+        {ctBitmap, false, {12, 7}, true},      {ctIcon, false, {9, 5}, true},
+        {ctPicture, false, {12, 7}, true},     {ctImageList, false, {0, 0}, true},
+        {ctImageList, true, {16, 14}, true},   {ctDataImage, false, {0, 0}, true},
+        {ctDataImage, true, {16, 14}, false},  {ctImages, true, {48, 14}, true},
+        {ctCheckBox, false, {15, 15}, true},   {ctVirtCheckBox, false, {15, 15}, false},
+        {ctButton, false, {30, 20}, true},     {ctRotated, false, {0, 0}, false},
+        {ctComment, false, {0, 0}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        TCellGraphic &graphic = grid.NewCellGraphic(1, 1);
+        graphic.CellType = c.kind;
+        graphic.CellHAlign = haCenter;
+        graphic.CellIndex = (20 << 16) | 30;
+        if (c.kind == ctImages) {
+            auto *indexes = new TIntList;
+            indexes->Items = {0, 2, 1};
+            graphic.ImageObject = indexes;
+        } else {
+            graphic.ImageObject = &bitmap;
+            graphic.IconObject = &icon;
+        }
+        grid.SetGridImages(c.withImages ? &images : nullptr);
+        TCellPaintContext context;
+        grid.GetCellGraphicLayout(1, 1, context);
+        EXPECT_EQ(QSize(context.GraphicWidth, context.GraphicHeight), c.size);
+        EXPECT_EQ(context.DrawTextFlag, c.drawText);
+        EXPECT_EQ(context.GraphicHAlign, haCenter);
+    }
+}
+
+TEST_F(GridPaintPipeline, TextFollowsItsAlignmentAndMultiLineGridsDropTheOneLineRule)
+{
+    grid.SetCells(4, 1, QStringLiteral("Ab"));
+    grid.SetCells(4, 2, QStringLiteral("Ab"));
+    grid.OnGetAlignment = [](QObject *, std::int32_t row, std::int32_t col, TAlignment &h, TVAlignment &v) {
+        if (col == 4 && row == 2) {
+            h = taRightJustify;
+            v = vtaBottom;
+        }
+    };
+    const QImage image = paint();
+    const QRect topLeft = testsupport::inkBounds(image, QRect(120, 20, 29, 19), kYellow);
+    const QRect bottomRight = testsupport::inkBounds(image, QRect(120, 40, 29, 19), kAqua);
+    ASSERT_FALSE(topLeft.isEmpty());
+    EXPECT_LE(topLeft.left(), 124);
+    EXPECT_LE(topLeft.top(), 26);
+    EXPECT_GE(bottomRight.right(), 144);
+    EXPECT_GE(bottomRight.bottom(), 55);
+
+    // A grid with multi-line cells turns the one-line rule off for every grid.
+    ASSERT_NE(celltext::WrapFlag(false), 0u);
+    TCellGrid multiLine;
+    multiLine.setProperty("Multilinecells", true);
+    testsupport::grab(multiLine);
+    EXPECT_EQ(celltext::WrapFlag(false), 0u);
+    celltext::ResetWrapFlags();
 }

@@ -70,9 +70,9 @@ TEST(PreviewCellPaint, FocusRectangleOnlyWhileTheGridHasTheKeyboardFocus)
     EXPECT_EQ(inkBounds(focused, kTextArea, kButtonFace), inkBounds(unfocused, kTextArea, kButtonFace));
 
     preview.focusGrid();
-    preview.grid->SetHideFocusRect(true);
+    preview.grid->setProperty("HideFocusRect", QVariant::fromValue(true));
     EXPECT_EQ(countPixels(preview.paint(), QRect(0, 0, 73, 75), kFocusDot), 0);
-    preview.grid->SetHideFocusRect(false);
+    preview.grid->setProperty("HideFocusRect", QVariant::fromValue(false));
     preview.grid->SetOptions(preview.grid->Options() | goRowSelect);
     EXPECT_EQ(countPixels(preview.paint(), QRect(0, 0, 73, 75), kFocusDot), 0);
 }
@@ -144,7 +144,7 @@ TEST(PreviewCellPaint, AlignmentIsAskedTwicePerPaintForCellZeroZero)
 TEST(PreviewCellPaint, RotatedTextKeepsTheGridFontColourWhileSelected)
 {
     PreviewForm preview;
-    preview.grid->SetSelectionTextColor(clRed);
+    preview.grid->setProperty("SelectionTextColor", QVariant::fromValue(clRed));
     preview.grid->SetRotatedCell(0, 0, 0, QStringLiteral("orientation"));
     for (const bool focus : {true, false}) {
         SCOPED_TRACE(focus);
@@ -230,4 +230,22 @@ TEST(PreviewCellPaint, ZoomGrowsTheRotatedFont)
     const QRect zoomed = inkBounds(preview.paint(), kTextArea, kButtonFace);
     EXPECT_GT(zoomed.width(), normal.width() + 8);
     EXPECT_GT(zoomed.height(), normal.height());
+}
+
+TEST(PreviewCellPaint, OverhangingRotatedTextStopsTwoPixelsInsideTheCell)
+{
+    PreviewForm preview;
+    preview.focusElsewhere();
+    const QString longText = QStringLiteral("orientation orientation orientation");
+    preview.grid->SetRotatedCell(0, 0, 0, longText);
+    const QImage across = preview.paint();
+    EXPECT_EQ(countPixels(across, QRect(0, 0, 2, 74), kButtonFace), 2 * 74);
+    EXPECT_LE(inkBounds(across, kTextArea, kButtonFace).left(), 4);
+    EXPECT_GE(inkBounds(across, kTextArea, kButtonFace).right(), 70);
+
+    preview.grid->SetRotatedCell(0, 0, 90, longText);
+    const QImage upright = preview.paint();
+    EXPECT_EQ(countPixels(upright, QRect(0, 0, 73, 2), kButtonFace), 2 * 73);
+    EXPECT_EQ(countPixels(upright, QRect(0, 73, 73, 1), kButtonFace), 73);
+    EXPECT_LE(inkBounds(upright, kTextArea, kButtonFace).top(), 4);
 }

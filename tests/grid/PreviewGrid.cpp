@@ -1,6 +1,7 @@
 #include "PreviewGrid.h"
 
 #include "TestSupport.h"
+#include "grid/PreviewGridSettings.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,34 +16,13 @@ PreviewForm::PreviewForm() : form(std::make_unique<QWidget>())
     other = new QLineEdit(form.get());
     other->setGeometry(100, 0, 80, 20);
     grid = new TCellGrid(form.get());
-    grid->SetLeft(0);
-    grid->SetTop(0);
-    grid->SetWidth(73);
-    grid->SetHeight(75);
-    grid->SetBorderStyle(bsNone);
-    grid->SetColor(clMenu);
-    grid->SetColCount(1);
-    grid->SetRowCount(1);
-    grid->SetDefaultColWidth(75);
-    grid->SetDefaultRowHeight(75);
-    grid->SetFixedCols(0);
-    grid->SetFixedRows(0);
-    grid->Font()->SetName(QStringLiteral("Tahoma"));
-    grid->Font()->SetHeight(-11);
-    grid->Font()->SetColor(clWindowText);
-    grid->SetGridLineWidth(1);
-    grid->SetOptions(goFixedHorzLine | goVertLine | goFixedVertLine | goRangeSelect | goDrawFocusSelected
-                     | goHorzLine);
-    grid->SetScrollBars(ssNone);
-    grid->SetGridLineColor(clSilver);
-    grid->SetSelectionColor(clBtnFace);
-    grid->SetSelectionTextColor(clHighlightText);
+    applyPreviewGridSettings(*grid);
+    grid->move(0, 0);
     grid->OnGetAlignment = [this](QObject *, std::int32_t, std::int32_t, TAlignment &h, TVAlignment &v) {
         ++alignmentCalls;
         h = taCenter;
         v = vtaCenter;
     };
-    grid->Loaded();
 }
 
 void PreviewForm::focusGrid()

@@ -9,9 +9,9 @@
 
 namespace testsupport {
 
-// A form holding a grid set up as the main window stores its preview grid:
-// one 75 x 75 cell in a 73 x 75 window without border or scroll bars,
-// answering centre and centre for every cell's alignment.
+// A form holding the preview grid with the main window's stored settings,
+// at the form's top-left corner, answering centre and centre for every
+// cell's alignment.
 struct PreviewForm {
     PreviewForm();
 

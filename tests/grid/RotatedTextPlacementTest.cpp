@@ -42,6 +42,18 @@ TEST(RotatedTextPlacement, WorkedTableOfThePreviewCell)
     }
 }
 
+TEST(RotatedTextPlacement, ExtendedPrecisionDecidesTheExactHalves)
+{
+    // sin(210) is -0.5; in extended precision with its pi the product lands
+    // just short of 26, where double precision would reach it.
+    const rotatedtext::Projections p = rotatedtext::Project(210, 52, 11);
+    EXPECT_EQ(p.wc, 45);
+    EXPECT_EQ(p.hs, 5);
+    EXPECT_EQ(p.ws, 25);
+    EXPECT_EQ(p.hc, 9);
+    EXPECT_EQ(place(210, 52, 11), QPoint(60, 27));
+}
+
 TEST(RotatedTextPlacement, QuadrantBoundariesAndFullTurn)
 {
     EXPECT_EQ(rotatedtext::Quadrant(0), 1);
@@ -72,6 +84,18 @@ TEST(RotatedTextPlacement, EdgeAlignmentsAndOversizedText)
 {
     EXPECT_EQ(place(0, 56, 13, kLeft, kTop), QPoint(-2, -2));
     EXPECT_EQ(place(0, 56, 13, kRight, kBottom), QPoint(15, 58));
+    // The box at the edges in every quadrant: the output point is the box's
+    // corner that the text's top-left corner turns to.
+    const struct {
+        int angle;
+        QPoint leftTop, rightBottom;
+    } edges[] = {{45, {-2, 37}, {23, 62}}, {135, {37, 46}, {62, 71}}, {225, {46, 7}, {71, 32}},
+                 {315, {7, -2}, {32, 23}}};
+    for (const auto &edge : edges) {
+        SCOPED_TRACE(edge.angle);
+        EXPECT_EQ(place(edge.angle, 56, 13, kLeft, kTop), edge.leftTop);
+        EXPECT_EQ(place(edge.angle, 56, 13, kRight, kBottom), edge.rightBottom);
+    }
     // Half of a negative difference rounds down.
     EXPECT_EQ(place(0, 80, 13).x(), -6);
     EXPECT_EQ(place(0, 0, 0), QPoint(34, 35));
