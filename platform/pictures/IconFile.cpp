@@ -44,9 +44,17 @@ bool isCompletePng(const QByteArray &png)
     return false;
 }
 
+// The bitmap of an icon image, its info and where its AND mask starts.
+struct IconBitmap
+{
+    QByteArray dib;
+    DibInfo info;
+    qint64 mask = 0;
+};
+
 // The bitmap of an icon image with its AND mask made whole: the colour
 // pixels must all be there; mask rows cut short are filled as opaque.
-std::optional<QByteArray> completeIconBitmap(QByteArray dib)
+std::optional<IconBitmap> completeIconBitmap(QByteArray dib)
 {
     ByteReader reader(dib);
     const std::optional<DibInfo> info = readDibInfo(reader);
@@ -63,7 +71,25 @@ std::optional<QByteArray> completeIconBitmap(QByteArray dib)
         return std::nullopt;
     if (maskEnd > dib.size())
         dib.append(QByteArray(qsizetype(maskEnd - dib.size()), '\0'));
-    return dib;
+    return IconBitmap{dib, *info, colorEnd};
+}
+
+// Makes the pixels that the AND mask marks transparent. Qt's reader leaves
+// the mask out for some depths; 32-bit images carry their own alpha.
+void applyAndMask(const IconBitmap &bitmap, QImage &image)
+{
+    if (bitmap.info.bitCount == 32)
+        return;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const qint64 stride = (bitmap.info.width + 31) / 32 * 4;
+    const auto *mask = reinterpret_cast<const uchar *>(bitmap.dib.constData() + bitmap.mask);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = mask + (image.height() - 1 - y) * stride;
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((row[x / 8] >> (7 - x % 8)) & 1)
+                line[x] &= 0x00FFFFFFu;
+    }
 }
 
 // An icon file of this one image, as Qt's reader takes it.
@@ -101,24 +127,21 @@ std::optional<LoadedPicture> loadIcon(QIODevice &device, const QSize &viewSize)
     if (!device.seek(offset))
         return std::nullopt;
     const QByteArray stored = device.read(std::min(bytes, fileSize - offset));
-    std::optional<QByteArray> image;
-    if (stored.startsWith(kPngSignature)) {
-        if (stored.size() == bytes && isCompletePng(stored))
-            image = stored;
-    } else {
-        image = completeIconBitmap(stored);
-    }
-    if (!image)
+    const bool png = stored.startsWith(kPngSignature);
+    const std::optional<IconBitmap> bitmap = png ? std::nullopt : completeIconBitmap(stored);
+    if (png ? stored.size() != bytes || !isCompletePng(stored) : !bitmap)
         return std::nullopt;
 
-    QByteArray file = singleImageIcon(entry, *image);
+    QByteArray file = singleImageIcon(entry, png ? stored : bitmap->dib);
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     QImageReader qtReader(&buffer, "ico");
     qtReader.setDecideFormatFromContent(false);
-    const QImage decoded = qtReader.read();
+    QImage decoded = qtReader.read();
     if (decoded.isNull())
         return std::nullopt;
+    if (bitmap && decoded.size() == QSize(int(bitmap->info.width), int(bitmap->info.height / 2)))
+        applyAndMask(*bitmap, decoded);
     return LoadedPicture{decoded.copy(QRect(QPoint(0, 0), decoded.size().boundedTo(viewSize))), decoded.size()};
 }
 
