@@ -33,7 +33,7 @@ bool isCompletePng(const QByteArray &png)
             const qint64 width = reader.be32();
             const qint64 height = reader.be32();
             if (type != 0x49484452u /* IHDR */ || length != 13 || width == 0 || height == 0
-                || width * height > kMaxIconPixels)
+                || width > kMaxIconPixels / height)
                 return false;
             first = false;
         }
