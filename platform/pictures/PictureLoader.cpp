@@ -59,7 +59,8 @@ std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &v
     if (!kind)
         return std::nullopt;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Readers ask for what they need in one go; a buffer would only copy it.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
     return loadPicture(file, *kind, viewSize);
 }
