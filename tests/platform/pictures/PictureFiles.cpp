@@ -4,6 +4,8 @@
 
 namespace picturefiles {
 
+namespace {
+
 void putLe16(QByteArray &data, std::uint32_t value)
 {
     data.append(char(value & 0xFF));
@@ -15,14 +17,6 @@ void putLe32(QByteArray &data, std::uint32_t value)
     putLe16(data, value & 0xFFFF);
     putLe16(data, value >> 16);
 }
-
-void setLe32(QByteArray &data, int at, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        data[at + i] = char((value >> (8 * i)) & 0xFF);
-}
-
-namespace {
 
 int headerSize(DibHeaderKind kind)
 {
@@ -40,6 +34,12 @@ int headerSize(DibHeaderKind kind)
 }
 
 } // namespace
+
+void setLe32(QByteArray &data, int at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[at + i] = char((value >> (8 * i)) & 0xFF);
+}
 
 QByteArray dibInfo(const DibSpec &spec)
 {
@@ -112,14 +112,6 @@ QByteArray storedRows(const DibSpec &spec, const std::function<std::uint32_t(int
         rows += line;
     }
     return rows;
-}
-
-QByteArray bitmap24(const QImage &image)
-{
-    DibSpec spec;
-    spec.width = image.width();
-    spec.height = image.height();
-    return bitmapFile(spec, storedRows(spec, [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }));
 }
 
 QByteArray bitmap1(int width, int height)

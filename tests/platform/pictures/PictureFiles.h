@@ -11,8 +11,6 @@
 // Small picture files built byte by byte, good and broken, for the loaders.
 namespace picturefiles {
 
-void putLe16(QByteArray &data, std::uint32_t value);
-void putLe32(QByteArray &data, std::uint32_t value);
 void setLe32(QByteArray &data, int at, std::uint32_t value);
 
 enum class DibHeaderKind { Core, Os2Short, Os2, Info, V2, V3, V4, V5 };
@@ -39,9 +37,6 @@ QByteArray bitmapFile(const DibSpec &spec, const QByteArray &pixels);
 // Uncompressed rows in file order of the values at (x, y) from the top: a
 // colour index at indexed depths, else the stored pixel (24 bits: 0xRRGGBB).
 QByteArray storedRows(const DibSpec &spec, const std::function<std::uint32_t(int x, int y)> &value);
-
-// A 24-bit bottom-up bitmap file of the image's pixels.
-QByteArray bitmap24(const QImage &image);
 
 // A 1-bit bitmap file of the given size, all pixels colour 0 (black).
 QByteArray bitmap1(int width, int height);
