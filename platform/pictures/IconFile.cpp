@@ -92,57 +92,70 @@ void applyAndMask(const IconBitmap &bitmap, QImage &image)
     }
 }
 
-// An icon file of this one image, as Qt's reader takes it.
-QByteArray singleImageIcon(const QByteArray &entry, const QByteArray &image)
+// The directory's entry for the first image: its 16 bytes, where the image
+// lies and how long it says it is.
+struct IconEntry
+{
+    QByteArray directory;
+    qint64 offset = 0;
+    qint64 bytes = 0;
+};
+
+std::optional<IconEntry> firstEntry(QIODevice &device)
+{
+    if (!device.seek(0))
+        return std::nullopt;
+    const QByteArray head = device.read(kDirectoryHeaderBytes + kDirectoryEntryBytes);
+    ByteReader reader(head);
+    const std::uint32_t reserved = reader.le16();
+    const std::uint32_t type = reader.le16();
+    const qint64 count = reader.le16();
+    reader.seek(kDirectoryHeaderBytes + 8);
+    IconEntry entry{head.mid(kDirectoryHeaderBytes), 0, 0};
+    entry.bytes = reader.le32();
+    entry.offset = reader.le32();
+    if (!reader.ok() || reserved != 0 || type != 1 || count == 0 || entry.bytes == 0 || entry.bytes > kMaxEntryBytes
+        || entry.offset < kDirectoryHeaderBytes + count * kDirectoryEntryBytes || entry.offset >= device.size())
+        return std::nullopt;
+    return entry;
+}
+
+// Qt's reader given an icon file of this one image.
+QImage readWithQt(const IconEntry &entry, const QByteArray &image)
 {
     QByteArray file("\0\0\1\0\1\0", int(kDirectoryHeaderBytes));
-    file += entry.left(8);
+    file += entry.directory.left(8);
     for (const qint64 value : {qint64(image.size()), kDirectoryHeaderBytes + kDirectoryEntryBytes})
         for (int i = 0; i < 4; ++i)
             file.append(char((value >> (8 * i)) & 0xFF));
-    return file + image;
+    file += image;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
 }
 
 } // namespace
 
 std::optional<LoadedPicture> loadIcon(QIODevice &device, const QSize &viewSize)
 {
-    const qint64 fileSize = device.size();
-    if (!device.seek(0))
+    const std::optional<IconEntry> entry = firstEntry(device);
+    if (!entry || !device.seek(entry->offset))
         return std::nullopt;
-    const QByteArray directory = device.read(kDirectoryHeaderBytes + kDirectoryEntryBytes);
-    ByteReader reader(directory);
-    const std::uint32_t reserved = reader.le16();
-    const std::uint32_t type = reader.le16();
-    const qint64 count = reader.le16();
-    const QByteArray entry = directory.mid(kDirectoryHeaderBytes);
-    reader.seek(kDirectoryHeaderBytes + 8);
-    const qint64 bytes = reader.le32();
-    const qint64 offset = reader.le32();
-    if (!reader.ok() || reserved != 0 || type != 1 || count == 0 || bytes == 0 || bytes > kMaxEntryBytes
-        || offset < kDirectoryHeaderBytes + count * kDirectoryEntryBytes || offset >= fileSize)
-        return std::nullopt;
-
-    // A bitmap image whose mask is cut short may end early, before its stated size or the file's end.
-    if (!device.seek(offset))
-        return std::nullopt;
-    const QByteArray stored = device.read(std::min(bytes, fileSize - offset));
+    // A bitmap image whose mask is cut short may end before its stated size or the file's end.
+    const QByteArray stored = device.read(std::min(entry->bytes, device.size() - entry->offset));
     const bool png = stored.startsWith(kPngSignature);
     const std::optional<IconBitmap> bitmap = png ? std::nullopt : completeIconBitmap(stored);
-    if (png ? stored.size() != bytes || !isCompletePng(stored) : !bitmap)
+    if (png ? stored.size() != entry->bytes || !isCompletePng(stored) : !bitmap)
         return std::nullopt;
 
-    QByteArray file = singleImageIcon(entry, png ? stored : bitmap->dib);
-    QBuffer buffer(&file);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader qtReader(&buffer, "ico");
-    qtReader.setDecideFormatFromContent(false);
-    QImage decoded = qtReader.read();
-    if (decoded.isNull())
+    QImage image = readWithQt(*entry, png ? stored : bitmap->dib);
+    if (image.isNull())
         return std::nullopt;
-    if (bitmap && decoded.size() == QSize(int(bitmap->info.width), int(bitmap->info.height / 2)))
-        applyAndMask(*bitmap, decoded);
-    return LoadedPicture{decoded.copy(QRect(QPoint(0, 0), decoded.size().boundedTo(viewSize))), decoded.size()};
+    if (bitmap && image.size() == QSize(int(bitmap->info.width), int(bitmap->info.height / 2)))
+        applyAndMask(*bitmap, image);
+    return LoadedPicture{image.copy(QRect(QPoint(0, 0), image.size().boundedTo(viewSize))), image.size()};
 }
 
 } // namespace platform
