@@ -41,49 +41,49 @@ void setLe32(QByteArray &data, int at, std::uint32_t value)
         data[at + i] = char((value >> (8 * i)) & 0xFF);
 }
 
-QByteArray dibInfo(const DibSpec &spec)
+QByteArray dibInfo(const DibFields &fields)
 {
-    const int size = headerSize(spec.header);
+    const int size = headerSize(fields.header);
     QByteArray data;
     putLe32(data, std::uint32_t(size));
-    if (spec.header == DibHeaderKind::Core) {
-        putLe16(data, std::uint32_t(spec.width));
-        putLe16(data, std::uint32_t(spec.height));
+    if (fields.header == DibHeaderKind::Core) {
+        putLe16(data, std::uint32_t(fields.width));
+        putLe16(data, std::uint32_t(fields.height));
     } else {
-        putLe32(data, std::uint32_t(spec.width));
-        putLe32(data, std::uint32_t(spec.topDown ? -spec.height : spec.height));
+        putLe32(data, std::uint32_t(fields.width));
+        putLe32(data, std::uint32_t(fields.topDown ? -fields.height : fields.height));
     }
     putLe16(data, 1);
-    putLe16(data, std::uint32_t(spec.bitCount));
+    putLe16(data, std::uint32_t(fields.bitCount));
     if (size > 16) {
-        putLe32(data, spec.compression);
-        putLe32(data, spec.imageSize);
+        putLe32(data, fields.compression);
+        putLe32(data, fields.imageSize);
         putLe32(data, 2835);
         putLe32(data, 2835);
-        putLe32(data, spec.header == DibHeaderKind::Core ? 0 : std::uint32_t(spec.colors.size()));
+        putLe32(data, fields.header == DibHeaderKind::Core ? 0 : std::uint32_t(fields.colors.size()));
         putLe32(data, 0);
     }
-    const bool bitfields = spec.compression == 3 || spec.compression == 6;
-    if (size > 40 && spec.header != DibHeaderKind::Os2)
+    const bool bitfields = fields.compression == 3 || fields.compression == 6;
+    if (size > 40 && fields.header != DibHeaderKind::Os2)
         for (int i = 0; i < (size - 40) / 4 && i < 4; ++i)
-            putLe32(data, spec.masks[std::size_t(i)]);
+            putLe32(data, fields.masks[std::size_t(i)]);
     data.append(QByteArray(size - data.size(), '\0'));
     if (size == 40 && bitfields)
-        for (int i = 0; i < (spec.compression == 6 ? 4 : 3); ++i)
-            putLe32(data, spec.masks[std::size_t(i)]);
-    for (const QRgb color : spec.colors) {
+        for (int i = 0; i < (fields.compression == 6 ? 4 : 3); ++i)
+            putLe32(data, fields.masks[std::size_t(i)]);
+    for (const QRgb color : fields.colors) {
         data.append(char(qBlue(color)));
         data.append(char(qGreen(color)));
         data.append(char(qRed(color)));
-        if (spec.header != DibHeaderKind::Core)
+        if (fields.header != DibHeaderKind::Core)
             data.append('\0');
     }
     return data;
 }
 
-QByteArray bitmapFile(const DibSpec &spec, const QByteArray &pixels)
+QByteArray bitmapFile(const DibFields &fields, const QByteArray &pixels)
 {
-    const QByteArray info = dibInfo(spec);
+    const QByteArray info = dibInfo(fields);
     const std::uint32_t offset = std::uint32_t(14 + info.size());
     QByteArray data("BM");
     putLe32(data, offset + std::uint32_t(pixels.size()));
@@ -92,21 +92,21 @@ QByteArray bitmapFile(const DibSpec &spec, const QByteArray &pixels)
     return data + info + pixels;
 }
 
-QByteArray storedRows(const DibSpec &spec, const std::function<std::uint32_t(int x, int y)> &value)
+QByteArray storedRows(const DibFields &fields, const std::function<std::uint32_t(int x, int y)> &value)
 {
-    const int stride = (spec.width * spec.bitCount + 31) / 32 * 4;
+    const int stride = (fields.width * fields.bitCount + 31) / 32 * 4;
     QByteArray rows;
-    for (int row = 0; row < spec.height; ++row) {
-        const int y = spec.topDown ? row : spec.height - 1 - row;
+    for (int row = 0; row < fields.height; ++row) {
+        const int y = fields.topDown ? row : fields.height - 1 - row;
         QByteArray line(stride, '\0');
-        for (int x = 0; x < spec.width; ++x) {
+        for (int x = 0; x < fields.width; ++x) {
             const std::uint32_t v = value(x, y);
-            if (spec.bitCount < 8) {
-                const int bit = x * spec.bitCount;
-                line[bit / 8] = char(uchar(line[bit / 8]) | (v << (8 - spec.bitCount - bit % 8)));
+            if (fields.bitCount < 8) {
+                const int bit = x * fields.bitCount;
+                line[bit / 8] = char(uchar(line[bit / 8]) | (v << (8 - fields.bitCount - bit % 8)));
             } else {
-                for (int i = 0; i < spec.bitCount / 8; ++i)
-                    line[x * spec.bitCount / 8 + i] = char((v >> (8 * i)) & 0xFF);
+                for (int i = 0; i < fields.bitCount / 8; ++i)
+                    line[x * fields.bitCount / 8 + i] = char((v >> (8 * i)) & 0xFF);
             }
         }
         rows += line;
@@ -116,12 +116,12 @@ QByteArray storedRows(const DibSpec &spec, const std::function<std::uint32_t(int
 
 QByteArray bitmap1(int width, int height)
 {
-    DibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 1;
-    spec.colors = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    return bitmapFile(spec, storedRows(spec, [](int, int) { return 0u; }));
+    DibFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bitCount = 1;
+    fields.colors = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    return bitmapFile(fields, storedRows(fields, [](int, int) { return 0u; }));
 }
 
 QByteArray iconWith(const QByteArray &entry, int declaredSize)
@@ -144,11 +144,11 @@ QByteArray iconWith(const QByteArray &entry, int declaredSize)
 QByteArray iconWithBitmap(const QImage &image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    DibSpec spec;
-    spec.width = argb.width();
-    spec.height = argb.height() * 2;
-    spec.bitCount = 32;
-    QByteArray dib = dibInfo(spec);
+    DibFields fields;
+    fields.width = argb.width();
+    fields.height = argb.height() * 2;
+    fields.bitCount = 32;
+    QByteArray dib = dibInfo(fields);
     for (int y = argb.height() - 1; y >= 0; --y)
         for (int x = 0; x < argb.width(); ++x)
             putLe32(dib, argb.pixel(x, y));

@@ -15,7 +15,7 @@ void setLe32(QByteArray &data, int at, std::uint32_t value);
 
 enum class DibHeaderKind { Core, Os2Short, Os2, Info, V2, V3, V4, V5 };
 
-struct DibSpec
+struct DibFields
 {
     DibHeaderKind header = DibHeaderKind::Info;
     int width = 0;
@@ -29,14 +29,14 @@ struct DibSpec
 };
 
 // The info block: header, masks after an info header, colour table.
-QByteArray dibInfo(const DibSpec &spec);
+QByteArray dibInfo(const DibFields &fields);
 
 // A bitmap file of the info block and `pixels` as stored.
-QByteArray bitmapFile(const DibSpec &spec, const QByteArray &pixels);
+QByteArray bitmapFile(const DibFields &fields, const QByteArray &pixels);
 
 // Uncompressed rows in file order of the values at (x, y) from the top: a
 // colour index at indexed depths, else the stored pixel (24 bits: 0xRRGGBB).
-QByteArray storedRows(const DibSpec &spec, const std::function<std::uint32_t(int x, int y)> &value);
+QByteArray storedRows(const DibFields &fields, const std::function<std::uint32_t(int x, int y)> &value);
 
 // A 1-bit bitmap file of the given size, all pixels colour 0 (black).
 QByteArray bitmap1(int width, int height);

@@ -152,22 +152,22 @@ TEST_F(PictureLoaderTest, BitmapsCutShortOrInconsistentWithTheFileGiveNothing)
 
 TEST_F(PictureLoaderTest, RunLengthDataThatEndsBeforeTheBitmapGivesNothing)
 {
-    DibSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.colors = {qRgb(0, 0, 0)};
+    DibFields fields;
+    fields.width = 4;
+    fields.height = 2;
+    fields.bitCount = 8;
+    fields.compression = 1;
+    fields.colors = {qRgb(0, 0, 0)};
     const QByteArray rows("\x04\x00\x00\x00\x04\x00\x00\x00", 8);
-    ASSERT_TRUE(loads(QStringLiteral("rle.bmp"), bitmapFile(spec, rows)));
-    EXPECT_FALSE(loads(QStringLiteral("short.bmp"), bitmapFile(spec, rows.left(6))));
+    ASSERT_TRUE(loads(QStringLiteral("rle.bmp"), bitmapFile(fields, rows)));
+    EXPECT_FALSE(loads(QStringLiteral("short.bmp"), bitmapFile(fields, rows.left(6))));
     // An absolute run whose pixels are cut off.
-    EXPECT_FALSE(loads(QStringLiteral("absolute.bmp"), bitmapFile(spec, QByteArray("\x00\x04\x00", 3))));
-    spec.imageSize = 9;
-    EXPECT_FALSE(loads(QStringLiteral("stated.bmp"), bitmapFile(spec, rows)));
-    spec.imageSize = 0;
-    spec.topDown = true;
-    EXPECT_FALSE(loads(QStringLiteral("top-down.bmp"), bitmapFile(spec, rows)));
+    EXPECT_FALSE(loads(QStringLiteral("absolute.bmp"), bitmapFile(fields, QByteArray("\x00\x04\x00", 3))));
+    fields.imageSize = 9;
+    EXPECT_FALSE(loads(QStringLiteral("stated.bmp"), bitmapFile(fields, rows)));
+    fields.imageSize = 0;
+    fields.topDown = true;
+    EXPECT_FALSE(loads(QStringLiteral("top-down.bmp"), bitmapFile(fields, rows)));
 }
 
 // A bitmap far larger than memory allows to decode whole: only its shown
@@ -177,11 +177,11 @@ TEST_F(PictureLoaderTest, HugeSparseBitmapShowsItsTopLeftCorner)
     constexpr qint64 side = 30000;
     constexpr qint64 stride = side * 3;
     for (const bool topDown : {false, true}) {
-        DibSpec spec;
-        spec.width = int(side);
-        spec.height = int(side);
-        spec.topDown = topDown;
-        const QString path = write(QStringLiteral("huge.bmp"), bitmapFile(spec, QByteArray()));
+        DibFields fields;
+        fields.width = int(side);
+        fields.height = int(side);
+        fields.topDown = topDown;
+        const QString path = write(QStringLiteral("huge.bmp"), bitmapFile(fields, QByteArray()));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         const qint64 pixels = file.size();
@@ -207,11 +207,11 @@ TEST_F(PictureLoaderTest, HugeSparseBitmapShowsItsTopLeftCorner)
 
 TEST_F(PictureLoaderTest, IconWhoseMaskIsCutShortIsOpaqueWhereItIsMissing)
 {
-    DibSpec spec;
-    spec.width = 32;
-    spec.height = 64;
-    spec.bitCount = 24;
-    QByteArray dib = dibInfo(spec) + storedRows(spec, [](int, int) { return 0x3080C0u; }).left(32 * 32 * 3);
+    DibFields fields;
+    fields.width = 32;
+    fields.height = 64;
+    fields.bitCount = 24;
+    QByteArray dib = dibInfo(fields) + storedRows(fields, [](int, int) { return 0x3080C0u; }).left(32 * 32 * 3);
     // The mask's bottom 8 rows are transparent; its upper rows are missing.
     dib.append(QByteArray(8 * 4, char(0xFF)));
     for (const QByteArray &file : {iconWith(dib), iconWith(dib).left(22 + dib.size() - 8)}) {

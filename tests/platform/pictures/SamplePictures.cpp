@@ -47,24 +47,24 @@ void addHeaderSamples(std::vector<SamplePicture> &samples)
         for (const bool topDown : {false, true}) {
             if (topDown && kind == DibHeaderKind::Core)
                 continue;
-            DibSpec spec;
-            spec.header = kind;
-            spec.width = 7;
-            spec.height = 5;
-            spec.topDown = topDown;
+            DibFields fields;
+            fields.header = kind;
+            fields.width = 7;
+            fields.height = 5;
+            fields.topDown = topDown;
             const QImage expected = imageOf(7, 5, gradient);
+            const auto pixel = [&](int x, int y) { return expected.pixel(x, y) & 0xFFFFFFu; };
             samples.push_back({name + (topDown ? QStringLiteral("-top-down.bmp") : QStringLiteral("-bottom-up.bmp")),
-                               bitmapFile(spec, storedRows(spec, [&](int x, int y) { return expected.pixel(x, y) & 0xFFFFFFu; })),
-                               expected});
+                               bitmapFile(fields, storedRows(fields, pixel)), expected});
         }
-        DibSpec spec;
-        spec.header = kind;
-        spec.width = 5;
-        spec.height = 3;
-        spec.bitCount = 8;
-        spec.colors = table;
+        DibFields fields;
+        fields.header = kind;
+        fields.width = 5;
+        fields.height = 3;
+        fields.bitCount = 8;
+        fields.colors = table;
         const auto index = [](int x, int y) { return std::uint32_t(x * 3 + y * 50); };
-        samples.push_back({name + QStringLiteral("-8bit.bmp"), bitmapFile(spec, storedRows(spec, index)),
+        samples.push_back({name + QStringLiteral("-8bit.bmp"), bitmapFile(fields, storedRows(fields, index)),
                            imageOf(5, 3, [&](int x, int y) { return table[int(index(x, y))]; })});
     }
 }
@@ -73,18 +73,18 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
 {
     const QList<QRgb> four = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
     for (const int bitCount : {1, 2, 4}) {
-        DibSpec spec;
-        spec.width = 13;
-        spec.height = 3;
-        spec.bitCount = bitCount;
+        DibFields fields;
+        fields.width = 13;
+        fields.height = 3;
+        fields.bitCount = bitCount;
         // A table shorter than the depth indexes: the other indexes show black.
-        spec.colors = four.mid(0, bitCount == 1 ? 2 : 3);
+        fields.colors = four.mid(0, bitCount == 1 ? 2 : 3);
         const std::uint32_t indexes = 1u << bitCount;
         const auto index = [&](int x, int y) { return std::uint32_t(x + y) % indexes; };
-        samples.push_back({QStringLiteral("depth-%1.bmp").arg(bitCount), bitmapFile(spec, storedRows(spec, index)),
+        samples.push_back({QStringLiteral("depth-%1.bmp").arg(bitCount), bitmapFile(fields, storedRows(fields, index)),
                            imageOf(13, 3, [&](int x, int y) {
                                const int i = int(index(x, y));
-                               return i < spec.colors.size() ? spec.colors[i] : qRgb(0, 0, 0);
+                               return i < fields.colors.size() ? fields.colors[i] : qRgb(0, 0, 0);
                            })});
     }
 
@@ -94,7 +94,14 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
         const int c = pure(x, y);
         return qRgb(c & 4 ? 255 : 0, c & 2 ? 255 : 0, c & 1 ? 255 : 0);
     };
-    struct Packed { const char *name; DibHeaderKind header; int bitCount; std::uint32_t compression; std::array<std::uint32_t, 4> masks; };
+    struct Packed
+    {
+        const char *name;
+        DibHeaderKind header;
+        int bitCount;
+        std::uint32_t compression;
+        std::array<std::uint32_t, 4> masks;
+    };
     const Packed packed[] = {
         {"rgb16-555", DibHeaderKind::Info, 16, 0, {0x7C00, 0x03E0, 0x001F, 0x8000}},
         {"rgb32", DibHeaderKind::Info, 32, 0, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}},
@@ -104,13 +111,13 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
         {"alphabitfields32-1bit", DibHeaderKind::Info, 32, 6, {0x4, 0x2, 0x1, 0xFF000000}},
     };
     for (const Packed &p : packed) {
-        DibSpec spec;
-        spec.header = p.header;
-        spec.width = 9;
-        spec.height = 4;
-        spec.bitCount = p.bitCount;
-        spec.compression = p.compression;
-        spec.masks = p.masks;
+        DibFields fields;
+        fields.header = p.header;
+        fields.width = 9;
+        fields.height = 4;
+        fields.bitCount = p.bitCount;
+        fields.compression = p.compression;
+        fields.masks = p.masks;
         const auto value = [&](int x, int y) {
             const int c = pure(x, y);
             // The unused or alpha bits hold noise: a bitmap is shown opaque.
@@ -118,7 +125,7 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
                 | (p.masks[3] & std::uint32_t(x * 0x11111111));
         };
         samples.push_back({QString::fromLatin1(p.name) + QStringLiteral(".bmp"),
-                           bitmapFile(spec, storedRows(spec, value)), imageOf(9, 4, pureColor)});
+                           bitmapFile(fields, storedRows(fields, value)), imageOf(9, 4, pureColor)});
     }
 }
 
@@ -132,31 +139,31 @@ void addRleSamples(std::vector<SamplePicture> &samples)
 {
     const QList<QRgb> table = {qRgb(9, 9, 9), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
                                qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(255, 255, 255)};
-    DibSpec spec;
-    spec.width = 8;
-    spec.height = 4;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.colors = table;
+    DibFields fields;
+    fields.width = 8;
+    fields.height = 4;
+    fields.bitCount = 8;
+    fields.compression = 1;
+    fields.colors = table;
     // Bottom row: a run and an odd absolute run (padded); a delta skips to
     // x = 2 two rows up; the top row ends early at the end of bitmap.
     const QByteArray rle8("\x03\x01" "\x00\x03\x02\x03\x04\x00" "\x00\x00"
                           "\x00\x02\x02\x01" "\x02\x05" "\x00\x00"
                           "\x04\x06" "\x00\x01", 22);
-    spec.imageSize = std::uint32_t(rle8.size());
-    samples.push_back({QStringLiteral("rle8.bmp"), bitmapFile(spec, rle8),
+    fields.imageSize = std::uint32_t(rle8.size());
+    samples.push_back({QStringLiteral("rle8.bmp"), bitmapFile(fields, rle8),
                        indexedImage(table, {QByteArray("\6\6\6\6\0\0\0\0", 8), QByteArray("\0\0\5\5\0\0\0\0", 8),
                                             QByteArray(8, '\0'), QByteArray("\1\1\1\2\3\4\0\0", 8)})});
 
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.height = 3;
+    fields.bitCount = 4;
+    fields.compression = 2;
+    fields.height = 3;
     // A run alternates its two indexes; absolute runs of 3 and 5 indexes.
     const QByteArray rle4("\x05\x12" "\x00\x03\x34\x50" "\x00\x00"
                           "\x00\x05\x12\x34\x50\x00" "\x00\x00"
                           "\x00\x02\x03\x00" "\x02\x77" "\x00\x01", 24);
-    spec.imageSize = 0; // to the end of the file
-    samples.push_back({QStringLiteral("rle4.bmp"), bitmapFile(spec, rle4),
+    fields.imageSize = 0; // to the end of the file
+    samples.push_back({QStringLiteral("rle4.bmp"), bitmapFile(fields, rle4),
                        indexedImage(table, {QByteArray("\0\0\0\7\7\0\0\0", 8), QByteArray("\1\2\3\4\5\0\0\0", 8),
                                             QByteArray("\1\2\1\2\1\3\4\5", 8)})});
 }
