@@ -54,10 +54,13 @@ std::optional<LoadedPicture> loadBitmap(QIODevice &device, const QSize &viewSize
     if (!device.seek(0))
         return std::nullopt;
     const QByteArray head = device.read(kFileHeaderBytes + kLargestInfoBytes);
-    ByteReader reader(head);
-    const bool signature = reader.u8() == 'B' && reader.u8() == 'M';
-    reader.seek(10);
-    const qint64 pixels = reader.le32();
+    ByteReader fileHeader(head);
+    const bool signature = fileHeader.u8() == 'B' && fileHeader.u8() == 'M';
+    fileHeader.seek(10);
+    const qint64 pixels = fileHeader.le32();
+    // The info block ends where the pixel data starts.
+    const QByteArray infoBlock = head.left(qsizetype(std::min<qint64>(pixels, head.size())));
+    ByteReader reader(infoBlock);
     reader.seek(kFileHeaderBytes);
     const std::optional<DibInfo> info = readDibInfo(reader);
     if (!signature || !info || pixels < kFileHeaderBytes + info->infoBytes || pixels > fileSize)

@@ -1,5 +1,6 @@
 #include "platform/pictures/DibHeader.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace platform {
@@ -118,7 +119,12 @@ std::optional<DibInfo> readDibInfo(ByteReader &reader)
         const std::uint32_t full = 1u << info.bitCount;
         if (colorsUsed > full)
             return std::nullopt;
-        const std::uint32_t count = colorsUsed == 0 ? full : colorsUsed;
+        // A table whose length is not stated may stop where the reader ends,
+        // as old OS/2 files do by starting their pixels early.
+        const qint64 entryBytes = core ? 3 : 4;
+        const std::uint32_t count = colorsUsed != 0
+            ? colorsUsed
+            : std::uint32_t(std::clamp<qint64>((reader.size() - reader.pos()) / entryBytes, 0, full));
         info.colors.fill(qRgb(0, 0, 0), full);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint32_t blue = reader.u8();

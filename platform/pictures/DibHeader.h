@@ -37,8 +37,9 @@ struct DibInfo
 // lies past the reader's end or its fields do not describe a bitmap: unknown
 // header size, no pixels, planes other than 1, a depth or compression that
 // does not go with the header or each other, a top-down compressed bitmap,
-// or more colours than the depth can index. Indexes past a short colour
-// table show black.
+// or more colours than the depth can index. A colour table whose length is
+// not stated holds as many colours as fit before the reader's end, at most
+// as many as the depth indexes. Indexes past a short table show black.
 std::optional<DibInfo> readDibInfo(ByteReader &reader);
 
 } // namespace platform

@@ -88,6 +88,17 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
                            })});
     }
 
+    // An OS/2 1.x table has no stated length: here the pixels follow four colours.
+    DibFields core;
+    core.header = DibHeaderKind::Core;
+    core.width = 6;
+    core.height = 2;
+    core.bitCount = 8;
+    core.colors = four;
+    const auto sum = [](int x, int y) { return std::uint32_t(x + y); };
+    samples.push_back({QStringLiteral("core-short-table.bmp"), bitmapFile(core, storedRows(core, sum)),
+                       imageOf(6, 2, [&](int x, int y) { return x + y < 4 ? four[x + y] : qRgb(0, 0, 0); })});
+
     // Pure colours: each channel all on or all off, whatever its mask's width.
     const auto pure = [](int x, int y) { return (x + 2 * y) % 8; };
     const auto pureColor = [&](int x, int y) {
