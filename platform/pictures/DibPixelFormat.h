@@ -25,7 +25,7 @@ private:
 
         int value(std::uint32_t pixel) const
         {
-            return max == 0 ? 0 : int((((pixel & mask) >> shift) * 255 + max / 2) / max);
+            return max == 0 ? 0 : int((std::uint64_t((pixel & mask) >> shift) * 255 + max / 2) / max);
         }
     };
 

@@ -120,6 +120,7 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
         {"bitfields16-4444-v3", DibHeaderKind::V3, 16, 3, {0x0F00, 0x00F0, 0x000F, 0xF000}},
         {"bitfields32-101010-v4", DibHeaderKind::V4, 32, 3, {0x3FF00000, 0x000FFC00, 0x000003FF, 0}},
         {"alphabitfields32-1bit", DibHeaderKind::Info, 32, 6, {0x4, 0x2, 0x1, 0xFF000000}},
+        {"bitfields32-wide", DibHeaderKind::V5, 32, 3, {0xFFFFFFF0, 0x8, 0x4, 0}},
     };
     for (const Packed &p : packed) {
         DibFields fields;
