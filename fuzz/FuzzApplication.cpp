@@ -1,7 +1,9 @@
 #include "FuzzApplication.h"
 
 #include "platform/metafile/PlayLimits.h"
+#include "platform/pictures/PictureLoader.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 
 namespace fuzz {
@@ -25,6 +27,15 @@ void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat f
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      static_cast<qsizetype>(size));
     platform::metafile::playMetafile(bytes, format, QSize(512, 512), limits);
+}
+
+void loadPicture(const std::uint8_t *data, std::size_t size)
+{
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    for (const platform::PictureKind kind : {platform::PictureKind::Bitmap, platform::PictureKind::Icon})
+        platform::loadPicture(buffer, kind, QSize(512, 512));
 }
 
 } // namespace fuzz

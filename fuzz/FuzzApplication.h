@@ -14,4 +14,8 @@ void startApplication(int *argc, char ***argv);
 // check that bounds the default limits runs just the same.
 void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat format);
 
+// Loads one input both as a bitmap and as an icon file, from memory, for the
+// terrain view's size.
+void loadPicture(const std::uint8_t *data, std::size_t size);
+
 } // namespace fuzz

@@ -1,32 +1,21 @@
 #include "platform/pictures/PictureLoader.h"
 
 #include "platform/MetafilePlayer.h"
-#include "platform/pictures/BitmapFileCheck.h"
-#include "platform/pictures/IconFileCheck.h"
+#include "platform/pictures/BitmapFile.h"
+#include "platform/pictures/IconFile.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace platform {
 
 namespace {
 
-std::optional<QImage> decode(const QByteArray &data, const char *format)
+std::optional<LoadedPicture> readAndPlayMetafile(QIODevice &device, MetafileFormat format, const QSize &viewSize)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
+    if (device.size() > kMaxPictureFileBytes || !device.seek(0))
         return std::nullopt;
-    QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    return image;
+    return playMetafile(device.read(kMaxPictureFileBytes), format, viewSize);
 }
 
 } // namespace
@@ -49,11 +38,19 @@ std::optional<PictureKind> pictureKindFor(const QString &fileName)
     return std::nullopt;
 }
 
-std::optional<LoadedPicture> shownPart(const std::optional<QImage> &image, const QSize &viewSize)
+std::optional<LoadedPicture> loadPicture(QIODevice &device, PictureKind kind, const QSize &viewSize)
 {
-    if (!image)
-        return std::nullopt;
-    return LoadedPicture{image->copy(QRect(QPoint(0, 0), image->size().boundedTo(viewSize))), image->size()};
+    switch (kind) {
+    case PictureKind::Bitmap:
+        return loadBitmap(device, viewSize);
+    case PictureKind::Icon:
+        return loadIcon(device, viewSize);
+    case PictureKind::EnhancedMetafile:
+        return readAndPlayMetafile(device, MetafileFormat::Enhanced, viewSize);
+    case PictureKind::WindowsMetafile:
+        return readAndPlayMetafile(device, MetafileFormat::Windows, viewSize);
+    }
+    return std::nullopt;
 }
 
 std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &viewSize)
@@ -62,26 +59,10 @@ std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &v
     if (!kind)
         return std::nullopt;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureFileBytes)
+    // Readers ask for what they need in one go; a buffer would only copy it.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
-    const QByteArray data = file.read(kMaxPictureFileBytes);
-    switch (*kind) {
-    case PictureKind::Bitmap: {
-        if (!isCompleteBitmapFile(data))
-            return std::nullopt;
-        std::optional<QImage> image = decode(data, "bmp");
-        if (image)
-            *image = image->convertToFormat(QImage::Format_RGB32);
-        return shownPart(image, viewSize);
-    }
-    case PictureKind::Icon:
-        return isCompleteIconFile(data) ? shownPart(decode(data, "ico"), viewSize) : std::nullopt;
-    case PictureKind::EnhancedMetafile:
-        return playMetafile(data, MetafileFormat::Enhanced, viewSize);
-    case PictureKind::WindowsMetafile:
-        return playMetafile(data, MetafileFormat::Windows, viewSize);
-    }
-    return std::nullopt;
+    return loadPicture(file, *kind, viewSize);
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/pictures/LoadedPicture.h"
 
+#include <QIODevice>
 #include <QSize>
 #include <QString>
 
@@ -15,17 +16,17 @@ enum class PictureKind { Bitmap, Icon, EnhancedMetafile, WindowsMetafile };
 // in any case, after the last "." of the last path component), or nothing.
 std::optional<PictureKind> pictureKindFor(const QString &fileName);
 
-// The largest picture, in pixels, that loading decodes. It holds whatever
-// the environment says about Qt's own allocation limit.
-inline constexpr long long kMaxPicturePixels = 32LL * 1024 * 1024;
-
-// Larger files are not read at all.
+// Larger metafiles are not read at all. Bitmaps and icons are read only as
+// far as they are shown, whatever their size.
 inline constexpr long long kMaxPictureFileBytes = 256LL * 1024 * 1024;
 
-// Loads a terrain picture by its extension for a view of `viewSize`. Nothing
-// when the kind is not recognised, the file is missing or unreadable, or its
-// contents are not a valid, complete picture of that kind within
-// kMaxPicturePixels. Bitmaps come back opaque.
+// Loads a picture of `kind` from `device` (open for reading, seekable) for a
+// view of `viewSize`. Nothing when its contents are not a valid, complete
+// picture of that kind. Bitmaps come back opaque.
+std::optional<LoadedPicture> loadPicture(QIODevice &device, PictureKind kind, const QSize &viewSize);
+
+// Loads a terrain picture by its extension. Nothing also when the kind is
+// not recognised or the file is missing or unreadable.
 std::optional<LoadedPicture> loadPicture(const QString &fileName, const QSize &viewSize);
 
 } // namespace platform

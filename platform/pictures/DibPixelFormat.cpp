@@ -1,0 +1,51 @@
+#include "platform/pictures/DibPixelFormat.h"
+
+namespace platform {
+
+DibPixelFormat::DibPixelFormat(const DibInfo &info) : m_bitCount(info.bitCount), m_colors(info.colors)
+{
+    for (std::size_t i = 0; i < m_channels.size(); ++i) {
+        Channel &channel = m_channels[i];
+        channel.mask = info.masks[i];
+        if (channel.mask == 0)
+            continue;
+        while (((channel.mask >> channel.shift) & 1u) == 0)
+            ++channel.shift;
+        channel.max = channel.mask >> channel.shift;
+    }
+}
+
+QRgb DibPixelFormat::packed(std::uint32_t pixel) const
+{
+    return qRgb(m_channels[0].value(pixel), m_channels[1].value(pixel), m_channels[2].value(pixel));
+}
+
+void DibPixelFormat::convertRow(const uchar *stored, int count, QRgb *out) const
+{
+    switch (m_bitCount) {
+    case 1: case 2: case 4: case 8: {
+        const int perByte = 8 / m_bitCount;
+        const uchar indexMask = uchar((1u << m_bitCount) - 1);
+        for (int x = 0; x < count; ++x) {
+            const int shift = 8 - m_bitCount * (x % perByte + 1);
+            out[x] = m_colors[(stored[x / perByte] >> shift) & indexMask];
+        }
+        break;
+    }
+    case 16:
+        for (int x = 0; x < count; ++x, stored += 2)
+            out[x] = packed(std::uint32_t(stored[0]) | (std::uint32_t(stored[1]) << 8));
+        break;
+    case 24:
+        for (int x = 0; x < count; ++x, stored += 3)
+            out[x] = qRgb(stored[2], stored[1], stored[0]);
+        break;
+    case 32:
+        for (int x = 0; x < count; ++x, stored += 4)
+            out[x] = packed(std::uint32_t(stored[0]) | (std::uint32_t(stored[1]) << 8)
+                            | (std::uint32_t(stored[2]) << 16) | (std::uint32_t(stored[3]) << 24));
+        break;
+    }
+}
+
+} // namespace platform
