@@ -1,9 +1,8 @@
 #include "grid/GridFont.h"
 
-#include "platform/FormFonts.h"
+#include "grid/GridCanvasFont.h"
 
 #include <cmath>
-#include <cstdlib>
 
 TFont::TFont(QObject *parent) : QObject(parent) {}
 
@@ -40,10 +39,5 @@ void TFont::Assign(const TFont &source)
 
 QFont TFont::ToQFont() const
 {
-    QFont font = platform::formFont(FName, std::abs(FHeight));
-    font.setBold(FStyle.testFlag(fsBold));
-    font.setItalic(FStyle.testFlag(fsItalic));
-    font.setUnderline(FStyle.testFlag(fsUnderline));
-    font.setStrikeOut(FStyle.testFlag(fsStrikeOut));
-    return font;
+    return platform::toQFont(ToCanvasFont(*this).logicalFont());
 }
