@@ -2,8 +2,6 @@
 
 #include "grid/GridCanvasFont.h"
 
-#include <cmath>
-
 TFont::TFont(QObject *parent) : QObject(parent) {}
 
 void TFont::SetName(const QString &value) { Store(FName, value); }
@@ -14,12 +12,14 @@ void TFont::SetCharset(int value) { Store(FCharset, value); }
 
 int TFont::Size() const
 {
-    return int(std::lround(-FHeight * 72.0 / PixelsPerInch));
+    return ToCanvasFont(*this).size();
 }
 
 void TFont::SetSize(int value)
 {
-    Store(FHeight, -int(std::lround(value * double(PixelsPerInch) / 72.0)));
+    platform::TFont sized;
+    sized.setSize(value);
+    Store(FHeight, sized.height());
 }
 
 void TFont::Assign(const TFont &source)

@@ -337,6 +337,17 @@ TEST(GridConfiguration, AutoSizeMeasuresWithTheFontThePaintDrawsWith)
     }
 }
 
+TEST(GridConfiguration, FontSizeInPointsFollowsTheHeightLikeTheCanvasFont)
+{
+    TFont font;
+    font.SetSize(10);
+    EXPECT_EQ(font.Height(), -13);
+    for (const int height : {-11, -13, 16, INT32_MIN, INT32_MAX}) {
+        font.SetHeight(height);
+        EXPECT_EQ(font.Size(), ToCanvasFont(font).size()) << height;
+    }
+}
+
 TEST(GridConfiguration, DropTargetOnlyWhenSwitchedOn)
 {
     TCellGrid grid;
