@@ -24,8 +24,8 @@ void ApplyCellProperties(const TCellProperties *properties, platform::TBrush &br
         brush.setColor(properties->BrushColor());
     if (properties->FontColor != clNone)
         font.setColor(properties->FontColor);
-    if (properties->FontStyle.toInt() != 0)
-        font.setStyle(platform::TFontStyles(properties->FontStyle.toInt()));
+    if (properties->FontStyle)
+        font.setStyle(properties->FontStyle);
     if (properties->FontSize != 0)
         font.setSize(properties->FontSize);
     if (!properties->FontName.isEmpty())

@@ -10,7 +10,7 @@ inline platform::TFont ToCanvasFont(const TFont &font)
     canvasFont.setName(font.Name());
     canvasFont.setHeight(font.Height());
     canvasFont.setColor(font.Color());
-    canvasFont.setStyle(platform::TFontStyles(font.Style().toInt()));
+    canvasFont.setStyle(font.Style());
     canvasFont.setCharSet(std::uint8_t(font.Charset()));
     return canvasFont;
 }

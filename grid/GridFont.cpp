@@ -1,9 +1,6 @@
 #include "grid/GridFont.h"
 
-#include "platform/FormFonts.h"
-
-#include <cmath>
-#include <cstdlib>
+#include "grid/GridCanvasFont.h"
 
 TFont::TFont(QObject *parent) : QObject(parent) {}
 
@@ -15,12 +12,14 @@ void TFont::SetCharset(int value) { Store(FCharset, value); }
 
 int TFont::Size() const
 {
-    return int(std::lround(-FHeight * 72.0 / PixelsPerInch));
+    return ToCanvasFont(*this).size();
 }
 
 void TFont::SetSize(int value)
 {
-    Store(FHeight, -int(std::lround(value * double(PixelsPerInch) / 72.0)));
+    platform::TFont sized;
+    sized.setSize(value);
+    Store(FHeight, sized.height());
 }
 
 void TFont::Assign(const TFont &source)
@@ -40,10 +39,5 @@ void TFont::Assign(const TFont &source)
 
 QFont TFont::ToQFont() const
 {
-    QFont font = platform::formFont(FName, std::abs(FHeight));
-    font.setBold(FStyle.testFlag(fsBold));
-    font.setItalic(FStyle.testFlag(fsItalic));
-    font.setUnderline(FStyle.testFlag(fsUnderline));
-    font.setStrikeOut(FStyle.testFlag(fsStrikeOut));
-    return font;
+    return platform::toQFont(ToCanvasFont(*this).logicalFont());
 }

@@ -21,7 +21,6 @@ class TFont : public QObject {
 public:
     // The default character set of the platform's fonts.
     static constexpr int DefaultCharset = 1;
-    static constexpr int PixelsPerInch = 96;
 
     explicit TFont(QObject *parent = nullptr);
 

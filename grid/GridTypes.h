@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Brush.h"
 #include "platform/Colors.h"
+#include "platform/FontStyle.h"
 #include "platform/forms/TextAlignment.h"
 
 #include <QFlags>
@@ -38,15 +40,6 @@ Q_FLAG_NS(TGridOptions)
 enum TGridDrawStateFlag : std::uint8_t { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
 Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
 Q_FLAG_NS(TGridDrawState)
-
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
-Q_FLAG_NS(TFontStyles)
-
-enum TBrushStyle : std::uint8_t {
-    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
-};
-Q_ENUM_NS(TBrushStyle)
 
 enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 Q_ENUM_NS(TScrollStyle)
@@ -128,7 +121,17 @@ Q_ENUM_NS(TSortDirection)
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
+
+// The canvas's styles, written plainly like the grid's own enumerations.
+using platform::TFontStyle;
+using platform::TFontStyles;
+using platform::fsBold;
+using platform::fsItalic;
+using platform::fsUnderline;
+using platform::fsStrikeOut;
+using platform::TBrushStyle;
+using platform::bsSolid;
+using platform::bsClear;
 
 // A cell address: column and row counted from 0 at the top-left cell.
 struct TGridCoord {

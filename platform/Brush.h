@@ -2,9 +2,24 @@
 
 #include "platform/Colors.h"
 
+#include <QObject>
+
+#include <cstdint>
+
 namespace platform {
 
-enum class TBrushStyle { bsSolid, bsClear };
+// In a namespace of its own so that Qt's meta-object system knows the names
+// (stored forms give a style as text). The canvas fills with solid brushes
+// only; the hatches are kept for the cells' settings.
+inline namespace BrushStyleNames {
+Q_NAMESPACE
+
+enum TBrushStyle : std::uint8_t {
+    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+};
+Q_ENUM_NS(TBrushStyle)
+
+} // namespace BrushStyleNames
 
 // The canvas brush: interiors and fills. Giving it a colour makes it solid
 // again, so a clear brush lasts only until the next colour assignment.

@@ -34,10 +34,10 @@ LogicalFont TFont::logicalFont() const
     record.height = height_;
     record.escapement = escapement_;
     record.orientation = escapement_;
-    record.weight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
-    record.italic = (style_ & fsItalic) != 0;
-    record.underline = (style_ & fsUnderline) != 0;
-    record.strikeOut = (style_ & fsStrikeOut) != 0;
+    record.weight = style_.testFlag(fsBold) ? FW_BOLD : FW_NORMAL;
+    record.italic = style_.testFlag(fsItalic);
+    record.underline = style_.testFlag(fsUnderline);
+    record.strikeOut = style_.testFlag(fsStrikeOut);
     record.charSet = charSet_;
     record.faceName = name_;
     return record;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Colors.h"
+#include "platform/FontStyle.h"
 #include "platform/LogicalFont.h"
 
 #include <QString>
@@ -8,10 +9,6 @@
 #include <cstdint>
 
 namespace platform {
-
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-// A set of TFontStyle bits; 0 is the plain font.
-using TFontStyles = std::uint8_t;
 
 // Fonts are sized for 96 pixels per inch, the density the forms are laid out for.
 inline constexpr int kFormPixelsPerInch = 96;
@@ -52,7 +49,7 @@ private:
     QString name_ = QStringLiteral("MS Sans Serif");
     int height_ = -11;
     TColor color_ = clWindowText;
-    TFontStyles style_ = 0;
+    TFontStyles style_;
     std::uint8_t charSet_ = DEFAULT_CHARSET;
     int escapement_ = 0;
 };

@@ -5,29 +5,21 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 namespace platform {
 
 namespace {
 
 // Beyond this the font engine spends seconds per glyph; no cell needs more.
-constexpr int kMaxPixelSize = 2048;
+constexpr double kMaxPixelSize = 2048;
+constexpr double kDefaultPixelSize = 16;
 
-// Qt sizes fonts by their character height. A positive record height asks for
-// the cell height instead (character height plus internal leading), so scale
-// by the family's ratio of the two.
-int pixelSizeFor(const LogicalFont &record)
+int clampedPixelSize(double pixels)
 {
-    const std::int64_t height = record.height;
-    if (height < 0)
-        return int(std::clamp<std::int64_t>(-height, 1, kMaxPixelSize));
-    if (height == 0)
-        return 11;
-    const QFont probe = formFont(record.faceName, 100);
-    const QFontMetricsF metrics(probe);
-    const double cellPerEm = std::max(0.01, (metrics.ascent() + metrics.descent()) / 100.0);
-    return int(std::clamp<double>(double(height) / cellPerEm + 0.5, 1, kMaxPixelSize));
+    if (!(pixels > 1))
+        return 1;
+    return int(std::lround(std::min(pixels, kMaxPixelSize)));
 }
 
 } // namespace
@@ -42,14 +34,28 @@ bool operator==(const LogicalFont &a, const LogicalFont &b)
         && a.faceName == b.faceName;
 }
 
-FontObject::FontObject(const LogicalFont &record)
-    : record_(record)
-    , font_(formFont(record.faceName, pixelSizeFor(record)))
+QFont toQFont(const LogicalFont &record, double pixelsPerUnit)
 {
-    font_.setWeight(record.weight >= 600 ? QFont::Bold : QFont::Normal);
-    font_.setItalic(record.italic);
-    font_.setUnderline(record.underline);
-    font_.setStrikeOut(record.strikeOut);
+    const double pixels = record.height == 0
+        ? kDefaultPixelSize
+        : std::min(std::abs(double(record.height) * pixelsPerUnit), kMaxPixelSize);
+    QFont font = formFont(record.faceName.isEmpty() ? QStringLiteral("Sans Serif") : record.faceName,
+                          clampedPixelSize(pixels));
+    font.setWeight(QFont::Weight(std::clamp(record.weight == 0 ? FW_NORMAL : record.weight, 100, 900)));
+    font.setItalic(record.italic);
+    font.setUnderline(record.underline);
+    font.setStrikeOut(record.strikeOut);
+    // Qt sizes fonts by their character height; a cell height includes the
+    // internal leading, so shrink by the ratio of the two at this size.
+    if (record.height > 0) {
+        const QFontMetricsF probe(font);
+        const double cell = probe.ascent() + probe.descent();
+        if (cell > 0)
+            font.setPixelSize(clampedPixelSize(pixels * pixels / cell));
+    }
+    return font;
 }
+
+FontObject::FontObject(const LogicalFont &record) : record_(record), font_(toQFont(record)) {}
 
 } // namespace platform

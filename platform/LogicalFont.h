@@ -35,6 +35,10 @@ struct LogicalFont {
     friend bool operator!=(const LogicalFont &a, const LogicalFont &b) { return !(a == b); }
 };
 
+// The Qt font that draws a record. Its height counts in units of the given
+// size in device pixels; a height of 0 asks for the default height.
+QFont toQFont(const LogicalFont &record, double pixelsPerUnit = 1);
+
 // A font made from a record, ready to be selected into a canvas. The canvas
 // only borrows it; whoever made it deletes it.
 class FontObject {

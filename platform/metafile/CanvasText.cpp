@@ -1,5 +1,6 @@
 #include "platform/metafile/MetafileCanvas.h"
 
+#include "platform/LogicalFont.h"
 #include "platform/metafile/SymbolFonts.h"
 
 #include <QFontMetricsF>
@@ -14,29 +15,12 @@ namespace {
 
 enum TextOption : unsigned { TextOpaque = 0x2, TextClipped = 0x4 };
 
-constexpr double kDefaultFontPixels = 16;
-constexpr double kMaxFontPixels = 2048;
 
 // The length, in output pixels, of a logical vector.
 double mappedLength(const QTransform &t, QPointF vector)
 {
     const QPointF d = t.map(vector) - t.map(QPointF(0, 0));
     return std::hypot(d.x(), d.y());
-}
-
-QFont qtFont(const GdiFont &gdi, const std::optional<SymbolFont> &symbols, double pixelHeight)
-{
-    QFont font(symbols               ? SymbolFont::family()
-               : gdi.face.isEmpty() ? QStringLiteral("Sans Serif")
-                                    : gdi.face);
-    font.setPixelSize(std::max(1, int(std::lround(pixelHeight))));
-    font.setWeight(QFont::Weight(std::clamp(gdi.weight == 0 ? 400 : gdi.weight, 100, 900)));
-    font.setItalic(gdi.italic);
-    font.setUnderline(gdi.underline);
-    font.setStrikeOut(gdi.strikeOut);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::NoSubpixelAntialias);
-    return font;
 }
 
 } // namespace
@@ -60,17 +44,14 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     const QString text = characters.join(QString());
 
-    // A negative height is the character height; a positive one the cell
-    // height, which includes the internal leading.
-    double pixels = gdi.height == 0 ? kDefaultFontPixels : mappedLength(t, QPointF(0, gdi.height));
-    pixels = std::min(pixels, kMaxFontPixels);
-    QFont font = qtFont(gdi, symbols, pixels);
-    if (gdi.height > 0) {
-        const QFontMetricsF probe(font);
-        const double cell = probe.ascent() + probe.descent();
-        if (cell > 0)
-            font.setPixelSize(std::max(1, int(std::lround(pixels * pixels / cell))));
-    }
+    LogicalFont record;
+    record.height = int(gdi.height);
+    record.weight = gdi.weight;
+    record.italic = gdi.italic;
+    record.underline = gdi.underline;
+    record.strikeOut = gdi.strikeOut;
+    record.faceName = symbols ? SymbolFont::family() : gdi.face;
+    const QFont font = toQFont(record, mappedLength(t, QPointF(0, 1)));
     const QFontMetricsF metrics(font);
 
     const bool updateCp = m_state.textAlign & TextUpdateCp;

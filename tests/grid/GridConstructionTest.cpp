@@ -2,9 +2,11 @@
 
 #include "grid/CellGrid.h"
 #include "grid/CellGridUnit.h"
+#include "grid/GridCanvasFont.h"
 #include "grid/GridErrors.h"
 #include "grid/GridThemes.h"
 #include "grid/PreviewGridSettings.h"
+#include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "PreviewGrid.h"
 #include "TestSupport.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QScrollBar>
 #include <QSettings>
@@ -314,6 +317,35 @@ TEST(GridConfiguration, AutoSizeFitsEveryNormalColumnToItsText)
     EXPECT_EQ(grid.ColWidths(1), metrics.horizontalAdvance(QStringLiteral("a rather long text")) + 10);
     EXPECT_EQ(grid.ColWidths(2), 10);
     EXPECT_EQ(grid.ColWidths(0), 64);
+}
+
+TEST(GridConfiguration, AutoSizeMeasuresWithTheFontThePaintDrawsWith)
+{
+    // A positive height is the cell height: sizing and painting must agree on it.
+    for (const int height : {-11, 16, 30}) {
+        TCellGrid grid;
+        grid.SetColCount(2);
+        grid.Font()->SetName(QStringLiteral("DejaVu Sans"));
+        grid.Font()->SetHeight(height);
+        const QString text = QStringLiteral("a rather long text");
+        grid.WriteCellText(1, 1, text);
+        grid.SetAutoSize(true);
+        QImage image(10, 10, QImage::Format_RGB32);
+        platform::TCanvas canvas(image);
+        canvas.font() = ToCanvasFont(*grid.Font());
+        EXPECT_EQ(grid.ColWidths(1), canvas.textWidth(text) + 10) << height;
+    }
+}
+
+TEST(GridConfiguration, FontSizeInPointsFollowsTheHeightLikeTheCanvasFont)
+{
+    TFont font;
+    font.SetSize(10);
+    EXPECT_EQ(font.Height(), -13);
+    for (const int height : {-11, -13, 16, INT32_MIN, INT32_MAX}) {
+        font.SetHeight(height);
+        EXPECT_EQ(font.Size(), ToCanvasFont(font).size()) << height;
+    }
 }
 
 TEST(GridConfiguration, DropTargetOnlyWhenSwitchedOn)
