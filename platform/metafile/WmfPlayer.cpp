@@ -97,6 +97,22 @@ QPointF readPointYX(ByteReader &r)
     return QPointF(x, y);
 }
 
+// A scaling record's factors, stored y denominator first.
+struct ExtentScale
+{
+    double xNum, xDenom, yNum, yDenom;
+};
+
+ExtentScale readExtentScale(ByteReader &r)
+{
+    ExtentScale scale{};
+    scale.yDenom = r.i16();
+    scale.yNum = r.i16();
+    scale.xDenom = r.i16();
+    scale.xNum = r.i16();
+    return scale;
+}
+
 QRectF readRectBRTL(ByteReader &r)
 {
     const double bottom = r.i16();
@@ -447,11 +463,8 @@ void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, Byte
         return;
     }
     case MetaScaleViewportExt: {
-        const double yDenom = r.i16();
-        const double yNum = r.i16();
-        const double xDenom = r.i16();
-        const double xNum = r.i16();
-        canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
+        const ExtentScale f = readExtentScale(r);
+        canvas.scaleViewportExt(f.xNum, f.xDenom, f.yNum, f.yDenom);
         m_viewportExtSet = true;
         return;
     }
@@ -461,11 +474,8 @@ void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, Byte
         break;
     }
     case MetaScaleWindowExt: {
-        const double yDenom = r.i16();
-        const double yNum = r.i16();
-        const double xDenom = r.i16();
-        const double xNum = r.i16();
-        canvas.scaleWindowExt(xNum, xDenom, yNum, yDenom);
+        const ExtentScale f = readExtentScale(r);
+        canvas.scaleWindowExt(f.xNum, f.xDenom, f.yNum, f.yDenom);
         break;
     }
     default: return;
