@@ -134,7 +134,7 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
             const int c = pure(x, y);
             // The unused or alpha bits hold noise: a bitmap is shown opaque.
             return (c & 4 ? p.masks[0] : 0) | (c & 2 ? p.masks[1] : 0) | (c & 1 ? p.masks[2] : 0)
-                | (p.masks[3] & std::uint32_t(x * 0x11111111));
+                | (p.masks[3] & (std::uint32_t(x) * 0x11111111u));
         };
         samples.push_back({QString::fromLatin1(p.name) + QStringLiteral(".bmp"),
                            bitmapFile(fields, storedRows(fields, value)), imageOf(9, 4, pureColor)});
