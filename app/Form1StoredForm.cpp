@@ -78,8 +78,9 @@ StoredForm form1StoredForm()
     StoredComponent group = placed("TRadioGroup", "rg", 544, 8, 97, 97);
     set(group, "Caption", QStringLiteral("Object"));
     set(group, "ItemIndex", 0);
-    set(group, "Items", QStringList{QStringLiteral("Waypoint"), QStringLiteral("Bubble"), QStringLiteral("SeaGrass"),
-                                    QStringLiteral("SeaShell")});
+    set(group, "Items",
+        QStringList{QStringLiteral("Waypoint"), QStringLiteral("Bubble"), QStringLiteral("SeaGrass"),
+                    QStringLiteral("SeaShell")});
     set(group, "TabOrder", 2);
 
     StoredComponent clear = placed("TButton", "Button1", 672, 544, 75, 25);
@@ -128,7 +129,7 @@ StoredForm form1StoredForm()
     StoredComponent saveDialog{QStringLiteral("TSaveDialog"), QStringLiteral("SaveDialog1"), {}, {}};
     set(saveDialog, "Filter", QStringLiteral("Level files (*.txt)|*.txt|All files (*)|*"));
 
-    form.components = {bevel, image, label, openTerrain, memo, group, clear, save, coord,
-                       scale, angle, randomAngle, angleText, grid, openDialog, saveDialog};
+    form.components = {bevel, image, label, openTerrain, memo,      group, clear,      save,
+                       coord, scale, angle, randomAngle, angleText, grid,  openDialog, saveDialog};
     return form;
 }

@@ -13,7 +13,7 @@ QString fourDecimals(long double value, const QString &separator)
     const long long units = std::llround(value * 10000.0L);
     const long long magnitude = units < 0 ? -units : units;
     QString text = QString::number(magnitude / 10000) + separator
-                 + QStringLiteral("%1").arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
+                   + QStringLiteral("%1").arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
     return units < 0 ? QLatin1Char('-') + text : text;
 }
 
@@ -40,8 +40,7 @@ QString rotationText(int angle, const QString &decimalSeparator)
     return text;
 }
 
-QStringList levelRecordLines(int objectKind, std::int32_t x, std::int32_t y, int angle,
-                             const QString &decimalSeparator)
+QStringList levelRecordLines(int objectKind, std::int32_t x, std::int32_t y, int angle, const QString &decimalSeparator)
 {
     static const char *const kindLines[] = {nullptr, "type=bubbles", "type=grass", "type=shell"};
     QStringList lines;

@@ -72,8 +72,9 @@ T *TForm1::component(const char *name) const
 HandlerTable TForm1::handlers()
 {
     HandlerTable table;
-    table.add<TMouseMoveEvent>(QStringLiteral("Image1MouseMove"),
-                               [this](QObject *s, TShiftState shift, int x, int y) { Image1MouseMove(s, shift, x, y); });
+    table.add<TMouseMoveEvent>(QStringLiteral("Image1MouseMove"), [this](QObject *s, TShiftState shift, int x, int y) {
+        Image1MouseMove(s, shift, x, y);
+    });
     table.add<TNotifyEvent>(QStringLiteral("OpenTerrainClick"), [this](QObject *s) { OpenTerrainClick(s); });
     table.add<TNotifyEvent>(QStringLiteral("Button1Click"), [this](QObject *s) { Button1Click(s); });
     table.add<TNotifyEvent>(QStringLiteral("ScrollBar1Change"), [this](QObject *s) { ScrollBar1Change(s); });
@@ -124,8 +125,8 @@ void TForm1::Image1Click(QObject *)
 {
     const ScaledCursor &cursor = scaledCursor();
     // QLocale() follows the user's settings as they are now.
-    const QStringList lines = levelRecordLines(rg->itemIndex(), cursor.X, cursor.Y, ScrollBar1->value(),
-                                               QLocale().decimalPoint());
+    const QStringList lines =
+        levelRecordLines(rg->itemIndex(), cursor.X, cursor.Y, ScrollBar1->value(), QLocale().decimalPoint());
     m_addingRecord = true;
     const QString added = Memo1->addLines(lines);
     m_addingRecord = false;
@@ -167,13 +168,8 @@ void TForm1::FormCloseQuery(QObject *, bool &CanClose)
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     question.setDefaultButton(QMessageBox::Save);
     switch (question.exec()) {
-    case QMessageBox::Save:
-        CanClose = saveRecords();
-        break;
-    case QMessageBox::Discard:
-        m_unsaved->discard();
-        break;
-    default:
-        CanClose = false;
+    case QMessageBox::Save: CanClose = saveRecords(); break;
+    case QMessageBox::Discard: m_unsaved->discard(); break;
+    default: CanClose = false;
     }
 }

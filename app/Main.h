@@ -27,7 +27,8 @@ class UnsavedRecordsFile;
 
 // The scaled cursor coordinate: the last pointer position seen over the
 // terrain view times the scale factor, (0, 0) until the first motion.
-struct ScaledCursor {
+struct ScaledCursor
+{
     std::int32_t X = 0;
     std::int32_t Y = 0;
 };

@@ -34,9 +34,9 @@ QString unsavedRecordsFolder()
 }
 
 UnsavedRecordsFile::UnsavedRecordsFile(std::function<QString()> text, QObject *parent)
-    : QObject(parent)
-    , m_text(std::move(text))
-    , m_path(freshName())
+    : QObject(parent),
+      m_text(std::move(text)),
+      m_path(freshName())
 {
     m_pending.setSingleShot(true);
     connect(&m_pending, &QTimer::timeout, this, &UnsavedRecordsFile::rewrite);

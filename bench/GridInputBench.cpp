@@ -11,8 +11,8 @@ namespace {
 
 void turnWheel(QWidget &widget, int delta, Qt::KeyboardModifiers modifiers)
 {
-    QWheelEvent event(QPointF(10, 10), QPointF(widget.mapToGlobal(QPoint(10, 10))), QPoint(),
-                      QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(10, 10), QPointF(widget.mapToGlobal(QPoint(10, 10))), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &event);
 }
 

@@ -9,7 +9,10 @@
 
 namespace {
 
-std::size_t heapInUse() { return mallinfo2().uordblks; }
+std::size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
 
 // A grid of a million rows by a thousand columns with a thousand written
 // cells: the store may cost only what the written cells hold.

@@ -43,12 +43,7 @@ void BM_RecordClick(benchmark::State &state)
         form.Image1Click(nullptr);
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_RecordClick)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Iterations(kClicks)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordClick)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(kClicks)->Unit(benchmark::kMicrosecond);
 
 void BM_BareTextEditAppend(benchmark::State &state)
 {

@@ -59,11 +59,34 @@ QByteArray enhancedMetafile()
     body.u32(14).u32(20).u32(0).u32(16).u32(20);
     const std::int32_t frame = std::int32_t(kSide * 2540 / 96);
     Bytes header;
-    header.u32(1).u32(108).i32(0).i32(0).i32(kSide - 1).i32(kSide - 1)
-        .i32(0).i32(0).i32(frame).i32(frame)
-        .u32(0x464D4520).u32(0x10000).u32(std::uint32_t(108 + body.data().size()))
-        .u32(std::uint32_t(count + 2)).u16(4).u16(0).u32(0).u32(0).u32(0)
-        .i32(960).i32(960).i32(254).i32(254).u32(0).u32(0).u32(0).i32(254000).i32(254000);
+    header.u32(1)
+        .u32(108)
+        .i32(0)
+        .i32(0)
+        .i32(kSide - 1)
+        .i32(kSide - 1)
+        .i32(0)
+        .i32(0)
+        .i32(frame)
+        .i32(frame)
+        .u32(0x464D4520)
+        .u32(0x10000)
+        .u32(std::uint32_t(108 + body.data().size()))
+        .u32(std::uint32_t(count + 2))
+        .u16(4)
+        .u16(0)
+        .u32(0)
+        .u32(0)
+        .u32(0)
+        .i32(960)
+        .i32(960)
+        .i32(254)
+        .i32(254)
+        .u32(0)
+        .u32(0)
+        .u32(0)
+        .i32(254000)
+        .i32(254000);
     return header.data() + body.data();
 }
 
@@ -94,8 +117,7 @@ QByteArray windowsMetafile()
     }
     body.u32(3).u16(0);
     Bytes plain;
-    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + body.data().size()) / 2)).u16(2)
-        .u32(13).u16(0);
+    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + body.data().size()) / 2)).u16(2).u32(13).u16(0);
     Bytes placeable;
     placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(kSide).u16(kSide).u16(96).u32(0);
     int checksum = 0;

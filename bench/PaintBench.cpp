@@ -4,8 +4,8 @@
 #include "platform/FormFonts.h"
 #include "platform/LogicalFont.h"
 
-#include <QImage>
 #include <QHeaderView>
+#include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -17,7 +17,8 @@ namespace {
 
 // A form with the preview grid: one 75 x 75 cell in a 73 x 75 window,
 // centred alignment, rotated text in cell (0,0).
-struct PreviewGrid {
+struct PreviewGrid
+{
     PreviewGrid()
     {
         grid = new TCellGrid(&form);
@@ -69,9 +70,14 @@ BENCHMARK(BM_BareRotatedWord);
 
 // The floor as a widget: a bare widget that paints the same turned word and
 // is rendered like the grid, so that both pay for the widget's paint event.
-class TurnedWordWidget : public QWidget {
+class TurnedWordWidget : public QWidget
+{
 public:
-    TurnedWordWidget() : m_font(platform::formFont(platform::kCellFontFamily, 11)) { resize(73, 75); }
+    TurnedWordWidget()
+        : m_font(platform::formFont(platform::kCellFontFamily, 11))
+    {
+        resize(73, 75);
+    }
     int angle = 0;
 
 protected:

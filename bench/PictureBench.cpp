@@ -37,8 +37,8 @@ QString sparseBitmap(const QTemporaryDir &dir, int side, bool topDown)
     putLe32(head, std::uint32_t(std::min<qint64>(kHeaderBytes + pixels, 0xFFFFFFFF)));
     putLe32(head, 0);
     putLe32(head, std::uint32_t(kHeaderBytes));
-    for (const std::uint32_t value : {40u, std::uint32_t(side), std::uint32_t(topDown ? -side : side), 0x00180001u,
-                                      0u, 0u, 2835u, 2835u, 0u, 0u})
+    for (const std::uint32_t value :
+         {40u, std::uint32_t(side), std::uint32_t(topDown ? -side : side), 0x00180001u, 0u, 0u, 2835u, 2835u, 0u, 0u})
         putLe32(head, value);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(head) != kHeaderBytes || !file.resize(kHeaderBytes + pixels))

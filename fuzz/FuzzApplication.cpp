@@ -24,8 +24,8 @@ void play(const std::uint8_t *data, std::size_t size, platform::MetafileFormat f
     limits.maxRecords = 100'000;
     limits.maxPoints = 400'000;
     limits.timeBudgetMs = 1000;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     platform::metafile::playMetafile(bytes, format, QSize(512, 512), limits);
 }
 

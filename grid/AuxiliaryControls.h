@@ -8,7 +8,8 @@
 // belongs to those facilities; here they are made, placed and owned.
 
 // The panel under the grid that shows the floating footer.
-class TFooterPanel : public QWidget {
+class TFooterPanel : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -16,7 +17,8 @@ public:
 };
 
 // The window that shows the grid's hints: no border.
-class THTMLHintWindow : public QLabel {
+class THTMLHintWindow : public QLabel
+{
     Q_OBJECT
 
 public:
@@ -24,7 +26,8 @@ public:
 };
 
 // A hidden rich-text editor used to lay out and convert rich cell text.
-class TGridRichEdit : public QTextEdit {
+class TGridRichEdit : public QTextEdit
+{
     Q_OBJECT
 
 public:
@@ -32,7 +35,8 @@ public:
 };
 
 // A small lime-green arrow that marks where a moved column or row will land.
-class TArrowWindow : public QWidget {
+class TArrowWindow : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -9,9 +9,11 @@
 #include <algorithm>
 
 TBaseGrid::TBaseGrid(QWidget *parent)
-    : QWidget(parent), FFont(new TFont(this)),
+    : QWidget(parent),
+      FFont(new TFont(this)),
       FHorzScrollBar(new QScrollBar(Qt::Horizontal, this)),
-      FVertScrollBar(new QScrollBar(Qt::Vertical, this)), FTimers(this)
+      FVertScrollBar(new QScrollBar(Qt::Vertical, this)),
+      FTimers(this)
 {
     FOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     setFocusPolicy(Qt::StrongFocus);
@@ -44,10 +46,22 @@ TBaseGrid::~TBaseGrid()
 
 // ---- Control ----------------------------------------------------------------
 
-void TBaseGrid::SetLeft(int value) { move(value, y()); }
-void TBaseGrid::SetTop(int value) { move(x(), value); }
-void TBaseGrid::SetWidth(int value) { resize(std::max(0, value), height()); }
-void TBaseGrid::SetHeight(int value) { resize(width(), std::max(0, value)); }
+void TBaseGrid::SetLeft(int value)
+{
+    move(value, y());
+}
+void TBaseGrid::SetTop(int value)
+{
+    move(x(), value);
+}
+void TBaseGrid::SetWidth(int value)
+{
+    resize(std::max(0, value), height());
+}
+void TBaseGrid::SetHeight(int value)
+{
+    resize(width(), std::max(0, value));
+}
 
 void TBaseGrid::SetColor(TColor value)
 {
@@ -76,9 +90,15 @@ void TBaseGrid::SetCursor(TCursor value)
     setCursor(platform::cursorShape(value));
 }
 
-bool TBaseGrid::TabStop() const { return focusPolicy() != Qt::NoFocus; }
+bool TBaseGrid::TabStop() const
+{
+    return focusPolicy() != Qt::NoFocus;
+}
 
-void TBaseGrid::SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+void TBaseGrid::SetTabStop(bool value)
+{
+    setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 // ---- Shape ------------------------------------------------------------------
 
@@ -228,7 +248,10 @@ int TBaseGrid::BorderWidth() const
     return FCtl3D ? 2 : 1;
 }
 
-QPoint TBaseGrid::ClientOrigin() const { return contentsRect().topLeft(); }
+QPoint TBaseGrid::ClientOrigin() const
+{
+    return contentsRect().topLeft();
+}
 
 int TBaseGrid::ClientWidth() const
 {
@@ -316,8 +339,7 @@ TGridCoord TBaseGrid::MouseCoord(int x, int y) const
     const TGridCoord outside{-1, -1};
     if (x < 0 || y < 0 || x >= ClientWidth() || y >= ClientHeight())
         return outside;
-    auto find = [](int point, std::int32_t fixed, std::int32_t first, std::int32_t count,
-                   auto sizeOf) -> std::int32_t {
+    auto find = [](int point, std::int32_t fixed, std::int32_t first, std::int32_t count, auto sizeOf) -> std::int32_t {
         int edge = 0;
         for (std::int32_t i = 0; i < fixed; ++i) {
             edge += sizeOf(i);
@@ -331,10 +353,10 @@ TGridCoord TBaseGrid::MouseCoord(int x, int y) const
         }
         return -1;
     };
-    const std::int32_t col = find(x, FFixedCols, FTopLeft.X, FColCount,
-                                  [this](std::int32_t c) { return ColWidths(c); });
-    const std::int32_t row = find(y, FFixedRows, FTopLeft.Y, FRowCount,
-                                  [this](std::int32_t r) { return RowHeights(r); });
+    const std::int32_t col =
+        find(x, FFixedCols, FTopLeft.X, FColCount, [this](std::int32_t c) { return ColWidths(c); });
+    const std::int32_t row =
+        find(y, FFixedRows, FTopLeft.Y, FRowCount, [this](std::int32_t r) { return RowHeights(r); });
     if (col < 0 || row < 0)
         return outside;
     return {col, row};
@@ -392,14 +414,20 @@ void TBaseGrid::SetLeftCol(std::int32_t value)
 
 // ---- Current cell and selection ---------------------------------------------
 
-void TBaseGrid::SetCol(std::int32_t value) { FocusCell(value, FCurrent.Y, true); }
+void TBaseGrid::SetCol(std::int32_t value)
+{
+    FocusCell(value, FCurrent.Y, true);
+}
 
-void TBaseGrid::SetRow(std::int32_t value) { FocusCell(FCurrent.X, value, true); }
+void TBaseGrid::SetRow(std::int32_t value)
+{
+    FocusCell(FCurrent.X, value, true);
+}
 
 TGridRect TBaseGrid::Selection() const
 {
-    return {std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y),
-            std::max(FAnchor.X, FCurrent.X), std::max(FAnchor.Y, FCurrent.Y)};
+    return {std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y), std::max(FAnchor.X, FCurrent.X),
+            std::max(FAnchor.Y, FCurrent.Y)};
 }
 
 void TBaseGrid::SetSelection(const TGridRect &value)
@@ -496,14 +524,13 @@ void TBaseGrid::UpdateScrollBars()
     FHorzScrollBar->setVisible(horz);
     FVertScrollBar->setVisible(vert);
     if (horz) {
-        FHorzScrollBar->setGeometry(area.left(), area.bottom() - extent + 1,
-                                    area.width() - (vert ? extent : 0), extent);
+        FHorzScrollBar->setGeometry(area.left(), area.bottom() - extent + 1, area.width() - (vert ? extent : 0),
+                                    extent);
         FHorzScrollBar->setRange(FFixedCols, std::max(FFixedCols, FColCount - 1));
         FHorzScrollBar->setValue(FTopLeft.X);
     }
     if (vert) {
-        FVertScrollBar->setGeometry(area.right() - extent + 1, area.top(), extent,
-                                    area.height() - (horz ? extent : 0));
+        FVertScrollBar->setGeometry(area.right() - extent + 1, area.top(), extent, area.height() - (horz ? extent : 0));
         FVertScrollBar->setRange(FFixedRows, std::max(FFixedRows, FRowCount - 1));
         FVertScrollBar->setValue(FTopLeft.Y);
     }

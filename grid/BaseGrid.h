@@ -33,7 +33,8 @@ class TCanvas;
 // Geometry is in client coordinates: (0, 0) is the top-left corner inside the
 // border, at ClientOrigin() in widget coordinates. A cell rectangle's right
 // and bottom are exclusive (right = left + width).
-class TBaseGrid : public QWidget {
+class TBaseGrid : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
@@ -177,10 +178,8 @@ public:
     // The cell's properties object, or none.
     TCellProperties *CellProperties(std::int32_t col, std::int32_t row) const;
     TCellProperties &EnsureCellProperties(std::int32_t col, std::int32_t row);
-    void ReplaceCellProperties(std::int32_t col, std::int32_t row,
-                               std::unique_ptr<TCellProperties> properties);
-    void ReleaseCellProperties(std::int32_t col1, std::int32_t row1, std::int32_t col2,
-                               std::int32_t row2);
+    void ReplaceCellProperties(std::int32_t col, std::int32_t row, std::unique_ptr<TCellProperties> properties);
+    void ReleaseCellProperties(std::int32_t col1, std::int32_t row1, std::int32_t col2, std::int32_t row2);
     // Marks the cell's area, widened over its span, for repainting.
     void RepaintCellArea(std::int32_t col, std::int32_t row);
 
@@ -199,8 +198,7 @@ public:
     bool DetachCellGraphic(std::int32_t col, std::int32_t row);
 
     virtual void CellsChanged(const TGridRect &rect);
-    virtual void EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2,
-                                std::int32_t row2);
+    virtual void EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2, std::int32_t row2);
 
     std::int32_t DisplayTextRowLimit() const { return FDisplayTextRowLimit; }
     void SetDisplayTextRowLimit(std::int32_t value) { FDisplayTextRowLimit = value; }
@@ -223,9 +221,8 @@ public:
     virtual bool IsFixedCell(std::int32_t col, std::int32_t row) const;
     // Sets the canvas font and brush for the cell and answers its alignment;
     // may add to the draw state.
-    virtual TCellAlignment GetCellColors(platform::TCanvas &canvas, std::int32_t col, std::int32_t row,
-                                         bool mapColumn, bool allowSelection, bool printing,
-                                         TGridDrawState &state);
+    virtual TCellAlignment GetCellColors(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, bool mapColumn,
+                                         bool allowSelection, bool printing, TGridDrawState &state);
 
     // ---- Input events (BaseGridInput.cpp) -------------------------------------
     TNotifyEvent OnClick;
@@ -253,8 +250,8 @@ protected:
     void PaintCells(platform::TCanvas &canvas);
     virtual void DrawCell(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,
                           TGridDrawState state);
-    virtual void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row,
-                                 platform::TRect rect, TGridDrawState state);
+    virtual void DrawCellContent(platform::TCanvas &canvas, std::int32_t col, std::int32_t row, platform::TRect rect,
+                                 TGridDrawState state);
     virtual int NodeIndent(std::int32_t row) const;
     virtual bool HasNodes() const;
     // An inplace editor covers the current cell.

@@ -17,9 +17,15 @@ constexpr int WheelDelta = 120;
 
 // ---- Pointer ------------------------------------------------------------------
 
-void TBaseGrid::mousePressEvent(QMouseEvent *event) { BaseMouseDown(*event, false); }
+void TBaseGrid::mousePressEvent(QMouseEvent *event)
+{
+    BaseMouseDown(*event, false);
+}
 
-void TBaseGrid::mouseDoubleClickEvent(QMouseEvent *event) { BaseMouseDown(*event, true); }
+void TBaseGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    BaseMouseDown(*event, true);
+}
 
 void TBaseGrid::BaseMouseDown(const QMouseEvent &event, bool doubleClick)
 {
@@ -230,8 +236,14 @@ void TBaseGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
         case Qt::Key_Right: ++left; break;
         case Qt::Key_PageUp: row = FTopLeft.Y; break;
         case Qt::Key_PageDown: row = std::int64_t(FTopLeft.Y) + pageHeight - 1; break;
-        case Qt::Key_Home: col = FFixedCols; row = FFixedRows; break;
-        case Qt::Key_End: col = FColCount - 1; row = FRowCount - 1; break;
+        case Qt::Key_Home:
+            col = FFixedCols;
+            row = FFixedRows;
+            break;
+        case Qt::Key_End:
+            col = FColCount - 1;
+            row = FRowCount - 1;
+            break;
         default: break;
         }
     } else {
@@ -254,8 +266,14 @@ void TBaseGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
                 ++col;
             }
             break;
-        case Qt::Key_PageUp: row -= pageHeight; top -= pageHeight; break;
-        case Qt::Key_PageDown: row += pageHeight; top += pageHeight; break;
+        case Qt::Key_PageUp:
+            row -= pageHeight;
+            top -= pageHeight;
+            break;
+        case Qt::Key_PageDown:
+            row += pageHeight;
+            top += pageHeight;
+            break;
         case Qt::Key_Home:
             if (rowSelect)
                 row = FFixedRows;

@@ -22,7 +22,8 @@ std::int32_t narrow(std::int64_t value)
 
 // One band of columns or rows that the paint loop walks: the fixed ones from
 // index 0, or the scrolled ones from the first visible index.
-struct Band {
+struct Band
+{
     std::int32_t first = 0;
     std::int32_t end = 0;
     int start = 0;
@@ -33,8 +34,7 @@ struct Band {
 
 platform::TRect TBaseGrid::PaintCellRect(std::int32_t col, std::int32_t row) const
 {
-    const auto offset = [](std::int32_t index, std::int32_t fixedCount, std::int32_t firstScrolled,
-                           const auto &size) {
+    const auto offset = [](std::int32_t index, std::int32_t fixedCount, std::int32_t firstScrolled, const auto &size) {
         std::int64_t position = 0;
         if (index < fixedCount) {
             for (std::int32_t i = 0; i < index; ++i)
@@ -59,15 +59,14 @@ platform::TRect TBaseGrid::PaintCellRect(std::int32_t col, std::int32_t row) con
     const std::int64_t top = offset(row, StoredFixedRows(), TopRow(), height);
     std::int64_t right = left + width(col);
     std::int64_t bottom = top + height(row);
-    if (const TCellProperties *properties = CellProperties(col, row);
-        properties && properties->IsBaseCell) {
+    if (const TCellProperties *properties = CellProperties(col, row); properties && properties->IsBaseCell) {
         // Stop widening where nothing more can show.
-        const std::int32_t lastCol = narrow(std::min<std::int64_t>(std::int64_t(col) + properties->CellSpanX,
-                                                                   ColCount() - 1));
+        const std::int32_t lastCol =
+            narrow(std::min<std::int64_t>(std::int64_t(col) + properties->CellSpanX, ColCount() - 1));
         for (std::int32_t c = col + 1; c <= lastCol && right <= ClientWidth(); ++c)
             right += width(c);
-        const std::int32_t lastRow = narrow(std::min<std::int64_t>(std::int64_t(row) + properties->CellSpanY,
-                                                                   RowCount() - 1));
+        const std::int32_t lastRow =
+            narrow(std::min<std::int64_t>(std::int64_t(row) + properties->CellSpanY, RowCount() - 1));
         for (std::int32_t r = row + 1; r <= lastRow && bottom <= ClientHeight(); ++r)
             bottom += height(r);
     }
@@ -149,7 +148,8 @@ void TBaseGrid::PaintCells(TCanvas &canvas)
 
     canvas.brush().setColor(Color());
     if (cellsRight < clientWidth)
-        canvas.fillRect({narrow(cellsRight), 0, clientWidth, narrow(std::min<std::int64_t>(cellsBottom, clientHeight))});
+        canvas.fillRect(
+            {narrow(cellsRight), 0, clientWidth, narrow(std::min<std::int64_t>(cellsBottom, clientHeight))});
     if (cellsBottom < clientHeight)
         canvas.fillRect({0, narrow(cellsBottom), clientWidth, clientHeight});
 
@@ -204,7 +204,7 @@ void TBaseGrid::DrawCell(TCanvas &canvas, std::int32_t col, std::int32_t row, TR
         for (std::int32_t r = 0; r < StoredFixedRows() && r < RowCount(); ++r)
             fixedHeight += RowHeights(r);
     const bool clip = (colScrolled && StoredFixedCols() > 0 && rect.left < fixedWidth)
-        || (rowScrolled && StoredFixedRows() > 0 && rect.top < fixedHeight);
+                      || (rowScrolled && StoredFixedRows() > 0 && rect.top < fixedHeight);
     if (clip)
         canvas.selectClipRect(TRect{narrow(fixedWidth), narrow(fixedHeight), width(), height()});
 

@@ -5,7 +5,10 @@
 // The sparse store of cell texts, properties objects and graphics, and the
 // rules by which cells read, write, attach and release them.
 
-QString TBaseGrid::Cells(std::int32_t col, std::int32_t row) const { return FStore.Text(col, row); }
+QString TBaseGrid::Cells(std::int32_t col, std::int32_t row) const
+{
+    return FStore.Text(col, row);
+}
 
 void TBaseGrid::SetCells(std::int32_t col, std::int32_t row, const QString &text)
 {
@@ -33,8 +36,7 @@ void TBaseGrid::InvalidateClientRect(const QRect &clientRect)
 TGridCoord TBaseGrid::BaseCellOf(std::int32_t col, std::int32_t row) const
 {
     const TCellProperties *properties = FStore.Properties(col, row);
-    if (properties && !properties->IsBaseCell && properties->CellSpanX != -1
-        && properties->CellSpanY != -1)
+    if (properties && !properties->IsBaseCell && properties->CellSpanX != -1 && properties->CellSpanY != -1)
         return {col - properties->CellSpanX, row - properties->CellSpanY};
     return {col, row};
 }
@@ -81,8 +83,7 @@ TCellProperties &TBaseGrid::EnsureCellProperties(std::int32_t col, std::int32_t 
     return *FStore.Properties(col, row);
 }
 
-void TBaseGrid::ReplaceCellProperties(std::int32_t col, std::int32_t row,
-                                      std::unique_ptr<TCellProperties> properties)
+void TBaseGrid::ReplaceCellProperties(std::int32_t col, std::int32_t row, std::unique_ptr<TCellProperties> properties)
 {
     // Checked first, so that a refused index leaves the new object unstored
     // and the old one in place.
@@ -91,8 +92,7 @@ void TBaseGrid::ReplaceCellProperties(std::int32_t col, std::int32_t row,
     InvalidateCell(col, row);
 }
 
-void TBaseGrid::ReleaseCellProperties(std::int32_t col1, std::int32_t row1, std::int32_t col2,
-                                      std::int32_t row2)
+void TBaseGrid::ReleaseCellProperties(std::int32_t col1, std::int32_t row1, std::int32_t col2, std::int32_t row2)
 {
     for (const TGridCoord &cell : FStore.EntriesColumnMajor(col1, row1, col2, row2)) {
         if (FStore.Properties(cell.X, cell.Y)) {
@@ -168,8 +168,7 @@ void TBaseGrid::CellsChanged(const TGridRect &rect)
         OnCellsChanged(this, rect);
 }
 
-void TBaseGrid::EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2,
-                               std::int32_t row2)
+void TBaseGrid::EraseCellRange(std::int32_t col1, std::int32_t row1, std::int32_t col2, std::int32_t row2)
 {
     for (const TGridCoord &cell : CellsToErase(col1, row1, col2, row2)) {
         if (CellHasProperties(cell.X, cell.Y))
@@ -196,9 +195,7 @@ std::vector<TGridCoord> TBaseGrid::CellsToErase(std::int32_t col1, std::int32_t 
     for (std::int32_t row = std::max(row1, 0); row <= lastRow; ++row)
         for (std::int32_t col = std::max(col1, 0); col <= lastCol; ++col)
             cells.push_back({col, row});
-    const auto rowMajor = [](const TGridCoord &a, const TGridCoord &b) {
-        return a.Y != b.Y ? a.Y < b.Y : a.X < b.X;
-    };
+    const auto rowMajor = [](const TGridCoord &a, const TGridCoord &b) { return a.Y != b.Y ? a.Y < b.Y : a.X < b.X; };
     std::sort(cells.begin(), cells.end(), rowMajor);
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     return cells;

@@ -12,9 +12,9 @@ void TDragDropSettings::SetOleDropTarget(bool value)
 }
 
 TColumnSize::TColumnSize(Stretcher stretcher, QObject *parent)
-    : TGridSettings(parent), FStretcher(std::move(stretcher))
-{
-}
+    : TGridSettings(parent),
+      FStretcher(std::move(stretcher))
+{}
 
 void TColumnSize::SetStretch(bool value)
 {
@@ -24,9 +24,9 @@ void TColumnSize::SetStretch(bool value)
 }
 
 TSortSettings::TSortSettings(std::function<int()> fixedRowCount, QObject *parent)
-    : TGridSettings(parent), FFixedRowCount(std::move(fixedRowCount))
-{
-}
+    : TGridSettings(parent),
+      FFixedRowCount(std::move(fixedRowCount))
+{}
 
 void TSortSettings::SetRow(int value)
 {

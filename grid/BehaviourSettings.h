@@ -11,7 +11,8 @@
 // clipboard, pointer actions, growing while typing, OLE drag and drop,
 // column widths and sorting.
 
-class TNavigation : public TGridSettings {
+class TNavigation : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool AllowInsertRow MEMBER FAllowInsertRow NOTIFY changed)
     Q_PROPERTY(bool AllowDeleteRow MEMBER FAllowDeleteRow NOTIFY changed)
@@ -83,7 +84,8 @@ private:
 };
 
 // Optional pointer behaviours; all off by default.
-class TMouseActions : public TGridSettings {
+class TMouseActions : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool AllColumnSize MEMBER FAllColumnSize NOTIFY changed)
     Q_PROPERTY(bool AllRowSize MEMBER FAllRowSize NOTIFY changed)
@@ -130,7 +132,8 @@ private:
 };
 
 // Growing cells while the user types into them.
-class TSizeWhileTyping : public TGridSettings {
+class TSizeWhileTyping : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool Height MEMBER FHeight NOTIFY changed)
     Q_PROPERTY(bool Width MEMBER FWidth NOTIFY changed)
@@ -148,7 +151,8 @@ private:
 
 // OLE drag and drop. Switching the drop target on or off is announced apart,
 // because the grid registers or revokes its drop target then.
-class TDragDropSettings : public TGridSettings {
+class TDragDropSettings : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool OleDropTarget READ OleDropTarget WRITE SetOleDropTarget NOTIFY changed)
     Q_PROPERTY(bool OleDropSource MEMBER FOleDropSource NOTIFY changed)
@@ -196,7 +200,8 @@ private:
 };
 
 // Persistence and stretching of column widths.
-class TColumnSize : public TGridSettings {
+class TColumnSize : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool Save MEMBER FSave NOTIFY changed)
     Q_PROPERTY(QString Key MEMBER FKey NOTIFY changed)
@@ -234,7 +239,8 @@ private:
 };
 
 // Sorting. The sort row must lie within the fixed rows, which the grid tells.
-class TSortSettings : public TGridSettings {
+class TSortSettings : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool AutoColumnMerge MEMBER FAutoColumnMerge NOTIFY changed)
     Q_PROPERTY(int Column MEMBER FColumn NOTIFY changed)

@@ -73,8 +73,6 @@ platform::TRect PlaceCellGraphic(const platform::TRect &content, std::int32_t wi
         bottom = B;
         break;
     }
-    const auto narrow = [](std::int64_t v) {
-        return std::int32_t(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
+    const auto narrow = [](std::int64_t v) { return std::int32_t(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
     return {narrow(left), narrow(top), narrow(right), narrow(bottom)};
 }

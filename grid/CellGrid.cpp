@@ -27,11 +27,15 @@ TCursor &anchorCursor()
 
 } // namespace
 
-TCursor TCellGrid::AnchorCursor() { return anchorCursor(); }
+TCursor TCellGrid::AnchorCursor()
+{
+    return anchorCursor();
+}
 
 // ---- Construction -------------------------------------------------------------
 
-TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
+TCellGrid::TCellGrid(QWidget *owner)
+    : TCellGridSettings(owner)
 {
     FFacilities = std::make_unique<TGridFacilities>();
 
@@ -48,18 +52,16 @@ TCellGrid::TCellGrid(QWidget *owner) : TCellGridSettings(owner)
     FObjects.Bands = std::make_unique<TBands>();
     FObjects.SizeWhileTyping = std::make_unique<TSizeWhileTyping>();
     FObjects.MouseActions = std::make_unique<TMouseActions>();
-    for (TGridSettings *settings :
-         std::initializer_list<TGridSettings *>{FObjects.PrintSettings.get(), FObjects.HTMLSettings.get(),
-                                                FObjects.SortSettings.get(), FObjects.DragDropSettings.get(),
-                                                FObjects.ControlLook.get(), FObjects.Navigation.get(),
-                                                FObjects.ColumnSize.get(), FObjects.CellNode.get(), FObjects.Bands.get(),
-                                                FObjects.SizeWhileTyping.get(), FObjects.MouseActions.get()})
+    for (TGridSettings *settings : std::initializer_list<TGridSettings *>{
+             FObjects.PrintSettings.get(), FObjects.HTMLSettings.get(), FObjects.SortSettings.get(),
+             FObjects.DragDropSettings.get(), FObjects.ControlLook.get(), FObjects.Navigation.get(),
+             FObjects.ColumnSize.get(), FObjects.CellNode.get(), FObjects.Bands.get(), FObjects.SizeWhileTyping.get(),
+             FObjects.MouseActions.get()})
         connect(settings, &TGridSettings::changed, this, qOverload<>(&QWidget::update));
     connect(FObjects.FloatingFooter.get(), &TGridSettings::changed, this, &TCellGrid::RepaintFooter);
     connect(FObjects.FloatingFooter.get(), &TFloatingFooter::visibilityChanged, this,
             &TCellGrid::FloatingFooterVisibilityChanged);
-    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::styleChanged, this,
-            &TCellGrid::UpdateFooterFillsLastRow);
+    connect(FObjects.FloatingFooter.get(), &TFloatingFooter::styleChanged, this, &TCellGrid::UpdateFooterFillsLastRow);
     connect(FObjects.DragDropSettings.get(), &TDragDropSettings::dropTargetSwitched, this,
             &TCellGrid::DropTargetSwitched);
 
@@ -104,7 +106,8 @@ void TCellGrid::ReadPlatformVersion()
     const bool themedPlatform = version.major > 5 || (version.major == 5 && version.minor >= 1);
     FThemesActive = themedPlatform && GridThemes::IsThemeActive() != 0;
 
-    const bool oldWheelPlatform = (version.platformId == 1 && (version.major < 4 || (version.major == 4 && version.minor < 10)))
+    const bool oldWheelPlatform =
+        (version.platformId == 1 && (version.major < 4 || (version.major == 4 && version.minor < 10)))
         || (version.platformId == 2 && version.major < 4);
     if (oldWheelPlatform) {
         // Such platforms had their wheel through a separate driver window;
@@ -313,15 +316,9 @@ void TCellGrid::SetVAlignment(TVAlignment value)
 {
     FVAlignment = value;
     switch (value) {
-    case vtaTop:
-        FVerticalTextFlag = 0;
-        break;
-    case vtaCenter:
-        FVerticalTextFlag = 4;
-        break;
-    case vtaBottom:
-        FVerticalTextFlag = 8;
-        break;
+    case vtaTop: FVerticalTextFlag = 0; break;
+    case vtaCenter: FVerticalTextFlag = 4; break;
+    case vtaBottom: FVerticalTextFlag = 8; break;
     }
     update();
 }
@@ -407,7 +404,7 @@ void TCellGrid::FloatingFooterVisibilityChanged(bool visible)
     FFacilities->FooterPanel->setFixedHeight(visible ? std::max(0, DefaultRowHeight() - 1) : 0);
     if (FWindowCreated) {
         FFacilities->FooterPanel->setGeometry(0, height() - FFacilities->FooterPanel->height(), width(),
-                                  FFacilities->FooterPanel->height());
+                                              FFacilities->FooterPanel->height());
         FFacilities->FooterPanel->setVisible(visible);
     }
     FFixedFooters = visible ? 1 : 0;
@@ -458,8 +455,7 @@ std::int32_t TCellGrid::RealColIndex(std::int32_t displayCol) const
 
 // ---- Rotated-text cells: the store half -----------------------------------------------
 
-void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t angle,
-                               const QString &text)
+void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t angle, const QString &text)
 {
     NewCellGraphic(col, row).MakeRotated(angle);
     WriteCellText(col, row, text);
@@ -467,7 +463,10 @@ void TCellGrid::SetRotatedCell(std::int32_t col, std::int32_t row, std::int16_t 
 
 // ---- Column widths ---------------------------------------------------------------
 
-void TCellGrid::ApplyColumnStretch() { StretchColumns(FObjects.ColumnSize->Stretch(), FObjects.ColumnSize->StretchColumn()); }
+void TCellGrid::ApplyColumnStretch()
+{
+    StretchColumns(FObjects.ColumnSize->Stretch(), FObjects.ColumnSize->StretchColumn());
+}
 
 void TCellGrid::StretchColumns(bool stretch, int stretchColumn)
 {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "grid/CellGridSettings.h"
 #include "grid/BehaviourSettings.h"
+#include "grid/CellGridSettings.h"
 #include "grid/CellPaintEvents.h"
 #include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
-#include "grid/GridFacilities.h"
 #include "grid/FormResizeHook.h"
+#include "grid/GridFacilities.h"
 #include "grid/GridFilter.h"
 #include "grid/GridSettingsObjects.h"
 #include "grid/OutputSettings.h"
@@ -39,7 +39,8 @@ class QHelpEvent;
 //   CellGridPan.cpp       middle-button panning
 //   CellGridPointer.cpp   pointer buttons, motion, cursor shape and hints
 //   CellGridKeys.cpp      keys, focus and the cell-change check
-class TCellGrid : public TCellGridSettings, public platform::Loadable {
+class TCellGrid : public TCellGridSettings, public platform::Loadable
+{
     Q_OBJECT
     // Tests read the grid's inner state through this one probe.
     friend class TCellGridProbe;
@@ -193,8 +194,8 @@ public:
     void GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPaintContext &context) const;
     // Answers in rect's left and top where the top-left corner of the
     // unrotated text goes; rect's right and bottom come back shrunk by 2.
-    void PlaceRotatedText(platform::TCanvas &canvas, platform::TRect &rect, std::int32_t angle,
-                          const QString &text, TAlignment hAlign, TVAlignment vAlign) const;
+    void PlaceRotatedText(platform::TCanvas &canvas, platform::TRect &rect, std::int32_t angle, const QString &text,
+                          TAlignment hAlign, TVAlignment vAlign) const;
 
     // The image list of image-list cells; not owned.
     TGridImages *GridImages() const { return FGridImages; }
@@ -285,8 +286,7 @@ protected:
     virtual void DrawCellDecorations(const TCellPaintContext &context);
     virtual int RenderHTMLText(const TCellPaintContext &context, const QString &text, const platform::TRect &where,
                                TColor linkColor);
-    virtual void RenderRichText(const TCellPaintContext &context, const QString &text,
-                                const platform::TRect &where);
+    virtual void RenderRichText(const TCellPaintContext &context, const QString &text, const platform::TRect &where);
     // The grid's window holds the keyboard focus.
     bool HasKeyboardFocus() const;
 
@@ -295,7 +295,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    template <typename T> void StoreAndRepaint(T &field, const T &value)
+    template <typename T>
+    void StoreAndRepaint(T &field, const T &value)
     {
         field = value;
         update();
@@ -328,7 +329,8 @@ private:
     int FHiddenColumnCount = 0;
     TCursor FRestingCursor = crDefault;
     std::unique_ptr<TFormResizeHook> FFormHook;
-    struct TDropTarget {
+    struct TDropTarget
+    {
         bool AcceptText = true;
         bool AcceptFiles = true;
     };
@@ -346,8 +348,8 @@ private:
     bool FLoading = false;
 
     // Painting.
-    void ApplyCellColorHook(platform::TCanvas &canvas, std::int32_t col, std::int32_t storedCol,
-                            std::int32_t row, TGridDrawState state);
+    void ApplyCellColorHook(platform::TCanvas &canvas, std::int32_t col, std::int32_t storedCol, std::int32_t row,
+                            TGridDrawState state);
     void DrawCellBackGround(const TCellPaintContext &context, const platform::TRect &where);
     void DrawSelectionFrame(const TCellPaintContext &context);
 

@@ -21,8 +21,8 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
 
     TBaseGrid::KeyDown(key, shift);
 
-    const bool verticalKey = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up
-        || key == Qt::Key_Down;
+    const bool verticalKey =
+        key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down;
     if (verticalKey && Options().testFlag(goRowSelect) && FObjects.Navigation->KeepHorizScroll())
         SetLeftCol(leftCol);
     if (FSelectionRectangle && Selection() != selection)
@@ -31,8 +31,8 @@ void TCellGrid::KeyDown(int &key, Qt::KeyboardModifiers shift)
         && Options().testFlag(goRangeSelect))
         SetSelection({FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1});
     // Fixed columns on the right end a row for Tab: it goes on to the next row.
-    if (key == Qt::Key_Tab && !shift.testFlag(Qt::ShiftModifier) && Options().testFlag(goTabs)
-        && FFixedRightCols > 0 && current.X == ColCount() - FFixedRightCols - 1) {
+    if (key == Qt::Key_Tab && !shift.testFlag(Qt::ShiftModifier) && Options().testFlag(goTabs) && FFixedRightCols > 0
+        && current.X == ColCount() - FFixedRightCols - 1) {
         const std::int32_t lastRow = RowCount() - FFixedFooters - 1;
         FocusCell(FixedCols(), current.Y >= lastRow ? FixedRows() : current.Y + 1, true);
     }
@@ -52,8 +52,7 @@ void TCellGrid::focusInEvent(QFocusEvent *event)
 {
     TBaseGrid::focusInEvent(event);
     if (CellGraphicKind(Col(), Row()) != ctCheckBox
-        && ((RowCount() == 1 && FFixedRowAlways) || (ColCount() == 1 && FFixedColAlways))
-        && !FSavedSelection) {
+        && ((RowCount() == 1 && FFixedRowAlways) || (ColCount() == 1 && FFixedColAlways)) && !FSavedSelection) {
         // Beyond the last cell, so that no cell shows as selected.
         SaveSelection();
         SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
@@ -85,7 +84,10 @@ void TCellGrid::focusOutEvent(QFocusEvent *event)
 
 // ---- The cell-change check ----------------------------------------------------------
 
-bool TCellGrid::SelectCell(std::int32_t col, std::int32_t row) { return CheckSelectCell(col, row); }
+bool TCellGrid::SelectCell(std::int32_t col, std::int32_t row)
+{
+    return CheckSelectCell(col, row);
+}
 
 bool TCellGrid::CheckSelectCell(std::int32_t col, std::int32_t row)
 {

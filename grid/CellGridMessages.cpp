@@ -27,8 +27,7 @@ bool TCellGrid::event(QEvent *event)
             PanStart(ClientPoint(mouse->position().toPoint()));
             started = true;
         }
-        const bool endsPanning = button == Qt::MiddleButton || button == Qt::LeftButton
-            || button == Qt::RightButton;
+        const bool endsPanning = button == Qt::MiddleButton || button == Qt::LeftButton || button == Qt::RightButton;
         if (!started && endsPanning && FPanning && WheelMessage() != 0)
             PanEnd();
         break;
@@ -65,8 +64,7 @@ bool TCellGrid::event(QEvent *event)
         if (FShowHint)
             HintRequest(*static_cast<QHelpEvent *>(event));
         return true;
-    default:
-        break;
+    default: break;
     }
     return TBaseGrid::event(event);
 }

@@ -36,8 +36,7 @@ void ApplyCellProperties(const TCellProperties *properties, platform::TBrush &br
 // optional exponent, and blanks around it.
 bool LooksLikeNumber(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)"));
     return number.match(text).hasMatch();
 }
 
@@ -146,7 +145,8 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
     if (brush.color() == clNone) {
         brush.setColor(Color());
         const TBands &bands = *Bands();
-        const bool bandedColumn = storedCol >= FixedCols()
+        const bool bandedColumn =
+            storedCol >= FixedCols()
             && std::int64_t(storedCol) < std::int64_t(ColCount()) + HiddenColumnCount() - FFixedRightCols;
         const bool bandedRow = row >= FixedRows() && std::int64_t(row) < std::int64_t(RowCount()) - FFixedFooters;
         if (bands.Active() && (bands.Print() == printing || !printing) && bandedColumn && bandedRow) {
@@ -232,8 +232,8 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicWidth = size.width();
         context.GraphicHeight = size.height();
     };
-    const auto *picture = dynamic_cast<const TCellPicture *>(
-        graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
+    const auto *picture =
+        dynamic_cast<const TCellPicture *>(graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
     switch (graphic->CellType) {
     case ctBitmap:
     case ctIcon:
@@ -262,12 +262,8 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         break;
     case ctRotated:
     case ctRadio:
-    case ctProgress:
-        context.DrawTextFlag = false;
-        break;
-    case ctCheckBox:
-        setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
-        break;
+    case ctProgress: context.DrawTextFlag = false; break;
+    case ctCheckBox: setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()}); break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
         setSize({ControlLook()->CheckSize(), ControlLook()->CheckSize()});
@@ -278,8 +274,7 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicWidth = std::int32_t(std::uint32_t(graphic->CellIndex) & 0xFFFFu);
         context.GraphicHeight = std::int32_t((std::uint32_t(graphic->CellIndex) >> 16) & 0xFFFFu);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -290,9 +285,9 @@ void TCellGrid::DrawCellGraphic(TCellPaintContext &context)
         DrawRotatedText(context);
         return;
     }
-    DrawPlacedGraphic(context, PlaceCellGraphic(context.Rect, context.GraphicWidth, context.GraphicHeight,
-                                                context.TextWidth, context.GraphicHAlign, context.GraphicVAlign,
-                                                context.TextAlignment));
+    DrawPlacedGraphic(context,
+                      PlaceCellGraphic(context.Rect, context.GraphicWidth, context.GraphicHeight, context.TextWidth,
+                                       context.GraphicHAlign, context.GraphicVAlign, context.TextAlignment));
 }
 
 void TCellGrid::DrawPlacedGraphic(const TCellPaintContext &, const TRect &)
@@ -308,8 +303,7 @@ void TCellGrid::DrawCellDecorations(const TCellPaintContext &)
     // further facilities, which draw them by overriding this step.
 }
 
-void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect,
-                                TGridDrawState state)
+void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t row, TRect rect, TGridDrawState state)
 {
     TCellPaintContext context;
     context.Canvas = &canvas;
@@ -358,9 +352,9 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
             const auto mix = [i](int a, int b) { return a + (b - a) * i / (steps - 1); };
             const TRect band{area.left, area.top + int(std::int64_t(area.height()) * i / steps), area.right,
                              area.top + int(std::int64_t(area.height()) * (i + 1) / steps)};
-            canvas.painter().fillRect(band.toQRect(), QColor(mix(start.red(), end.red()),
-                                                             mix(start.green(), end.green()),
-                                                             mix(start.blue(), end.blue())));
+            canvas.painter().fillRect(
+                band.toQRect(),
+                QColor(mix(start.red(), end.red()), mix(start.green(), end.green()), mix(start.blue(), end.blue())));
         }
     }
 
@@ -373,7 +367,8 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
     context.Rect.left -= indicatorWidth;
 
     const bool treeColumn = context.Col == 0 && HasNodes() && CellNode()->ShowTree();
-    const bool rightFixedColumn = FFixedRightCols > 0
+    const bool rightFixedColumn =
+        FFixedRightCols > 0
         && std::int64_t(context.Col) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount();
     if (context.State.testFlag(gdFixed) || rightFixedColumn || treeColumn)
         DrawCellDecorations(context);

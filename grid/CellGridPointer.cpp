@@ -62,8 +62,8 @@ void TCellGrid::LeftButtonDown(QMouseEvent *event)
     // A press on a merged span selects all of it.
     const TCellProperties *properties = CellProperties(base.X, base.Y);
     if (properties && properties->IsBaseCell && (properties->CellSpanX > 0 || properties->CellSpanY > 0)) {
-        SetSelection({base.X, base.Y, base.X + std::max(0, properties->CellSpanX),
-                      base.Y + std::max(0, properties->CellSpanY)});
+        SetSelection(
+            {base.X, base.Y, base.X + std::max(0, properties->CellSpanX), base.Y + std::max(0, properties->CellSpanY)});
     }
 }
 

@@ -8,7 +8,8 @@
 // change through the property system announces settingChanged, on which the
 // grid repaints. Painting and input read the fields directly; the settings
 // with further effects have their setters in the grid.
-class TCellGridSettings : public TBaseGrid {
+class TCellGridSettings : public TBaseGrid
+{
     Q_OBJECT
     Q_PROPERTY(bool ActiveCellShow MEMBER FActiveCellShow NOTIFY settingChanged)
     Q_PROPERTY(TColor ActiveCellColor MEMBER FActiveCellColor NOTIFY settingChanged)

@@ -14,8 +14,8 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     const TGridOptions options = Options();
     TColor linkColor = FURLColor;
 
-    const bool countsSelected = context.State.testFlag(gdSelected)
-        || (RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
+    const bool countsSelected =
+        context.State.testFlag(gdSelected) || (RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
     if (countsSelected && (!context.State.testFlag(gdFocused) || options.testFlag(goDrawFocusSelected))) {
         if (FShowSelection) {
             if (FSelectionColor != clNone)
@@ -101,7 +101,7 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     }
     FVerticalTextFlag = int(celltext::kVerticalFlag[context.Alignment.VAlign]);
     flags |= platform::DT_EXPANDTABS | platform::DT_NOPREFIX | celltext::WrapFlag(FWordWrap)
-        | celltext::kHorizontalFlag[context.Alignment.HAlign] | celltext::kVerticalFlag[context.Alignment.VAlign];
+             | celltext::kHorizontalFlag[context.Alignment.HAlign] | celltext::kVerticalFlag[context.Alignment.VAlign];
     if (layoutDirection() == Qt::RightToLeft) {
         // Left and right alignment swap places; centred text stays centred.
         const unsigned horizontal = flags & (platform::DT_CENTER | platform::DT_RIGHT);
@@ -128,11 +128,11 @@ void TCellGrid::DrawCellBackGround(const TCellPaintContext &context, const TRect
         return;
     const bool fixed = context.State.testFlag(gdFixed);
     const bool covered = background.Cells() == bcAll || (background.Cells() == bcNormal && !fixed)
-        || (background.Cells() == bcFixed && fixed);
+                         || (background.Cells() == bcFixed && fixed);
     const bool selected = context.State.testFlag(gdSelected);
     const bool focused = context.State.testFlag(gdFocused);
-    const bool showsSelection = FShowSelection
-        && ((selected && !focused) || (focused && Options().testFlag(goDrawFocusSelected)));
+    const bool showsSelection =
+        FShowSelection && ((selected && !focused) || (focused && Options().testFlag(goDrawFocusSelected)));
     if (!covered || showsSelection || where.isEmpty())
         return;
     QPainter &painter = context.Canvas->painter();

@@ -10,7 +10,8 @@ namespace CellGridUnit {
 namespace {
 
 // Process-wide: fixed once by start-up for every grid of the process.
-struct UnitState {
+struct UnitState
+{
     platform::SystemServices *services = nullptr;
     bool datePickerAvailable = false;
     std::uint16_t cellsClipboardFormat = 0;
@@ -26,9 +27,7 @@ UnitState &state()
 void RegisterGridClass()
 {
     platform::ComponentClass gridClass{
-        QStringLiteral("TCellGrid"),
-        [](QWidget *owner) -> QObject * { return new TCellGrid(owner); },
-        {}};
+        QStringLiteral("TCellGrid"), [](QWidget *owner) -> QObject * { return new TCellGrid(owner); }, {}};
     platform::addEvent(gridClass, QStringLiteral("OnGetAlignment"), &TCellGrid::OnGetAlignment);
     platform::registerComponentClass(std::move(gridClass));
 }
@@ -51,15 +50,13 @@ void StartUp(platform::SystemServices &services)
     const std::int32_t result = services.oleInitialize();
     if (result != platform::S_OK && result != platform::S_FALSE)
         throw EAssertionFailed(
-            QStringLiteral("OleInitialize failed ($%1)")
-                .arg(QString::number(std::uint32_t(result), 16).toUpper()),
+            QStringLiteral("OleInitialize failed ($%1)").arg(QString::number(std::uint32_t(result), 16).toUpper()),
             QStringLiteral("CellGrid start-up"));
     RegisterGridClass();
     UnitState &unit = state();
     unit.services = &services;
     unit.datePickerAvailable = CommonControlsVersion(services) > 0x40045;
-    unit.cellsClipboardFormat =
-        std::uint16_t(services.registerClipboardFormat(QStringLiteral("TCellGrid Cells")));
+    unit.cellsClipboardFormat = std::uint16_t(services.registerClipboardFormat(QStringLiteral("TCellGrid Cells")));
 }
 
 void ShutDown()
@@ -71,7 +68,10 @@ void ShutDown()
     unit = UnitState{};
 }
 
-bool Started() { return state().services != nullptr; }
+bool Started()
+{
+    return state().services != nullptr;
+}
 
 platform::SystemServices &Services()
 {
@@ -79,8 +79,14 @@ platform::SystemServices &Services()
     return unit.services ? *unit.services : platform::defaultSystemServices();
 }
 
-bool DatePickerAvailable() { return state().datePickerAvailable; }
+bool DatePickerAvailable()
+{
+    return state().datePickerAvailable;
+}
 
-std::uint16_t CellsClipboardFormat() { return state().cellsClipboardFormat; }
+std::uint16_t CellsClipboardFormat()
+{
+    return state().cellsClipboardFormat;
+}
 
 } // namespace CellGridUnit

@@ -18,12 +18,10 @@ class TCanvas;
 // Events the grid raises while it paints. Most pass the row before the
 // column; the two drawing events pass the column first.
 
-using TGridColorEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol,
-                                           TGridDrawState AState, platform::TBrush &ABrush,
-                                           platform::TFont &AFont)>;
+using TGridColorEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, TGridDrawState AState,
+                                           platform::TBrush &ABrush, platform::TFont &AFont)>;
 
-using TIsFixedCellEvent =
-    std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, bool &IsFixed)>;
+using TIsFixedCellEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, bool &IsFixed)>;
 
 using TDrawCellEvent = std::function<void(QObject *Sender, std::int32_t ACol, std::int32_t ARow,
                                           const platform::TRect &Rect, TGridDrawState State)>;
@@ -35,8 +33,8 @@ using TCustomCellDrawEvent =
 using TIsPasswordCellEvent =
     std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, bool &IsPassword)>;
 
-using TGridBorderEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol,
-                                            platform::TPen &APen, TCellBorders &Borders)>;
+using TGridBorderEvent = std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, platform::TPen &APen,
+                                            TCellBorders &Borders)>;
 
 using TGridBorderPropEvent =
     std::function<void(QObject *Sender, std::int32_t ARow, std::int32_t ACol, platform::TPen &LeftPen,

@@ -12,7 +12,8 @@ class TCanvas;
 }
 
 // A cell's text alignment pair.
-struct TCellAlignment {
+struct TCellAlignment
+{
     TAlignment HAlign = taLeftJustify;
     TVAlignment VAlign = vtaTop;
 
@@ -30,7 +31,8 @@ using TCellBorders = std::uint8_t;
 
 // What the drawing steps of one cell share: set up by the content step and
 // read and written by the text, border and graphic steps.
-struct TCellPaintContext {
+struct TCellPaintContext
+{
     platform::TCanvas *Canvas = nullptr;
     std::int32_t Col = 0;
     std::int32_t DisplayCol = 0;
@@ -57,6 +59,6 @@ struct TCellPaintContext {
 inline bool IsCheckBoxGraphic(const TCellGraphic *graphic)
 {
     return graphic
-        && (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox
-            || graphic->CellType == ctVirtCheckBox);
+           && (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox
+               || graphic->CellType == ctVirtCheckBox);
 }

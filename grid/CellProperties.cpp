@@ -3,9 +3,10 @@
 #include "grid/BaseGrid.h"
 
 TCellProperties::TCellProperties(TBaseGrid *grid, std::int32_t col, std::int32_t row)
-    : OwnerCol(col), OwnerRow(row), FGrid(grid)
-{
-}
+    : OwnerCol(col),
+      OwnerRow(row),
+      FGrid(grid)
+{}
 
 void TCellProperties::SetBrushColor(TColor value)
 {
@@ -69,11 +70,8 @@ TCellGraphic::~TCellGraphic()
         if (CellCreated)
             delete IconObject;
         break;
-    case ctImages:
-        delete ImageObject;
-        break;
-    default:
-        break;
+    case ctImages: delete ImageObject; break;
+    default: break;
     }
 }
 

@@ -18,7 +18,8 @@ class TBaseGrid;
 // Root of everything that can hang on a cell: a cell's properties object, its
 // graphic, and the payload objects a graphic carries. Cell slots hold this
 // type so that an object of a foreign class is told apart from a graphic.
-class TCellObject {
+class TCellObject
+{
 public:
     TCellObject() = default;
     TCellObject(const TCellObject &) = delete;
@@ -27,16 +28,20 @@ public:
 };
 
 // A list of integers, e.g. the image-list indexes of an images cell.
-class TIntList : public TCellObject {
+class TIntList : public TCellObject
+{
 public:
     std::vector<std::int32_t> Items;
 };
 
 // A picture a graphic carries: the bitmap or icon of those kinds, or the
 // picture of a picture cell.
-class TCellPicture : public TCellObject {
+class TCellPicture : public TCellObject
+{
 public:
-    explicit TCellPicture(QImage image) : Image(std::move(image)) {}
+    explicit TCellPicture(QImage image)
+        : Image(std::move(image))
+    {}
     // The size the picture takes in a cell of the given rectangle.
     virtual QSize SizeIn(const platform::TRect &) const { return Image.size(); }
 
@@ -44,7 +49,8 @@ public:
 };
 
 // The grid's image list: the images that image-list cells show by index.
-class TGridImages {
+class TGridImages
+{
 public:
     QSize ImageSize;
     std::vector<QImage> Images;
@@ -52,7 +58,8 @@ public:
 
 // A cell's graphic: changes how the cell is drawn. The payload objects in
 // ImageObject and IconObject are released with it as its kind says.
-class TCellGraphic : public TCellObject {
+class TCellGraphic : public TCellObject
+{
 public:
     TCellGraphic() = default;
     ~TCellGraphic() override;
@@ -87,7 +94,8 @@ public:
 // A cell's graphic slot. It owns the graphic attached to it; an object lent
 // to it (a virtual check box, or an object of another class) stays its
 // lender's and is only forgotten when the slot empties.
-class TGraphicSlot {
+class TGraphicSlot
+{
 public:
     TCellObject *Get() const { return FOwned ? FOwned.get() : FLent; }
     // Takes the graphic and hands back the one owned before, if any.
@@ -103,7 +111,8 @@ private:
 
 // What a cell carries besides its text: colours, font, span, alignment, and
 // the slot for its graphic. At most one per cell, owned by the grid's store.
-class TCellProperties : public TCellObject {
+class TCellProperties : public TCellObject
+{
 public:
     TCellProperties(TBaseGrid *grid, std::int32_t col, std::int32_t row);
 

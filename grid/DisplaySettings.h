@@ -9,7 +9,8 @@
 // nodes, the background picture and the floating footer.
 
 // Alternating row colours.
-class TBands : public TGridSettings {
+class TBands : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool Active READ Active WRITE SetActive NOTIFY changed)
     Q_PROPERTY(TColor PrimaryColor READ PrimaryColor WRITE SetPrimaryColor NOTIFY changed)
@@ -47,7 +48,8 @@ private:
 };
 
 // The look of check boxes, radio buttons and buttons drawn inside cells.
-class TControlLook : public TGridSettings {
+class TControlLook : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(int CheckSize READ CheckSize WRITE SetCheckSize NOTIFY changed)
     Q_PROPERTY(int RadioSize READ RadioSize WRITE SetRadioSize NOTIFY changed)
@@ -94,7 +96,8 @@ private:
 };
 
 // Tree nodes in cells.
-class TCellNode : public TGridSettings {
+class TCellNode : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY changed)
     Q_PROPERTY(TColor NodeColor READ NodeColor WRITE SetNodeColor NOTIFY changed)
@@ -129,7 +132,8 @@ private:
 };
 
 // A picture behind the cells.
-class TBackGround : public TGridSettings {
+class TBackGround : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(QImage Bitmap READ Bitmap WRITE SetBitmap NOTIFY changed)
     Q_PROPERTY(int Top READ Top WRITE SetTop NOTIFY changed)
@@ -161,7 +165,8 @@ private:
 
 // The footer row shown in a panel under the grid. Its changes repaint the
 // footer panel, not the grid; showing or hiding it is announced apart.
-class TFloatingFooter : public TGridSettings {
+class TFloatingFooter : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY changed)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY changed)

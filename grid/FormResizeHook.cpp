@@ -4,7 +4,8 @@
 #include <utility>
 
 TFormResizeHook::TFormResizeHook(QWidget *owner, Follow follow, std::function<void()> afterwards)
-    : FFollow(std::move(follow)), FAfterwards(std::move(afterwards))
+    : FFollow(std::move(follow)),
+      FAfterwards(std::move(afterwards))
 {
     // The owner hands the grid its client area; the form is the window around it.
     QWidget *form = owner ? owner->window() : nullptr;

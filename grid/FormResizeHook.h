@@ -10,7 +10,8 @@ class QWidget;
 // The grid's hold on its form's resize handler. Made with the grid, it takes
 // over the handler of the form around the grid's owner (when that form has
 // one to take), and puts the handler it replaced back when it goes.
-class TFormResizeHook {
+class TFormResizeHook
+{
 public:
     using ResizeHandler = platform::ResizeHandlerHost::ResizeHandler;
     // Sizes the grid for the form's new size; answers whether the grid took

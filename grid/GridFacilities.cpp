@@ -1,7 +1,8 @@
 #include "grid/GridFacilities.h"
 
 TGridFacilities::TGridFacilities()
-    : FooterPanel(std::make_unique<TFooterPanel>()), HintWindow(std::make_unique<THTMLHintWindow>())
+    : FooterPanel(std::make_unique<TFooterPanel>()),
+      HintWindow(std::make_unique<THTMLHintWindow>())
 {
     FooterPanel->hide();
 }

@@ -14,7 +14,8 @@
 // editors, the insertion arrows, the inplace editors, the picture cache, the
 // work bitmap and the integer lists. Made in two steps, as the grid's
 // construction reaches them, and released in the order the grid requires.
-class TGridFacilities {
+class TGridFacilities
+{
 public:
     // The footer panel first, then the caches, the lists and the hint window.
     TGridFacilities();

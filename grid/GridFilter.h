@@ -8,7 +8,8 @@
 #include <vector>
 
 // One condition of the row filter.
-struct TFilterData {
+struct TFilterData
+{
     int Column = 0;
     QString Condition;
     bool CaseSensitive = true;
@@ -17,7 +18,8 @@ struct TFilterData {
 };
 
 // The row filter's conditions, owned by the filter.
-class TFilter : public TGridSettings {
+class TFilter : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
     // The conditions as the stored form holds them: one map per condition

@@ -9,7 +9,8 @@
 // A font as the grid's settings keep it: face name, height in pixels
 // (negative: the height of the characters without leading), colour and
 // style. Every change is announced, so the owner can repaint.
-class TFont : public QObject {
+class TFont : public QObject
+{
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY changed)
     Q_PROPERTY(int Height READ Height WRITE SetHeight NOTIFY changed)
@@ -47,7 +48,8 @@ signals:
     void changed();
 
 private:
-    template <typename T> void Store(T &field, const T &value)
+    template <typename T>
+    void Store(T &field, const T &value)
     {
         if (field == value)
             return;

@@ -10,7 +10,8 @@
 
 // The grid's settings objects and its two extra fonts, published under these
 // names; the grid makes them and releases them in its own order.
-struct TGridSettingsObjects {
+struct TGridSettingsObjects
+{
     std::unique_ptr<TFloatingFooter> FloatingFooter;
     std::unique_ptr<TPrintSettings> PrintSettings;
     std::unique_ptr<THTMLSettings> HTMLSettings;

@@ -11,7 +11,8 @@ namespace GridThemes {
 namespace {
 
 // Process-wide: one theme library for every grid, fixed after start-up.
-struct ThemeState {
+struct ThemeState
+{
     std::unique_ptr<platform::ThemeLibrary> library;
     std::set<QByteArray> functions;
 };
@@ -27,19 +28,51 @@ ThemeState &state()
 const std::array<const char *, 45> &FunctionNames()
 {
     static const std::array<const char *, 45> names = {
-        "OpenThemeData", "CloseThemeData", "DrawThemeBackground", "DrawThemeText",
-        "GetThemeBackgroundContentRect", "GetThemeBackgroundExtent", "GetThemeTextExtent",
-        "GetThemeTextMetrics", "GetThemeBackgroundRegion", "HitTestThemeBackground",
-        "DrawThemeEdge", "DrawThemeIcon", "IsThemePartDefined",
-        "IsThemeBackgroundPartiallyTransparent", "GetThemeColor", "GetThemeMetric",
-        "GetThemeString", "GetThemeBool", "GetThemeInt", "GetThemeEnumValue",
-        "GetThemePosition", "GetThemeFont", "GetThemeRect", "GetThemeMargins",
-        "GetThemeIntList", "SetWindowTheme", "GetThemeFilename", "GetThemeSysColor",
-        "GetThemeSysColorBrush", "GetThemeSysBool", "GetThemeSysSize", "GetThemeSysFont",
-        "GetThemeSysString", "GetThemeSysInt", "IsThemeActive", "IsAppThemed",
-        "GetWindowTheme", "EnableThemeDialogTexture", "IsThemeDialogTextureEnabled",
-        "GetThemeAppProperties", "SetThemeAppProperties", "GetCurrentThemeName",
-        "GetThemeDocumentationProperty", "DrawThemeParentBackground", "EnableTheming",
+        "OpenThemeData",
+        "CloseThemeData",
+        "DrawThemeBackground",
+        "DrawThemeText",
+        "GetThemeBackgroundContentRect",
+        "GetThemeBackgroundExtent",
+        "GetThemeTextExtent",
+        "GetThemeTextMetrics",
+        "GetThemeBackgroundRegion",
+        "HitTestThemeBackground",
+        "DrawThemeEdge",
+        "DrawThemeIcon",
+        "IsThemePartDefined",
+        "IsThemeBackgroundPartiallyTransparent",
+        "GetThemeColor",
+        "GetThemeMetric",
+        "GetThemeString",
+        "GetThemeBool",
+        "GetThemeInt",
+        "GetThemeEnumValue",
+        "GetThemePosition",
+        "GetThemeFont",
+        "GetThemeRect",
+        "GetThemeMargins",
+        "GetThemeIntList",
+        "SetWindowTheme",
+        "GetThemeFilename",
+        "GetThemeSysColor",
+        "GetThemeSysColorBrush",
+        "GetThemeSysBool",
+        "GetThemeSysSize",
+        "GetThemeSysFont",
+        "GetThemeSysString",
+        "GetThemeSysInt",
+        "IsThemeActive",
+        "IsAppThemed",
+        "GetWindowTheme",
+        "EnableThemeDialogTexture",
+        "IsThemeDialogTextureEnabled",
+        "GetThemeAppProperties",
+        "SetThemeAppProperties",
+        "GetCurrentThemeName",
+        "GetThemeDocumentationProperty",
+        "DrawThemeParentBackground",
+        "EnableTheming",
     };
     return names;
 }
@@ -71,9 +104,15 @@ void ShutDown()
     theme.library.reset();
 }
 
-bool LibraryLoaded() { return state().library != nullptr; }
+bool LibraryLoaded()
+{
+    return state().library != nullptr;
+}
 
-bool HasFunction(const QByteArray &name) { return state().functions.count(name) != 0; }
+bool HasFunction(const QByteArray &name)
+{
+    return state().functions.count(name) != 0;
+}
 
 int IsThemeActive()
 {

@@ -48,15 +48,30 @@ enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 Q_ENUM_NS(TBorderStyle)
 
 // What the base grid is doing with the pointer.
-enum TGridState : std::uint8_t {
-    gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving
-};
+enum TGridState : std::uint8_t { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 Q_ENUM_NS(TGridState)
 
 enum TCellType : std::uint8_t {
-    ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated,
-    ctDataImage, ctNode, ctRadio, ctEmpty, ctImages, ctPicture, ctFilePicture,
-    ctValue, ctProgress, ctComment, ctButton, ctBitButton, ctVirtCheckBox
+    ctBitmap,
+    ctIcon,
+    ctNone,
+    ctImageList,
+    ctCheckBox,
+    ctDataCheckBox,
+    ctRotated,
+    ctDataImage,
+    ctNode,
+    ctRadio,
+    ctEmpty,
+    ctImages,
+    ctPicture,
+    ctFilePicture,
+    ctValue,
+    ctProgress,
+    ctComment,
+    ctButton,
+    ctBitButton,
+    ctVirtCheckBox
 };
 Q_ENUM_NS(TCellType)
 
@@ -67,11 +82,34 @@ enum TCellVAlign : std::uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAbov
 Q_ENUM_NS(TCellVAlign)
 
 enum TEditorType : std::uint8_t {
-    edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn, edCheckBox, edDateEdit,
-    edDateEditUpDown, edTimeEdit, edButton, edDataCheckBox, edNumeric, edPositiveNumeric,
-    edFloat, edCapital, edMixedCase, edPassword, edUnitEditBtn, edLowerCase, edUpperCase,
-    edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit, edNumericEdit, edFloatEdit,
-    edCustom, edRichEdit, edUniEdit
+    edNormal,
+    edSpinEdit,
+    edComboEdit,
+    edComboList,
+    edEditBtn,
+    edCheckBox,
+    edDateEdit,
+    edDateEditUpDown,
+    edTimeEdit,
+    edButton,
+    edDataCheckBox,
+    edNumeric,
+    edPositiveNumeric,
+    edFloat,
+    edCapital,
+    edMixedCase,
+    edPassword,
+    edUnitEditBtn,
+    edLowerCase,
+    edUpperCase,
+    edFloatSpinEdit,
+    edTimeSpinEdit,
+    edDateSpinEdit,
+    edNumericEdit,
+    edFloatEdit,
+    edCustom,
+    edRichEdit,
+    edUniEdit
 };
 Q_ENUM_NS(TEditorType)
 
@@ -123,18 +161,19 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
 
 // The canvas's styles, written plainly like the grid's own enumerations.
-using platform::TFontStyle;
-using platform::TFontStyles;
+using platform::bsClear;
+using platform::bsSolid;
 using platform::fsBold;
 using platform::fsItalic;
-using platform::fsUnderline;
 using platform::fsStrikeOut;
+using platform::fsUnderline;
 using platform::TBrushStyle;
-using platform::bsSolid;
-using platform::bsClear;
+using platform::TFontStyle;
+using platform::TFontStyles;
 
 // A cell address: column and row counted from 0 at the top-left cell.
-struct TGridCoord {
+struct TGridCoord
+{
     std::int32_t X = 0;
     std::int32_t Y = 0;
     friend bool operator==(const TGridCoord &a, const TGridCoord &b) { return a.X == b.X && a.Y == b.Y; }
@@ -142,7 +181,8 @@ struct TGridCoord {
 };
 
 // A rectangle of cells, corners included.
-struct TGridRect {
+struct TGridRect
+{
     std::int32_t Left = 0;
     std::int32_t Top = 0;
     std::int32_t Right = 0;

@@ -8,7 +8,8 @@ class SystemServices;
 // unit) and shuts them down in reverse when it goes. Created before the main
 // window and destroyed after it; a start-up failure throws EAssertionFailed
 // and leaves nothing started.
-class TGridUnits {
+class TGridUnits
+{
 public:
     explicit TGridUnits(platform::SystemServices &services);
     ~TGridUnits();

@@ -12,44 +12,74 @@ void makeIdle(QWidget &editor, const char *className)
 
 } // namespace
 
-TGridCombo::TGridCombo(QWidget *grid) : QComboBox(grid) { makeIdle(*this, "TGridCombo"); }
+TGridCombo::TGridCombo(QWidget *grid)
+    : QComboBox(grid)
+{
+    makeIdle(*this, "TGridCombo");
+}
 
-TGridSpin::TGridSpin(QWidget *grid) : QSpinBox(grid)
+TGridSpin::TGridSpin(QWidget *grid)
+    : QSpinBox(grid)
 {
     makeIdle(*this, "TGridSpin");
     setFrame(false);
 }
 
-TGridDatePicker::TGridDatePicker(QWidget *grid) : QDateEdit(grid)
+TGridDatePicker::TGridDatePicker(QWidget *grid)
+    : QDateEdit(grid)
 {
     makeIdle(*this, "TGridDatePicker");
     setCalendarPopup(true);
 }
 
-TGridCheckBox::TGridCheckBox(QWidget *grid) : QCheckBox(grid) { makeIdle(*this, "TGridCheckBox"); }
+TGridCheckBox::TGridCheckBox(QWidget *grid)
+    : QCheckBox(grid)
+{
+    makeIdle(*this, "TGridCheckBox");
+}
 
-TGridEditBtn::TGridEditBtn(QWidget *grid) : QLineEdit(grid), FButton(new QToolButton(this))
+TGridEditBtn::TGridEditBtn(QWidget *grid)
+    : QLineEdit(grid),
+      FButton(new QToolButton(this))
 {
     makeIdle(*this, "TGridEditBtn");
     setFrame(false);
     FButton->setText(QStringLiteral("..."));
 }
 
-TGridUnitEditBtn::TGridUnitEditBtn(QWidget *grid) : TGridEditBtn(grid)
+TGridUnitEditBtn::TGridUnitEditBtn(QWidget *grid)
+    : TGridEditBtn(grid)
 {
     setObjectName(QStringLiteral("TGridUnitEditBtn"));
 }
 
-TGridButton::TGridButton(QWidget *grid) : QPushButton(grid) { makeIdle(*this, "TGridButton"); }
+TGridButton::TGridButton(QWidget *grid)
+    : QPushButton(grid)
+{
+    makeIdle(*this, "TGridButton");
+}
 
-TPopupButton::TPopupButton(QWidget *grid) : QToolButton(grid) { makeIdle(*this, "TPopupButton"); }
+TPopupButton::TPopupButton(QWidget *grid)
+    : QToolButton(grid)
+{
+    makeIdle(*this, "TPopupButton");
+}
 
-TControlEdit::TControlEdit(QWidget *grid) : QLineEdit(grid) { makeIdle(*this, "TControlEdit"); }
+TControlEdit::TControlEdit(QWidget *grid)
+    : QLineEdit(grid)
+{
+    makeIdle(*this, "TControlEdit");
+}
 
-TControlCombo::TControlCombo(QWidget *grid) : QComboBox(grid) { makeIdle(*this, "TControlCombo"); }
+TControlCombo::TControlCombo(QWidget *grid)
+    : QComboBox(grid)
+{
+    makeIdle(*this, "TControlCombo");
+}
 
 TInplaceEditors::TInplaceEditors(QWidget *grid, bool withDatePicker, bool themesActive)
-    : Combo(std::make_unique<TGridCombo>(grid)), Spin(std::make_unique<TGridSpin>(grid))
+    : Combo(std::make_unique<TGridCombo>(grid)),
+      Spin(std::make_unique<TGridSpin>(grid))
 {
     if (withDatePicker)
         DatePicker = std::make_unique<TGridDatePicker>(grid);

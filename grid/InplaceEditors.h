@@ -12,28 +12,32 @@
 // The grid's inplace editor controls. Each is created hidden and disabled
 // with the grid as parent; editing itself belongs to the editing facility.
 
-class TGridCombo : public QComboBox {
+class TGridCombo : public QComboBox
+{
     Q_OBJECT
 
 public:
     explicit TGridCombo(QWidget *grid);
 };
 
-class TGridSpin : public QSpinBox {
+class TGridSpin : public QSpinBox
+{
     Q_OBJECT
 
 public:
     explicit TGridSpin(QWidget *grid);
 };
 
-class TGridDatePicker : public QDateEdit {
+class TGridDatePicker : public QDateEdit
+{
     Q_OBJECT
 
 public:
     explicit TGridDatePicker(QWidget *grid);
 };
 
-class TGridCheckBox : public QCheckBox {
+class TGridCheckBox : public QCheckBox
+{
     Q_OBJECT
 
 public:
@@ -41,7 +45,8 @@ public:
 };
 
 // A text field with an ellipsis button.
-class TGridEditBtn : public QLineEdit {
+class TGridEditBtn : public QLineEdit
+{
     Q_OBJECT
 
 public:
@@ -53,35 +58,40 @@ private:
 };
 
 // A text field with a unit and an ellipsis button.
-class TGridUnitEditBtn : public TGridEditBtn {
+class TGridUnitEditBtn : public TGridEditBtn
+{
     Q_OBJECT
 
 public:
     explicit TGridUnitEditBtn(QWidget *grid);
 };
 
-class TGridButton : public QPushButton {
+class TGridButton : public QPushButton
+{
     Q_OBJECT
 
 public:
     explicit TGridButton(QWidget *grid);
 };
 
-class TPopupButton : public QToolButton {
+class TPopupButton : public QToolButton
+{
     Q_OBJECT
 
 public:
     explicit TPopupButton(QWidget *grid);
 };
 
-class TControlEdit : public QLineEdit {
+class TControlEdit : public QLineEdit
+{
     Q_OBJECT
 
 public:
     explicit TControlEdit(QWidget *grid);
 };
 
-class TControlCombo : public QComboBox {
+class TControlCombo : public QComboBox
+{
     Q_OBJECT
 
 public:
@@ -90,7 +100,8 @@ public:
 
 // The full set, created in the grid's order. The date editor exists only
 // when the platform offers one.
-struct TInplaceEditors {
+struct TInplaceEditors
+{
     TInplaceEditors(QWidget *grid, bool withDatePicker, bool themesActive);
     TInplaceEditors(const TInplaceEditors &) = delete;
     TInplaceEditors &operator=(const TInplaceEditors &) = delete;

@@ -1,7 +1,9 @@
 #include "grid/OutputSettings.h"
 
 TPrintSettings::TPrintSettings(QObject *parent)
-    : TGridSettings(parent), FFont(new TFont(this)), FHeaderFont(new TFont(this)),
+    : TGridSettings(parent),
+      FFont(new TFont(this)),
+      FHeaderFont(new TFont(this)),
       FFooterFont(new TFont(this))
 {
     for (TFont *font : {FFont, FHeaderFont, FFooterFont})

@@ -9,7 +9,8 @@
 
 // Settings for the grid's output elsewhere: printed pages and HTML tables.
 
-class TPrintSettings : public TGridSettings {
+class TPrintSettings : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(TFont *Font READ Font CONSTANT)
     Q_PROPERTY(TFont *HeaderFont READ HeaderFont CONSTANT)
@@ -52,7 +53,8 @@ private:
     int FMaxPagesOffset = 0;
 };
 
-class THTMLSettings : public TGridSettings {
+class THTMLSettings : public TGridSettings
+{
     Q_OBJECT
     Q_PROPERTY(bool SaveColor MEMBER FSaveColor NOTIFY changed)
     Q_PROPERTY(bool SaveFonts MEMBER FSaveFonts NOTIFY changed)

@@ -7,7 +7,8 @@
 // the grid as a small child window so that it can be painted at once, while
 // the pan step runs, instead of waiting for the grid's next paint; hiding it
 // gives the area back to the grid's own painting.
-class TPanMarker : public QWidget {
+class TPanMarker : public QWidget
+{
 public:
     explicit TPanMarker(QWidget *grid);
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-struct Settings {
+struct Settings
+{
     std::vector<platform::StoredProperty> properties;
 };
 
@@ -33,8 +34,8 @@ void setFont(Settings &settings, const char *font, const char *name, int height,
 std::vector<platform::StoredProperty> previewGridSettings()
 {
     Settings grid;
-    for (const auto &[name, value] : {std::pair<const char *, int>{"Left", 688}, {"Top", 80}, {"Width", 73},
-                                      {"Height", 75}})
+    for (const auto &[name, value] :
+         {std::pair<const char *, int>{"Left", 688}, {"Top", 80}, {"Width", 73}, {"Height", 75}})
         set(grid, name, value);
     set(grid, "Cursor", 0);
     set(grid, "BorderStyle", QStringLiteral("bsNone"));
@@ -64,7 +65,8 @@ std::vector<platform::StoredProperty> previewGridSettings()
     set(grid, "Bands.SecondaryColor", uint(clWindow));
     set(grid, "Bands.SecondaryLength", 1);
     set(grid, "Bands.Print", false);
-    for (const char *off : {"AutoNumAlign", "AutoSize", "EnhTextSize", "EnhRowColMove", "SizeWithForm", "Multilinecells"})
+    for (const char *off :
+         {"AutoNumAlign", "AutoSize", "EnhTextSize", "EnhRowColMove", "SizeWithForm", "Multilinecells"})
         set(grid, off, false);
     set(grid, "VAlignment", QStringLiteral("vtaTop"));
     set(grid, "DragDropSettings.OleAcceptFiles", true);

@@ -56,8 +56,8 @@ int Quadrant(std::int32_t angle)
     return 4;
 }
 
-void Place(platform::TRect &rect, std::int32_t angle, std::int32_t cx, std::int32_t cy,
-           int horizontal, int vertical, std::int32_t marginX, std::int32_t marginY)
+void Place(platform::TRect &rect, std::int32_t angle, std::int32_t cx, std::int32_t cy, int horizontal, int vertical,
+           std::int32_t marginX, std::int32_t marginY)
 {
     rect.right = clampToInt32(std::int64_t(rect.right) - 2);
     rect.bottom = clampToInt32(std::int64_t(rect.bottom) - 2);

@@ -10,7 +10,8 @@ namespace rotatedtext {
 
 // The axis-parallel projections of text cx wide and cy high turned by an
 // angle: the rotated box is hs + wc wide and hc + ws high.
-struct Projections {
+struct Projections
+{
     std::int32_t wc = 0;
     std::int32_t hs = 0;
     std::int32_t ws = 0;
@@ -27,7 +28,7 @@ int Quadrant(std::int32_t angle);
 // result up and left by the text margin. Answers the point where the text's
 // top-left corner goes in rect's left and top; rect's right and bottom come
 // back shrunk by 2.
-void Place(platform::TRect &rect, std::int32_t angle, std::int32_t cx, std::int32_t cy,
-           int horizontal, int vertical, std::int32_t marginX, std::int32_t marginY);
+void Place(platform::TRect &rect, std::int32_t angle, std::int32_t cx, std::int32_t cy, int horizontal, int vertical,
+           std::int32_t marginX, std::int32_t marginY);
 
 } // namespace rotatedtext

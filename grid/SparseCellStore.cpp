@@ -53,9 +53,8 @@ void TSparseCellStore::SetText(std::int32_t col, std::int32_t row, const QString
     FRows[row][col].text = text;
 }
 
-std::unique_ptr<TCellProperties>
-TSparseCellStore::ExchangeProperties(std::int32_t col, std::int32_t row,
-                                     std::unique_ptr<TCellProperties> properties)
+std::unique_ptr<TCellProperties> TSparseCellStore::ExchangeProperties(std::int32_t col, std::int32_t row,
+                                                                      std::unique_ptr<TCellProperties> properties)
 {
     CheckIndex(col, row);
     std::unique_ptr<TCellProperties> previous;
@@ -88,28 +87,25 @@ void TSparseCellStore::RemoveIfEmpty(std::int32_t col, std::int32_t row)
         FRows.erase(rowIt);
 }
 
-std::vector<TGridCoord> TSparseCellStore::EntriesRowMajor(std::int32_t col1, std::int32_t row1,
-                                                          std::int32_t col2, std::int32_t row2) const
+std::vector<TGridCoord> TSparseCellStore::EntriesRowMajor(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                                          std::int32_t row2) const
 {
     std::vector<TGridCoord> cells;
     if (col1 > col2 || row1 > row2)
         return cells;
     for (auto rowIt = FRows.lower_bound(row1); rowIt != FRows.end() && rowIt->first <= row2; ++rowIt) {
         const Row &cellsOfRow = rowIt->second;
-        for (auto cellIt = cellsOfRow.lower_bound(col1);
-             cellIt != cellsOfRow.end() && cellIt->first <= col2; ++cellIt)
+        for (auto cellIt = cellsOfRow.lower_bound(col1); cellIt != cellsOfRow.end() && cellIt->first <= col2; ++cellIt)
             cells.push_back({cellIt->first, rowIt->first});
     }
     return cells;
 }
 
-std::vector<TGridCoord> TSparseCellStore::EntriesColumnMajor(std::int32_t col1, std::int32_t row1,
-                                                             std::int32_t col2,
+std::vector<TGridCoord> TSparseCellStore::EntriesColumnMajor(std::int32_t col1, std::int32_t row1, std::int32_t col2,
                                                              std::int32_t row2) const
 {
     std::vector<TGridCoord> cells = EntriesRowMajor(col1, row1, col2, row2);
-    std::stable_sort(cells.begin(), cells.end(),
-                     [](const TGridCoord &a, const TGridCoord &b) { return a.X < b.X; });
+    std::stable_sort(cells.begin(), cells.end(), [](const TGridCoord &a, const TGridCoord &b) { return a.X < b.X; });
     return cells;
 }
 

@@ -12,7 +12,8 @@
 // text and the cell's properties object. Only cells that hold something have
 // an entry, so a large grid of empty cells costs nothing per cell. A negative
 // index is refused before anything changes.
-class TSparseCellStore {
+class TSparseCellStore
+{
 public:
     TSparseCellStore() = default;
     TSparseCellStore(const TSparseCellStore &) = delete;
@@ -34,13 +35,14 @@ public:
     std::vector<TGridCoord> EntriesRowMajor(std::int32_t col1, std::int32_t row1, std::int32_t col2,
                                             std::int32_t row2) const;
     // The same cells, column by column and, in each column, row by row.
-    std::vector<TGridCoord> EntriesColumnMajor(std::int32_t col1, std::int32_t row1,
-                                               std::int32_t col2, std::int32_t row2) const;
+    std::vector<TGridCoord> EntriesColumnMajor(std::int32_t col1, std::int32_t row1, std::int32_t col2,
+                                               std::int32_t row2) const;
 
     std::size_t EntryCount() const;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QString text;
         std::unique_ptr<TCellProperties> properties;
     };

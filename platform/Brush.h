@@ -15,7 +15,14 @@ inline namespace BrushStyleNames {
 Q_NAMESPACE
 
 enum TBrushStyle : std::uint8_t {
-    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
 };
 Q_ENUM_NS(TBrushStyle)
 
@@ -23,7 +30,8 @@ Q_ENUM_NS(TBrushStyle)
 
 // The canvas brush: interiors and fills. Giving it a colour makes it solid
 // again, so a clear brush lasts only until the next colour assignment.
-class TBrush {
+class TBrush
+{
 public:
     TColor color() const { return color_; }
     void setColor(TColor color)

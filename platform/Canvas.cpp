@@ -15,7 +15,10 @@ namespace platform {
 namespace {
 
 // Integer division that truncates toward zero, as the text placement rules count.
-constexpr int halfTowardZero(int value) { return value / 2; }
+constexpr int halfTowardZero(int value)
+{
+    return value / 2;
+}
 
 constexpr int kTabColumns = 8;
 
@@ -241,7 +244,8 @@ QSize TCanvas::textExtent(const QString &text) const
     // Repaints measure the same text in the same font over and over, and
     // measuring shapes the text; the last answer is kept. Fonts compare by
     // every attribute, so a change of font or size measures afresh.
-    struct Measured {
+    struct Measured
+    {
         QFont font;
         QString text;
         QSize extent;

@@ -27,7 +27,8 @@ namespace platform {
 // rectangle inverts pixels so that drawing it twice removes it, and text is
 // placed by the top of its character cell. Lines and fills are never
 // antialiased.
-class TCanvas {
+class TCanvas
+{
 public:
     explicit TCanvas(QPaintDevice &device);
     ~TCanvas();

@@ -16,7 +16,8 @@ QString ClipboardFormats::mimeType(std::uint32_t format) const
 {
     for (const auto &[name, number] : m_numbers) {
         if (number == format)
-            return QStringLiteral("application/x-qlm-%1").arg(QString(name).replace(QLatin1Char(' '), QLatin1Char('-')).toLower());
+            return QStringLiteral("application/x-qlm-%1")
+                .arg(QString(name).replace(QLatin1Char(' '), QLatin1Char('-')).toLower());
     }
     return QString();
 }

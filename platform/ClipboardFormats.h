@@ -9,7 +9,8 @@ namespace platform {
 // Clipboard formats registered by name. The first name gets 0xC000, each new
 // name the next number, and a name registered again keeps its number. Each
 // format travels on Qt's clipboard under a MIME type derived from its name.
-class ClipboardFormats {
+class ClipboardFormats
+{
 public:
     static constexpr std::uint32_t FirstFormat = 0xC000;
 

@@ -58,7 +58,10 @@ inline constexpr TColor clInfoBk = clSystemColor | 24;
 namespace platform {
 
 // True for a value that names a system colour.
-constexpr bool isSystemColor(TColor color) { return (color & clSystemColor) != 0; }
+constexpr bool isSystemColor(TColor color)
+{
+    return (color & clSystemColor) != 0;
+}
 
 // The RGB colour a value stands for now: system colours come from the
 // application's palette, so the program follows the desktop theme.

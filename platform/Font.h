@@ -15,7 +15,8 @@ inline constexpr int kFormPixelsPerInch = 96;
 
 // The canvas font and the fonts that settings hold: a face, a height in
 // pixels (negative: character height), a colour, a style and an escapement.
-class TFont {
+class TFont
+{
 public:
     const QString &name() const { return name_; }
     void setName(const QString &name) { name_ = name; }

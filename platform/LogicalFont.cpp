@@ -26,21 +26,18 @@ int clampedPixelSize(double pixels)
 
 bool operator==(const LogicalFont &a, const LogicalFont &b)
 {
-    return a.height == b.height && a.width == b.width && a.escapement == b.escapement
-        && a.orientation == b.orientation && a.weight == b.weight && a.italic == b.italic
-        && a.underline == b.underline && a.strikeOut == b.strikeOut && a.charSet == b.charSet
-        && a.outPrecision == b.outPrecision && a.clipPrecision == b.clipPrecision
-        && a.quality == b.quality && a.pitchAndFamily == b.pitchAndFamily
-        && a.faceName == b.faceName;
+    return a.height == b.height && a.width == b.width && a.escapement == b.escapement && a.orientation == b.orientation
+           && a.weight == b.weight && a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut
+           && a.charSet == b.charSet && a.outPrecision == b.outPrecision && a.clipPrecision == b.clipPrecision
+           && a.quality == b.quality && a.pitchAndFamily == b.pitchAndFamily && a.faceName == b.faceName;
 }
 
 QFont toQFont(const LogicalFont &record, double pixelsPerUnit)
 {
-    const double pixels = record.height == 0
-        ? kDefaultPixelSize
-        : std::min(std::abs(double(record.height) * pixelsPerUnit), kMaxPixelSize);
-    QFont font = formFont(record.faceName.isEmpty() ? QStringLiteral("Sans Serif") : record.faceName,
-                          clampedPixelSize(pixels));
+    const double pixels = record.height == 0 ? kDefaultPixelSize
+                                             : std::min(std::abs(double(record.height) * pixelsPerUnit), kMaxPixelSize);
+    QFont font =
+        formFont(record.faceName.isEmpty() ? QStringLiteral("Sans Serif") : record.faceName, clampedPixelSize(pixels));
     font.setWeight(QFont::Weight(std::clamp(record.weight == 0 ? FW_NORMAL : record.weight, 100, 900)));
     font.setItalic(record.italic);
     font.setUnderline(record.underline);
@@ -56,6 +53,9 @@ QFont toQFont(const LogicalFont &record, double pixelsPerUnit)
     return font;
 }
 
-FontObject::FontObject(const LogicalFont &record) : record_(record), font_(toQFont(record)) {}
+FontObject::FontObject(const LogicalFont &record)
+    : record_(record),
+      font_(toQFont(record))
+{}
 
 } // namespace platform

@@ -15,7 +15,8 @@ inline constexpr int FW_BOLD = 700;
 // height is the character height in pixels, a positive one the cell height;
 // escapement and orientation turn the text counter-clockwise in tenths of a
 // degree.
-struct LogicalFont {
+struct LogicalFont
+{
     int height = 0;
     int width = 0;
     int escapement = 0;
@@ -41,7 +42,8 @@ QFont toQFont(const LogicalFont &record, double pixelsPerUnit = 1);
 
 // A font made from a record, ready to be selected into a canvas. The canvas
 // only borrows it; whoever made it deletes it.
-class FontObject {
+class FontObject
+{
 public:
     explicit FontObject(const LogicalFont &record);
 

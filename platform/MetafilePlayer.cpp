@@ -9,15 +9,14 @@ namespace platform {
 
 namespace metafile {
 
-std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format,
-                                          const QSize &viewSize, const PlayLimits &limits)
+std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format, const QSize &viewSize,
+                                          const PlayLimits &limits)
 {
     if (viewSize.isEmpty())
         return std::nullopt;
     PlayBudget budget(limits, viewSize);
     try {
-        LoadedPicture picture = format == MetafileFormat::Enhanced ? playEmf(data, budget)
-                                                                   : playWmf(data, budget);
+        LoadedPicture picture = format == MetafileFormat::Enhanced ? playEmf(data, budget) : playWmf(data, budget);
         if (picture.shown.isNull())
             return std::nullopt;
         return picture;

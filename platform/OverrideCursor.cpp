@@ -4,10 +4,19 @@
 
 namespace platform {
 
-OverrideCursor::OverrideCursor(const QCursor &cursor) { QGuiApplication::setOverrideCursor(cursor); }
+OverrideCursor::OverrideCursor(const QCursor &cursor)
+{
+    QGuiApplication::setOverrideCursor(cursor);
+}
 
-OverrideCursor::~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+OverrideCursor::~OverrideCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
-void OverrideCursor::change(const QCursor &cursor) { QGuiApplication::changeOverrideCursor(cursor); }
+void OverrideCursor::change(const QCursor &cursor)
+{
+    QGuiApplication::changeOverrideCursor(cursor);
+}
 
 } // namespace platform

@@ -7,7 +7,8 @@ namespace platform {
 // A cursor shown wherever the pointer is, over every window of the program,
 // for as long as this object lives; the cursor shown before comes back when
 // it goes.
-class OverrideCursor {
+class OverrideCursor
+{
 public:
     explicit OverrideCursor(const QCursor &cursor);
     ~OverrideCursor();

@@ -7,7 +7,8 @@ namespace platform {
 enum class TPenStyle { psSolid, psClear };
 
 // The canvas pen: lines and rectangle outlines.
-struct TPen {
+struct TPen
+{
     TColor color = clBlack;
     int width = 1;
     TPenStyle style = TPenStyle::psSolid;

@@ -6,7 +6,8 @@ namespace platform {
 
 // A rectangle as the drawing calls take it: the right and bottom edges lie
 // just outside the area, so width = right - left.
-struct TRect {
+struct TRect
+{
     int left = 0;
     int top = 0;
     int right = 0;

@@ -8,7 +8,8 @@ namespace platform {
 
 // A form whose resize handler can be read and replaced, so that a control
 // on it can take the handler over and hand it back later.
-class ResizeHandlerHost {
+class ResizeHandlerHost
+{
 public:
     using ResizeHandler = std::function<void(QObject *Sender)>;
 

@@ -11,7 +11,8 @@ namespace platform {
 
 namespace {
 
-class LinuxSystemServices final : public SystemServices {
+class LinuxSystemServices final : public SystemServices
+{
 public:
     std::int32_t oleInitialize() override { return m_oleInitialized++ == 0 ? S_OK : S_FALSE; }
 
@@ -35,10 +36,7 @@ public:
         return FixedFileInfo{FixedFileInfoSignature, (5u << 16) | 82u};
     }
 
-    std::uint32_t registerClipboardFormat(const QString &name) override
-    {
-        return m_formats.registerFormat(name);
-    }
+    std::uint32_t registerClipboardFormat(const QString &name) override { return m_formats.registerFormat(name); }
 
     PlatformVersion platformVersion() override { return {6, 1, 2}; }
 
@@ -50,8 +48,8 @@ public:
     int verticalScrollBarWidth() override
     {
         return qobject_cast<QApplication *>(QCoreApplication::instance())
-            ? QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-            : 16;
+                   ? QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                   : 16;
     }
 
 private:

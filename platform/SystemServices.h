@@ -14,7 +14,8 @@ inline constexpr std::int32_t S_OK = 0;
 inline constexpr std::int32_t S_FALSE = 1;
 
 // The platform's version as the grid asks for it.
-struct PlatformVersion {
+struct PlatformVersion
+{
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
     // 1: the 95 family, 2: the NT family.
@@ -22,7 +23,8 @@ struct PlatformVersion {
 };
 
 // The fixed part of a file's version resource.
-struct FixedFileInfo {
+struct FixedFileInfo
+{
     std::uint32_t signature = 0;
     // Major number in the high 16 bits, minor in the low 16.
     std::uint32_t fileVersionMS = 0;
@@ -33,7 +35,8 @@ inline constexpr std::uint32_t FixedFileInfoSignature = 0xFEEF04BD;
 // the common controls' version, the clipboard-format registry, the platform
 // version and a few system settings. The product uses defaultSystemServices();
 // tests hand the grid a stand-in with other answers.
-class SystemServices {
+class SystemServices
+{
 public:
     virtual ~SystemServices() = default;
 

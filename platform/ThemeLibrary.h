@@ -6,7 +6,8 @@ namespace platform {
 
 // A loaded theme library: its entry points are found by name, and its
 // IsThemeActive entry tells whether the desktop shows a theme.
-class ThemeLibrary {
+class ThemeLibrary
+{
 public:
     virtual ~ThemeLibrary() = default;
 

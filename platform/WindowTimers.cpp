@@ -5,7 +5,9 @@
 
 namespace platform {
 
-WindowTimers::WindowTimers(QObject *owner) : m_owner(owner) {}
+WindowTimers::WindowTimers(QObject *owner)
+    : m_owner(owner)
+{}
 
 void WindowTimers::start(int id, int intervalMs)
 {
@@ -21,7 +23,10 @@ void WindowTimers::stop(int id)
         m_timers.erase(it);
 }
 
-void WindowTimers::stopAll() { m_timers.clear(); }
+void WindowTimers::stopAll()
+{
+    m_timers.clear();
+}
 
 bool WindowTimers::isActive(int id) const
 {

@@ -12,7 +12,8 @@ namespace platform {
 // Window timers addressed by the program's own identifiers (111, 999, 1, ...),
 // delivered to the owning object's timerEvent. Starting a running identifier
 // restarts it with the new interval; all timers stop with this object.
-class WindowTimers {
+class WindowTimers
+{
 public:
     explicit WindowTimers(QObject *owner);
     WindowTimers(const WindowTimers &) = delete;
@@ -28,7 +29,8 @@ public:
     std::optional<int> idOf(const QTimerEvent *event) const;
 
 private:
-    struct Timer {
+    struct Timer
+    {
         QBasicTimer timer;
         int intervalMs = 0;
     };

@@ -19,8 +19,7 @@ namespace {
 template <class C>
 ComponentClass classOf(const char *name)
 {
-    return ComponentClass{QString::fromLatin1(name), [](QWidget *parent) -> QObject * { return new C(parent); },
-                          {}};
+    return ComponentClass{QString::fromLatin1(name), [](QWidget *parent) -> QObject * { return new C(parent); }, {}};
 }
 
 } // namespace

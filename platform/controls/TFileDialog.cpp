@@ -21,19 +21,18 @@ QString entryExtension(const QString &filter, const QString &shownEntry)
     const QString first = parts[2 * index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).value(0).trimmed();
     const QString extension = first.mid(2);
     const bool plain = first.startsWith(QLatin1String("*.")) && !extension.isEmpty()
-                    && !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?'))
-                    && !extension.contains(QLatin1Char('['));
+                       && !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?'))
+                       && !extension.contains(QLatin1Char('['));
     return plain ? extension : QString();
 }
 
 } // namespace
 
 TFileDialog::TFileDialog(QFileDialog::AcceptMode mode, QObject *parent)
-    : QObject(parent)
-    , m_mode(mode)
-    , m_presenter([](QFileDialog &dialog) { return dialog.exec() == QDialog::Accepted; })
-{
-}
+    : QObject(parent),
+      m_mode(mode),
+      m_presenter([](QFileDialog &dialog) { return dialog.exec() == QDialog::Accepted; })
+{}
 
 QStringList TFileDialog::nameFilters(const QString &filter)
 {

@@ -63,8 +63,7 @@ class TOpenDialog : public TFileDialog
 public:
     explicit TOpenDialog(QObject *parent)
         : TFileDialog(QFileDialog::AcceptOpen, parent)
-    {
-    }
+    {}
 };
 
 class TSaveDialog : public TFileDialog
@@ -74,8 +73,7 @@ class TSaveDialog : public TFileDialog
 public:
     explicit TSaveDialog(QObject *parent)
         : TFileDialog(QFileDialog::AcceptSave, parent)
-    {
-    }
+    {}
 };
 
 } // namespace platform

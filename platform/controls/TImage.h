@@ -41,7 +41,7 @@ protected:
 
 private:
     LoadedPicture m_picture;
-    bool m_leftHeld = false;  // left button held since a press over the view
+    bool m_leftHeld = false;   // left button held since a press over the view
     bool m_clickArmed = false; // that press was a single press, not a double click
 };
 

@@ -1,7 +1,7 @@
 #include "platform/controls/TRadioGroup.h"
 
-#include <algorithm>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace platform {
 

@@ -24,27 +24,14 @@ void TScrollBar::keyPressEvent(QKeyEvent *event)
     // the angle's keys are fixed.
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        triggerAction(SliderSingleStepSub);
-        break;
+    case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        triggerAction(SliderSingleStepAdd);
-        break;
-    case Qt::Key_PageUp:
-        triggerAction(SliderPageStepSub);
-        break;
-    case Qt::Key_PageDown:
-        triggerAction(SliderPageStepAdd);
-        break;
-    case Qt::Key_Home:
-        triggerAction(SliderToMinimum);
-        break;
-    case Qt::Key_End:
-        triggerAction(SliderToMaximum);
-        break;
-    default:
-        QScrollBar::keyPressEvent(event);
+    case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
+    case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
+    case Qt::Key_Home: triggerAction(SliderToMinimum); break;
+    case Qt::Key_End: triggerAction(SliderToMaximum); break;
+    default: QScrollBar::keyPressEvent(event);
     }
 }
 

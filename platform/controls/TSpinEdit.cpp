@@ -43,9 +43,9 @@ bool refusedCharacters(const QString &typed)
 } // namespace
 
 TSpinEdit::TSpinEdit(QWidget *parent)
-    : QLineEdit(parent)
-    , m_up(makeButton(Qt::UpArrow))
-    , m_down(makeButton(Qt::DownArrow))
+    : QLineEdit(parent),
+      m_up(makeButton(Qt::UpArrow)),
+      m_down(makeButton(Qt::DownArrow))
 {
     setFocusPolicy(Qt::StrongFocus);
     setTextMargins(0, 0, kButtonWidth, 0);
@@ -131,7 +131,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
     // Alt or Meta alone would type the key's character, but such a key is a
     // command to the window, not typing.
     const bool command = (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier)
-                      && printable(event->text());
+                         && printable(event->text());
     if (enter || command || (!control && refusedCharacters(event->text()))) {
         QApplication::beep();
         emit keyRefused();

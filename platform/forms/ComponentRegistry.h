@@ -24,7 +24,8 @@ namespace platform {
 //     platform::registerComponentClass(std::move(cls));
 //
 // where `OnGetAlignment` is a public member of type TGetAlignmentEvent.
-struct ComponentClass {
+struct ComponentClass
+{
     using Binder = std::function<void(QObject &component, const std::any &handler)>;
 
     QString name;

@@ -8,7 +8,8 @@
 // Event types of the standard controls. An event is an optional callable:
 // the control raises it only when it is assigned, with the sender first.
 
-struct TShiftState {
+struct TShiftState
+{
     Qt::KeyboardModifiers keys;
     Qt::MouseButtons buttons;
 };

@@ -41,7 +41,8 @@ bool declares(const QObject &component, const char *property)
     return component.metaObject()->indexOfProperty(property) >= 0;
 }
 
-struct TabEntry {
+struct TabEntry
+{
     int order;
     QWidget *widget;
 };

@@ -20,24 +20,28 @@ namespace platform {
 // pointer). Left, Top, Width, Height and TabOrder fall back to the widget's
 // geometry and the form's tab chain when the class declares no such property.
 // Events are bound by handler name after all properties are applied.
-struct StoredProperty {
+struct StoredProperty
+{
     QString name;
     QVariant value;
 };
 
-struct StoredEvent {
+struct StoredEvent
+{
     QString event;
     QString handler;
 };
 
-struct StoredComponent {
+struct StoredComponent
+{
     QString className;
     QString name;
     std::vector<StoredProperty> properties;
     std::vector<StoredEvent> events;
 };
 
-struct StoredForm {
+struct StoredForm
+{
     std::vector<StoredProperty> properties; // of the form itself
     std::vector<StoredComponent> components;
 };
@@ -59,7 +63,8 @@ protected:
 // property when the component has no such property or refuses the value.
 void applyStoredProperty(QObject &component, const StoredProperty &property);
 
-struct LoadedComponents {
+struct LoadedComponents
+{
     std::vector<QObject *> components; // in form order
     std::vector<QWidget *> tabOrder;   // the controls with a TabOrder, by it
 };

@@ -25,8 +25,8 @@ QString exceptionMessageText(const QString &message)
 
 std::unique_ptr<QMessageBox> exceptionMessageBox(const QString &title, const QString &message)
 {
-    return std::make_unique<QMessageBox>(QMessageBox::Critical, title, exceptionMessageText(message),
-                                         QMessageBox::Ok, QApplication::activeWindow());
+    return std::make_unique<QMessageBox>(QMessageBox::Critical, title, exceptionMessageText(message), QMessageBox::Ok,
+                                         QApplication::activeWindow());
 }
 
 void showErrorMessage(const QString &message)

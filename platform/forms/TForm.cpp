@@ -8,9 +8,9 @@
 namespace platform {
 
 TForm::TForm()
-    : QWidget(nullptr)
-    , m_scrollArea(new QScrollArea(this))
-    , m_client(new QWidget)
+    : QWidget(nullptr),
+      m_scrollArea(new QScrollArea(this)),
+      m_client(new QWidget)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,7 +73,7 @@ bool TForm::canTakeFocus(QWidget *control) const
 {
     QWidget *target = control->focusProxy() ? control->focusProxy() : control;
     return (target->focusPolicy() & Qt::TabFocus) && control->isEnabled()
-        && control->isVisibleTo(const_cast<TForm *>(this));
+           && control->isVisibleTo(const_cast<TForm *>(this));
 }
 
 QWidget *TForm::firstTabStop() const

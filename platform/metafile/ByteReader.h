@@ -15,11 +15,14 @@ namespace platform::metafile {
 class ByteReader
 {
 public:
-    ByteReader(const char *data, std::size_t size) : m_data(data), m_size(size) {}
+    ByteReader(const char *data, std::size_t size)
+        : m_data(data),
+          m_size(size)
+    {}
     explicit ByteReader(const QByteArray &bytes)
-        : m_data(bytes.constData()), m_size(static_cast<std::size_t>(bytes.size()))
-    {
-    }
+        : m_data(bytes.constData()),
+          m_size(static_cast<std::size_t>(bytes.size()))
+    {}
 
     std::size_t size() const { return m_size; }
     std::size_t pos() const { return m_pos; }
@@ -49,7 +52,7 @@ public:
     {
         const auto *p = reinterpret_cast<const unsigned char *>(take(4));
         return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-            | (std::uint32_t(p[3]) << 24);
+               | (std::uint32_t(p[3]) << 24);
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }

@@ -37,23 +37,12 @@ void MetafileCanvas::patBlt(const QRectF &rect, std::uint32_t rop)
     path.addRect(rect.normalized());
     const QPainterPath output = toOutput(path);
     switch (rop) {
-    case RopDest:
-        return;
-    case RopBlackness:
-        fillWith(output, Qt::black, QPainter::CompositionMode_Source);
-        return;
-    case RopWhiteness:
-        fillWith(output, Qt::white, QPainter::CompositionMode_Source);
-        return;
-    case RopDstInvert:
-        fillWith(output, Qt::white, QPainter::RasterOp_NotDestination);
-        return;
-    case RopPatInvert:
-        fillWith(output, brushFor(m_state.brush), QPainter::RasterOp_SourceXorDestination);
-        return;
-    default:
-        fillWith(output, brushFor(m_state.brush), QPainter::CompositionMode_SourceOver);
-        return;
+    case RopDest: return;
+    case RopBlackness: fillWith(output, Qt::black, QPainter::CompositionMode_Source); return;
+    case RopWhiteness: fillWith(output, Qt::white, QPainter::CompositionMode_Source); return;
+    case RopDstInvert: fillWith(output, Qt::white, QPainter::RasterOp_NotDestination); return;
+    case RopPatInvert: fillWith(output, brushFor(m_state.brush), QPainter::RasterOp_SourceXorDestination); return;
+    default: fillWith(output, brushFor(m_state.brush), QPainter::CompositionMode_SourceOver); return;
     }
 }
 
@@ -64,8 +53,7 @@ void MetafileCanvas::paintImage(const QRectF &dest, const QImage &image, const Q
     if (image.isNull() || from.isEmpty() || dest.width() == 0 || dest.height() == 0)
         return;
     // Maps the unit square onto the destination, so that negative extents mirror.
-    const QTransform placement =
-        QTransform(dest.width(), 0, 0, dest.height(), dest.x(), dest.y()) * logicalToOutput();
+    const QTransform placement = QTransform(dest.width(), 0, 0, dest.height(), dest.x(), dest.y()) * logicalToOutput();
     const QRectF outputRect = placement.mapRect(QRectF(0, 0, 1, 1));
     if (!m_painter) {
         addBounds(outputRect);
@@ -81,8 +69,7 @@ void MetafileCanvas::paintImage(const QRectF &dest, const QImage &image, const Q
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void MetafileCanvas::drawImage(const QRectF &dest, const QImage &image, const QRectF &source,
-                               std::uint32_t rop)
+void MetafileCanvas::drawImage(const QRectF &dest, const QImage &image, const QRectF &source, std::uint32_t rop)
 {
     if (!usesSource(rop)) {
         patBlt(dest, rop);
@@ -103,8 +90,7 @@ void MetafileCanvas::drawImage(const QRectF &dest, const QImage &image, const QR
     paintImage(dest, image.convertToFormat(QImage::Format_ARGB32_Premultiplied), source, mode);
 }
 
-void MetafileCanvas::alphaBlend(const QRectF &dest, const QImage &image, const QRectF &source,
-                                int constantAlpha)
+void MetafileCanvas::alphaBlend(const QRectF &dest, const QImage &image, const QRectF &source, int constantAlpha)
 {
     if (m_painter)
         m_painter->setOpacity(qBound(0, constantAlpha, 255) / 255.0);

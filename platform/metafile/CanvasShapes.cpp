@@ -164,20 +164,18 @@ QPen MetafileCanvas::currentPen() const
 QBrush MetafileCanvas::brushFor(const GdiBrush &brush) const
 {
     switch (brush.style) {
-    case BrushSolid:
-        return QBrush(brush.color);
+    case BrushSolid: return QBrush(brush.color);
     case BrushHatched:
-        return QBrush(hatchPattern(brush.hatch, brush.color,
-                                   m_state.backgroundMode == BkOpaque ? m_state.backgroundColor
-                                                                      : QColor(Qt::transparent)));
+        return QBrush(
+            hatchPattern(brush.hatch, brush.color,
+                         m_state.backgroundMode == BkOpaque ? m_state.backgroundColor : QColor(Qt::transparent)));
     case BrushPattern:
     case BrushDibPattern:
     case BrushDibPatternPt:
         if (!brush.pattern.isNull())
             return QBrush(brush.pattern);
         return QBrush(brush.color);
-    default:
-        return Qt::NoBrush;
+    default: return Qt::NoBrush;
     }
 }
 
@@ -228,8 +226,7 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
         // A pen covers the pixels right of and below its path.
         const double w = pen.style() == Qt::NoPen ? 0 : std::max(1.0, pen.widthF());
         const double before = std::max(0.0, (w - 1) / 2);
-        addBounds(path.boundingRect().adjusted(-before, -before, before + (w > 0 ? 1 : 0),
-                                               before + (w > 0 ? 1 : 0)));
+        addBounds(path.boundingRect().adjusted(-before, -before, before + (w > 0 ? 1 : 0), before + (w > 0 ? 1 : 0)));
         return;
     }
     if (m_state.rop2 == R2Black || m_state.rop2 == R2White) {
@@ -293,8 +290,7 @@ void MetafileCanvas::thinOutDashes(QPen &pen, const QPainterPath &path) const
         pen.setStyle(Qt::SolidLine);
 }
 
-void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush,
-                              QPainter::CompositionMode mode)
+void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush, QPainter::CompositionMode mode)
 {
     if (!m_painter) {
         addBounds(output.boundingRect());
@@ -504,8 +500,7 @@ void MetafileCanvas::roundRect(const QRectF &box, QSizeF corner)
         corner = QSizeF(std::abs(corner.width() * t.m11()), std::abs(corner.height() * t.m22()));
     }
     QPainterPath path;
-    path.addRoundedRect(r, std::min(corner.width() / 2, r.width() / 2),
-                        std::min(corner.height() / 2, r.height() / 2));
+    path.addRoundedRect(r, std::min(corner.width() / 2, r.width() / 2), std::min(corner.height() / 2, r.height() / 2));
     emitPath(clampPath(builder.map(path)), true, true, false);
 }
 
@@ -560,8 +555,7 @@ void MetafileCanvas::arc(ArcKind kind, const QRectF &box, QPointF start, QPointF
     emitPath(output, closed, true, kind == ArcKind::ArcTo);
 }
 
-void MetafileCanvas::angleArc(QPointF center, double radius, double startDegrees,
-                              double sweepDegrees)
+void MetafileCanvas::angleArc(QPointF center, double radius, double startDegrees, double sweepDegrees)
 {
     if (!std::isfinite(startDegrees) || !std::isfinite(sweepDegrees))
         return;
@@ -595,8 +589,7 @@ void MetafileCanvas::frameRegion(const QPainterPath &region, const GdiBrush &bru
     stroker.setWidth(2 * width);
     const QPainterPath band = stroker.createStroke(area);
     m_budget.checkClipWork(double(band.elementCount()) * double(area.elementCount()));
-    fillWith(band.intersected(area), brushFor(brush),
-             QPainter::CompositionMode_SourceOver);
+    fillWith(band.intersected(area), brushFor(brush), QPainter::CompositionMode_SourceOver);
 }
 
 void MetafileCanvas::invertRegion(const QPainterPath &region)
@@ -616,8 +609,7 @@ void MetafileCanvas::gradientRect(const GradientVertex &a, const GradientVertex 
     fillWith(path, gradient, QPainter::CompositionMode_SourceOver);
 }
 
-void MetafileCanvas::gradientTriangle(const GradientVertex &a, const GradientVertex &b,
-                                      const GradientVertex &c)
+void MetafileCanvas::gradientTriangle(const GradientVertex &a, const GradientVertex &b, const GradientVertex &c)
 {
     // Shaded with the mean of the corner colours.
     const QColor mean((a.color.red() + b.color.red() + c.color.red()) / 3,

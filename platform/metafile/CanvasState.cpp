@@ -41,11 +41,11 @@ bool usableExtent(QSizeF ext)
 
 } // namespace
 
-MetafileCanvas::MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm,
-                               const QTransform &deviceToOutput)
-    : m_budget(budget), m_devicePixelsPerMm(devicePixelsPerMm), m_deviceToOutput(deviceToOutput)
-{
-}
+MetafileCanvas::MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm, const QTransform &deviceToOutput)
+    : m_budget(budget),
+      m_devicePixelsPerMm(devicePixelsPerMm),
+      m_deviceToOutput(deviceToOutput)
+{}
 
 void MetafileCanvas::setPainter(QPainter *painter)
 {
@@ -76,16 +76,14 @@ void MetafileCanvas::scaleWindowExt(double xNum, double xDenom, double yNum, dou
 {
     if (xDenom == 0 || yDenom == 0)
         return;
-    setWindowExt(QSizeF(m_state.windowExt.width() * xNum / xDenom,
-                        m_state.windowExt.height() * yNum / yDenom));
+    setWindowExt(QSizeF(m_state.windowExt.width() * xNum / xDenom, m_state.windowExt.height() * yNum / yDenom));
 }
 
 void MetafileCanvas::scaleViewportExt(double xNum, double xDenom, double yNum, double yDenom)
 {
     if (xDenom == 0 || yDenom == 0)
         return;
-    setViewportExt(QSizeF(m_state.viewportExt.width() * xNum / xDenom,
-                          m_state.viewportExt.height() * yNum / yDenom));
+    setViewportExt(QSizeF(m_state.viewportExt.width() * xNum / xDenom, m_state.viewportExt.height() * yNum / yDenom));
 }
 
 void MetafileCanvas::setWorldTransform(const QTransform &transform)
@@ -111,8 +109,7 @@ QTransform MetafileCanvas::pageToDevice() const
     double sx = 1;
     double sy = 1;
     switch (m_state.mapMode) {
-    case MapText:
-        break;
+    case MapText: break;
     case MapIsotropic:
     case MapAnisotropic:
         sx = m_state.viewportExt.width() / m_state.windowExt.width();
@@ -179,8 +176,8 @@ std::uint32_t MetafileCanvas::checkedIndex(std::uint32_t index) const
 
 void MetafileCanvas::addObject(GdiObject object)
 {
-    const auto free = std::find_if(m_objects.begin(), m_objects.end(),
-                                   [](const auto &slot) { return !slot.has_value(); });
+    const auto free =
+        std::find_if(m_objects.begin(), m_objects.end(), [](const auto &slot) { return !slot.has_value(); });
     if (free == m_objects.end())
         throw MetafileError("object table full");
     *free = std::move(object);
@@ -299,8 +296,7 @@ void MetafileCanvas::applyClip()
     if (m_state.clip) {
         chargeFill(*m_state.clip);
         m_painter->setClipPath(*m_state.clip);
-    }
-    else
+    } else
         m_painter->setClipping(false);
     m_appliedClipGeneration = m_clipGeneration;
 }

@@ -15,7 +15,6 @@ namespace {
 
 enum TextOption : unsigned { TextOpaque = 0x2, TextClipped = 0x4 };
 
-
 // The length, in output pixels, of a logical vector.
 double mappedLength(const QTransform &t, QPointF vector)
 {
@@ -111,9 +110,8 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     // Each glyph blends about its square of pixels, as far as the picture
     // reaches; a pixel costs about a sixteenth of an edge crossing a row.
-    const double glyphSide = std::min(font.pixelSize() * 1.0,
-                                      double(std::max(m_painter->device()->width(),
-                                                      m_painter->device()->height())));
+    const double glyphSide =
+        std::min(font.pixelSize() * 1.0, double(std::max(m_painter->device()->width(), m_painter->device()->height())));
     m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
     applyClip();
     if (box && (options & TextOpaque))

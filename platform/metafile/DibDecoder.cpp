@@ -37,7 +37,7 @@ struct DibHeader
     std::uint16_t bitCount = 0;
     std::uint32_t compression = BiRgb;
     std::uint32_t colorsUsed = 0;
-    std::array<std::uint32_t, 4> masks{};     // red, green, blue, alpha
+    std::array<std::uint32_t, 4> masks{}; // red, green, blue, alpha
     bool masksInHeader = false;
 
     bool isCore() const { return size == kCoreHeader; }
@@ -159,13 +159,15 @@ QByteArray readableInfo(const QByteArray &info, const DibHeader &h, bool withAlp
 bool isReadableDepth(const DibHeader &h)
 {
     switch (h.bitCount) {
-    case 1: case 4: case 8: case 24:
+    case 1:
+    case 4:
+    case 8:
+    case 24:
         return h.compression == BiRgb || (h.compression == BiRle8 && h.bitCount == 8)
-            || (h.compression == BiRle4 && h.bitCount == 4);
-    case 16: case 32:
-        return h.compression == BiRgb || h.hasBitfields();
-    default:
-        return false;
+               || (h.compression == BiRle4 && h.bitCount == 4);
+    case 16:
+    case 32: return h.compression == BiRgb || h.hasBitfields();
+    default: return false;
     }
 }
 

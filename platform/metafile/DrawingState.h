@@ -75,8 +75,8 @@ struct DrawingState
     int rop2 = R2CopyPen;
     bool clockwiseArcs = false;
 
-    std::optional<QPainterPath> clip;   // output pixels; none means unclipped
-    QPointF position;                   // logical current position
+    std::optional<QPainterPath> clip; // output pixels; none means unclipped
+    QPointF position;                 // logical current position
 };
 
 } // namespace platform::metafile

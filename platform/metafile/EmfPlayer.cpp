@@ -20,27 +20,91 @@ constexpr std::size_t kMinHeader = 88;
 constexpr double kPixelsPerInch = 96;
 
 enum RecordType : std::uint32_t {
-    EmrHeader = 1, EmrPolyBezier = 2, EmrPolygon = 3, EmrPolyline = 4, EmrPolyBezierTo = 5,
-    EmrPolylineTo = 6, EmrPolyPolyline = 7, EmrPolyPolygon = 8, EmrSetWindowExtEx = 9,
-    EmrSetWindowOrgEx = 10, EmrSetViewportExtEx = 11, EmrSetViewportOrgEx = 12, EmrEof = 14,
-    EmrSetPixelV = 15, EmrSetMapMode = 17, EmrSetBkMode = 18, EmrSetPolyFillMode = 19,
-    EmrSetRop2 = 20, EmrSetTextAlign = 22, EmrSetTextColor = 24, EmrSetBkColor = 25,
-    EmrOffsetClipRgn = 26, EmrMoveToEx = 27, EmrExcludeClipRect = 29, EmrIntersectClipRect = 30,
-    EmrScaleViewportExtEx = 31, EmrScaleWindowExtEx = 32, EmrSaveDc = 33, EmrRestoreDc = 34,
-    EmrSetWorldTransform = 35, EmrModifyWorldTransform = 36, EmrSelectObject = 37,
-    EmrCreatePen = 38, EmrCreateBrushIndirect = 39, EmrDeleteObject = 40, EmrAngleArc = 41,
-    EmrEllipse = 42, EmrRectangle = 43, EmrRoundRect = 44, EmrArc = 45, EmrChord = 46, EmrPie = 47,
-    EmrSelectPalette = 48, EmrCreatePalette = 49, EmrLineTo = 54, EmrArcTo = 55, EmrPolyDraw = 56,
-    EmrSetArcDirection = 57, EmrBeginPath = 59, EmrEndPath = 60, EmrCloseFigure = 61,
-    EmrFillPath = 62, EmrStrokeAndFillPath = 63, EmrStrokePath = 64, EmrFlattenPath = 65,
-    EmrWidenPath = 66, EmrSelectClipPath = 67, EmrAbortPath = 68, EmrFillRgn = 71,
-    EmrFrameRgn = 72, EmrInvertRgn = 73, EmrPaintRgn = 74, EmrExtSelectClipRgn = 75,
-    EmrBitBlt = 76, EmrStretchBlt = 77, EmrSetDiBitsToDevice = 80, EmrStretchDiBits = 81,
-    EmrExtCreateFontIndirectW = 82, EmrExtTextOutA = 83, EmrExtTextOutW = 84,
-    EmrPolyBezier16 = 85, EmrPolygon16 = 86, EmrPolyline16 = 87, EmrPolyBezierTo16 = 88,
-    EmrPolylineTo16 = 89, EmrPolyPolyline16 = 90, EmrPolyPolygon16 = 91, EmrPolyDraw16 = 92,
-    EmrCreateMonoBrush = 93, EmrCreateDibPatternBrushPt = 94, EmrExtCreatePen = 95,
-    EmrSmallTextOut = 108, EmrAlphaBlend = 114, EmrTransparentBlt = 116, EmrGradientFill = 118,
+    EmrHeader = 1,
+    EmrPolyBezier = 2,
+    EmrPolygon = 3,
+    EmrPolyline = 4,
+    EmrPolyBezierTo = 5,
+    EmrPolylineTo = 6,
+    EmrPolyPolyline = 7,
+    EmrPolyPolygon = 8,
+    EmrSetWindowExtEx = 9,
+    EmrSetWindowOrgEx = 10,
+    EmrSetViewportExtEx = 11,
+    EmrSetViewportOrgEx = 12,
+    EmrEof = 14,
+    EmrSetPixelV = 15,
+    EmrSetMapMode = 17,
+    EmrSetBkMode = 18,
+    EmrSetPolyFillMode = 19,
+    EmrSetRop2 = 20,
+    EmrSetTextAlign = 22,
+    EmrSetTextColor = 24,
+    EmrSetBkColor = 25,
+    EmrOffsetClipRgn = 26,
+    EmrMoveToEx = 27,
+    EmrExcludeClipRect = 29,
+    EmrIntersectClipRect = 30,
+    EmrScaleViewportExtEx = 31,
+    EmrScaleWindowExtEx = 32,
+    EmrSaveDc = 33,
+    EmrRestoreDc = 34,
+    EmrSetWorldTransform = 35,
+    EmrModifyWorldTransform = 36,
+    EmrSelectObject = 37,
+    EmrCreatePen = 38,
+    EmrCreateBrushIndirect = 39,
+    EmrDeleteObject = 40,
+    EmrAngleArc = 41,
+    EmrEllipse = 42,
+    EmrRectangle = 43,
+    EmrRoundRect = 44,
+    EmrArc = 45,
+    EmrChord = 46,
+    EmrPie = 47,
+    EmrSelectPalette = 48,
+    EmrCreatePalette = 49,
+    EmrLineTo = 54,
+    EmrArcTo = 55,
+    EmrPolyDraw = 56,
+    EmrSetArcDirection = 57,
+    EmrBeginPath = 59,
+    EmrEndPath = 60,
+    EmrCloseFigure = 61,
+    EmrFillPath = 62,
+    EmrStrokeAndFillPath = 63,
+    EmrStrokePath = 64,
+    EmrFlattenPath = 65,
+    EmrWidenPath = 66,
+    EmrSelectClipPath = 67,
+    EmrAbortPath = 68,
+    EmrFillRgn = 71,
+    EmrFrameRgn = 72,
+    EmrInvertRgn = 73,
+    EmrPaintRgn = 74,
+    EmrExtSelectClipRgn = 75,
+    EmrBitBlt = 76,
+    EmrStretchBlt = 77,
+    EmrSetDiBitsToDevice = 80,
+    EmrStretchDiBits = 81,
+    EmrExtCreateFontIndirectW = 82,
+    EmrExtTextOutA = 83,
+    EmrExtTextOutW = 84,
+    EmrPolyBezier16 = 85,
+    EmrPolygon16 = 86,
+    EmrPolyline16 = 87,
+    EmrPolyBezierTo16 = 88,
+    EmrPolylineTo16 = 89,
+    EmrPolyPolyline16 = 90,
+    EmrPolyPolygon16 = 91,
+    EmrPolyDraw16 = 92,
+    EmrCreateMonoBrush = 93,
+    EmrCreateDibPatternBrushPt = 94,
+    EmrExtCreatePen = 95,
+    EmrSmallTextOut = 108,
+    EmrAlphaBlend = 114,
+    EmrTransparentBlt = 116,
+    EmrGradientFill = 118,
 };
 
 QPointF readPointL(ByteReader &r)
@@ -104,7 +168,10 @@ QPainterPath readRegionData(ByteReader r, PlayBudget &budget)
 class EmfPlayer
 {
 public:
-    EmfPlayer(const QByteArray &data, PlayBudget &budget) : m_file(data), m_budget(budget) {}
+    EmfPlayer(const QByteArray &data, PlayBudget &budget)
+        : m_file(data),
+          m_budget(budget)
+    {}
 
     LoadedPicture play();
 
@@ -115,8 +182,8 @@ private:
     void playBitmap(std::uint32_t type, ByteReader &record);
     void playText(std::uint32_t type, ByteReader &record);
     void createObject(std::uint32_t type, ByteReader &record);
-    DibData dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo,
-                  std::uint32_t offBits, std::uint32_t sizeBits) const;
+    DibData dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
+                  std::uint32_t sizeBits) const;
     GdiBrush brushAt(std::uint32_t index) const;
 
     ByteReader m_file;
@@ -175,8 +242,7 @@ LoadedPicture EmfPlayer::play()
     // from a device of our resolution: its pixels stay whole pixels.
     const auto scaleFor = [](double devicePixels, int pictureSide) {
         const double magnitude = std::abs(devicePixels);
-        const double scale = std::abs(magnitude - double(pictureSide)) <= 1 ? 1.0
-                                                                           : double(pictureSide) / magnitude;
+        const double scale = std::abs(magnitude - double(pictureSide)) <= 1 ? 1.0 : double(pictureSide) / magnitude;
         return std::copysign(scale, devicePixels);
     };
     const double sx = scaleFor(frameMm.width() * pixelsPerMm.width(), fit.size.width());
@@ -234,8 +300,8 @@ GdiBrush EmfPlayer::brushAt(std::uint32_t index) const
     return GdiBrush{BrushNull, Qt::black, 0, {}};
 }
 
-DibData EmfPlayer::dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo,
-                         std::uint32_t offBits, std::uint32_t sizeBits) const
+DibData EmfPlayer::dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
+                         std::uint32_t sizeBits) const
 {
     ByteReader info = record.slice(offInfo, sizeInfo);
     ByteReader bits = record.slice(offBits, sizeBits);
@@ -247,12 +313,22 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     MetafileCanvas &canvas = *m_canvas;
     DrawingState &s = canvas.state();
     switch (type) {
-    case EmrPolyBezier: case EmrPolygon: case EmrPolyline: case EmrPolyBezierTo:
-    case EmrPolylineTo: case EmrPolyPolyline: case EmrPolyPolygon: case EmrPolyDraw:
-    case EmrPolyBezier16: case EmrPolygon16: case EmrPolyline16: case EmrPolyBezierTo16:
-    case EmrPolylineTo16: case EmrPolyPolyline16: case EmrPolyPolygon16: case EmrPolyDraw16:
-        playPoly(type, r);
-        break;
+    case EmrPolyBezier:
+    case EmrPolygon:
+    case EmrPolyline:
+    case EmrPolyBezierTo:
+    case EmrPolylineTo:
+    case EmrPolyPolyline:
+    case EmrPolyPolygon:
+    case EmrPolyDraw:
+    case EmrPolyBezier16:
+    case EmrPolygon16:
+    case EmrPolyline16:
+    case EmrPolyBezierTo16:
+    case EmrPolylineTo16:
+    case EmrPolyPolyline16:
+    case EmrPolyPolygon16:
+    case EmrPolyDraw16: playPoly(type, r); break;
     case EmrSetWindowExtEx: {
         const QPointF e = readPointL(r);
         canvas.setWindowExt(QSizeF(e.x(), e.y()));
@@ -328,11 +404,13 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.objectAt(index);
         break;
     }
-    case EmrCreatePen: case EmrCreateBrushIndirect: case EmrCreatePalette:
-    case EmrExtCreateFontIndirectW: case EmrCreateMonoBrush: case EmrCreateDibPatternBrushPt:
-    case EmrExtCreatePen:
-        createObject(type, r);
-        break;
+    case EmrCreatePen:
+    case EmrCreateBrushIndirect:
+    case EmrCreatePalette:
+    case EmrExtCreateFontIndirectW:
+    case EmrCreateMonoBrush:
+    case EmrCreateDibPatternBrushPt:
+    case EmrExtCreatePen: createObject(type, r); break;
     case EmrAngleArc: {
         const QPointF center = readPointL(r);
         const double radius = r.u32();
@@ -349,14 +427,17 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         canvas.roundRect(box, QSizeF(corner.x(), corner.y()));
         break;
     }
-    case EmrArc: case EmrChord: case EmrPie: case EmrArcTo: {
+    case EmrArc:
+    case EmrChord:
+    case EmrPie:
+    case EmrArcTo: {
         const QRectF box = readRectL(r);
         const QPointF start = readPointL(r);
         const QPointF end = readPointL(r);
-        const ArcKind kind = type == EmrArc ? ArcKind::Arc
-            : type == EmrChord              ? ArcKind::Chord
-            : type == EmrPie                ? ArcKind::Pie
-                                            : ArcKind::ArcTo;
+        const ArcKind kind = type == EmrArc     ? ArcKind::Arc
+                             : type == EmrChord ? ArcKind::Chord
+                             : type == EmrPie   ? ArcKind::Pie
+                                                : ArcKind::ArcTo;
         canvas.arc(kind, box, start, end);
         break;
     }
@@ -369,7 +450,10 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrWidenPath: canvas.widenPath(); break;
     case EmrAbortPath: canvas.abortPath(); break;
     case EmrSelectClipPath: canvas.selectClipPath(int(r.u32())); break;
-    case EmrFillRgn: case EmrFrameRgn: case EmrInvertRgn: case EmrPaintRgn: {
+    case EmrFillRgn:
+    case EmrFrameRgn:
+    case EmrInvertRgn:
+    case EmrPaintRgn: {
         r.skip(16);
         const std::uint32_t size = r.u32();
         const std::uint32_t brush = type == EmrFillRgn || type == EmrFrameRgn ? r.u32() : 0;
@@ -398,13 +482,15 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.selectClipRegion(readRegionData(r.slice(r.pos(), size), m_budget), mode);
         break;
     }
-    case EmrBitBlt: case EmrStretchBlt: case EmrSetDiBitsToDevice: case EmrStretchDiBits:
-    case EmrAlphaBlend: case EmrTransparentBlt:
-        playBitmap(type, r);
-        break;
-    case EmrExtTextOutA: case EmrExtTextOutW: case EmrSmallTextOut:
-        playText(type, r);
-        break;
+    case EmrBitBlt:
+    case EmrStretchBlt:
+    case EmrSetDiBitsToDevice:
+    case EmrStretchDiBits:
+    case EmrAlphaBlend:
+    case EmrTransparentBlt: playBitmap(type, r); break;
+    case EmrExtTextOutA:
+    case EmrExtTextOutW:
+    case EmrSmallTextOut: playText(type, r); break;
     case EmrGradientFill: {
         r.skip(16);
         const std::uint32_t vertexCount = r.u32();
@@ -439,8 +525,7 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -449,8 +534,7 @@ void EmfPlayer::playPoly(std::uint32_t type, ByteReader &r)
     MetafileCanvas &canvas = *m_canvas;
     const bool small = type >= EmrPolyBezier16;
     r.skip(16);
-    if (type == EmrPolyPolyline || type == EmrPolyPolygon || type == EmrPolyPolyline16
-        || type == EmrPolyPolygon16) {
+    if (type == EmrPolyPolyline || type == EmrPolyPolygon || type == EmrPolyPolyline16 || type == EmrPolyPolygon16) {
         const std::uint32_t polygons = r.u32();
         const std::uint32_t total = r.u32();
         if (checkedBytes(polygons, 4) + checkedBytes(total, small ? 4 : 8) > r.remaining())
@@ -475,12 +559,18 @@ void EmfPlayer::playPoly(std::uint32_t type, ByteReader &r)
     const std::uint32_t count = r.u32();
     const QPolygonF points = readPoints(r, count, small);
     switch (type) {
-    case EmrPolyBezier: case EmrPolyBezier16: canvas.polyBezier(points); break;
-    case EmrPolygon: case EmrPolygon16: canvas.polygon(points); break;
-    case EmrPolyline: case EmrPolyline16: canvas.polyline(points); break;
-    case EmrPolyBezierTo: case EmrPolyBezierTo16: canvas.polyBezierTo(points); break;
-    case EmrPolylineTo: case EmrPolylineTo16: canvas.polylineTo(points); break;
-    case EmrPolyDraw: case EmrPolyDraw16: canvas.polyDraw(points, r.bytes(count)); break;
+    case EmrPolyBezier:
+    case EmrPolyBezier16: canvas.polyBezier(points); break;
+    case EmrPolygon:
+    case EmrPolygon16: canvas.polygon(points); break;
+    case EmrPolyline:
+    case EmrPolyline16: canvas.polyline(points); break;
+    case EmrPolyBezierTo:
+    case EmrPolyBezierTo16: canvas.polyBezierTo(points); break;
+    case EmrPolylineTo:
+    case EmrPolylineTo16: canvas.polylineTo(points); break;
+    case EmrPolyDraw:
+    case EmrPolyDraw16: canvas.polyDraw(points, r.bytes(count)); break;
     default: break;
     }
 }
@@ -568,9 +658,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         canvas.putObject(index, font);
         return;
     }
-    default:
-        canvas.putObject(index, GdiPlaceholder{});
-        return;
+    default: canvas.putObject(index, GdiPlaceholder{}); return;
     }
 }
 
@@ -693,12 +781,8 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
         canvas.alphaBlend(dest, image, source, int((rop >> 16) & 0xFF));
         return;
     }
-    case EmrTransparentBlt:
-        canvas.transparentBlt(dest, decodeDib(dib, limits), source, colorFromRef(rop));
-        return;
-    default:
-        canvas.drawImage(dest, decodeDib(dib, limits), source, rop);
-        return;
+    case EmrTransparentBlt: canvas.transparentBlt(dest, decodeDib(dib, limits), source, colorFromRef(rop)); return;
+    default: canvas.drawImage(dest, decodeDib(dib, limits), source, rop); return;
     }
 }
 

@@ -32,11 +32,11 @@ enum PenStyle : std::uint32_t {
 
 struct GdiPen
 {
-    std::uint32_t style = PenSolid;     // low nibble: line style; then end cap, join
-    double width = 0;                   // logical units; 0 is one device pixel
+    std::uint32_t style = PenSolid; // low nibble: line style; then end cap, join
+    double width = 0;               // logical units; 0 is one device pixel
     bool cosmetic = true;
     QColor color = Qt::black;
-    QVector<double> dashes;             // user style, in logical units
+    QVector<double> dashes; // user style, in logical units
 };
 
 enum BrushStyle : std::uint32_t {
@@ -53,14 +53,14 @@ struct GdiBrush
     std::uint32_t style = BrushSolid;
     QColor color = Qt::white;
     std::uint32_t hatch = 0;
-    QImage pattern;                     // pattern and DIB pattern brushes
+    QImage pattern; // pattern and DIB pattern brushes
 };
 
 struct GdiFont
 {
-    double height = 0;                  // logical; negative is the character height
+    double height = 0; // logical; negative is the character height
     double width = 0;
-    int escapement = 0;                 // tenths of a degree, counter-clockwise
+    int escapement = 0; // tenths of a degree, counter-clockwise
     int weight = 400;
     bool italic = false;
     bool underline = false;
@@ -77,8 +77,7 @@ struct GdiRegion
 
 // Palettes and other objects we do not draw with still take a table slot.
 struct GdiPlaceholder
-{
-};
+{};
 
 using GdiObject = std::variant<GdiPen, GdiBrush, GdiFont, GdiRegion, GdiPlaceholder>;
 

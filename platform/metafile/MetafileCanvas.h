@@ -45,8 +45,7 @@ public:
     MetafileCanvas(PlayBudget &budget, const QSizeF &devicePixelsPerMm, const QTransform &deviceToOutput);
     MetafileCanvas(PlayBudget &budget, double devicePixelsPerMm, const QTransform &deviceToOutput)
         : MetafileCanvas(budget, QSizeF(devicePixelsPerMm, devicePixelsPerMm), deviceToOutput)
-    {
-    }
+    {}
 
     void setPainter(QPainter *painter);
     QRectF drawnBounds() const { return m_bounds; }
@@ -126,14 +125,13 @@ public:
     void patBlt(const QRectF &rect, std::uint32_t rop);
     void drawImage(const QRectF &dest, const QImage &image, const QRectF &source, std::uint32_t rop);
     void alphaBlend(const QRectF &dest, const QImage &image, const QRectF &source, int constantAlpha);
-    void transparentBlt(const QRectF &dest, const QImage &image, const QRectF &source,
-                        const QColor &transparent);
+    void transparentBlt(const QRectF &dest, const QImage &image, const QRectF &source, const QColor &transparent);
     void gradientRect(const GradientVertex &a, const GradientVertex &b, bool vertical);
     void gradientTriangle(const GradientVertex &a, const GradientVertex &b, const GradientVertex &c);
 
     // Text at a logical reference point; dx are logical advances per character.
-    void textOut(QPointF reference, const QString &text, unsigned options,
-                 const std::optional<QRectF> &rect, const QVector<double> &dx);
+    void textOut(QPointF reference, const QString &text, unsigned options, const std::optional<QRectF> &rect,
+                 const QVector<double> &dx);
 
 private:
     QTransform pageToDevice() const;
@@ -151,8 +149,7 @@ private:
     void chargeFill(const QPainterPath &outline);
     void thinOutDashes(QPen &pen, const QPainterPath &path) const;
     void fillWith(const QPainterPath &output, const QBrush &brush, QPainter::CompositionMode mode);
-    void paintImage(const QRectF &dest, const QImage &image, const QRectF &source,
-                    QPainter::CompositionMode mode);
+    void paintImage(const QRectF &dest, const QImage &image, const QRectF &source, QPainter::CompositionMode mode);
     void addBounds(const QRectF &rect);
     std::uint32_t checkedIndex(std::uint32_t index) const;
 
@@ -167,7 +164,7 @@ private:
     std::vector<std::optional<GdiObject>> m_objects;
 
     bool m_pathOpen = false;
-    QPainterPath m_path;                // output pixels
+    QPainterPath m_path; // output pixels
 
     std::uint64_t m_clipGeneration = 1;
     std::uint64_t m_appliedClipGeneration = 0;

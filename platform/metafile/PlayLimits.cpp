@@ -3,7 +3,8 @@
 namespace platform::metafile {
 
 PlayBudget::PlayBudget(const PlayLimits &limits, const QSize &viewSize)
-    : m_limits(limits), m_viewSize(viewSize)
+    : m_limits(limits),
+      m_viewSize(viewSize)
 {
     m_clock.start();
 }

@@ -21,8 +21,8 @@ struct PlayLimits
     int maxSaveDepth = 1024;
     // One drawing cannot be stopped once Qt runs it, so each is bounded ahead;
     // the clock bounds their sum.
-    double maxRasterWork = 4'000'000;       // picture rows crossed by one outline's edges
-    double maxClipWork = 25'000'000;        // element pairs of two clip outlines combined
+    double maxRasterWork = 4'000'000; // picture rows crossed by one outline's edges
+    double maxClipWork = 25'000'000;  // element pairs of two clip outlines combined
     std::int64_t timeBudgetMs = 3000;
 };
 
@@ -59,7 +59,7 @@ private:
 };
 
 // The player with explicit limits; playMetafile uses the defaults.
-std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format,
-                                          const QSize &viewSize, const PlayLimits &limits);
+std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat format, const QSize &viewSize,
+                                          const PlayLimits &limits);
 
 } // namespace platform::metafile

@@ -25,9 +25,11 @@ public:
     static QString family();
 
 private:
-    explicit SymbolFont(const char32_t *table) : m_table(table) {}
+    explicit SymbolFont(const char32_t *table)
+        : m_table(table)
+    {}
 
-    const char32_t *m_table;    // codes 0x20..0xFF
+    const char32_t *m_table; // codes 0x20..0xFF
 };
 
 } // namespace platform::metafile

@@ -178,18 +178,19 @@ std::optional<DibData> packedDib(ByteReader &r)
 class WmfPlayer
 {
 public:
-    WmfPlayer(const QByteArray &data, PlayBudget &budget) : m_file(data), m_budget(budget) {}
+    WmfPlayer(const QByteArray &data, PlayBudget &budget)
+        : m_file(data),
+          m_budget(budget)
+    {}
 
     LoadedPicture play();
 
 private:
     void setUpMapping(MetafileCanvas &canvas);
     void playRecords(MetafileCanvas &canvas);
-    void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
-                    std::uint32_t recordWords);
+    void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
     void playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
-    void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
-                    std::uint32_t recordWords);
+    void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
     void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     GdiObject readObject(std::uint16_t function, ByteReader &r) const;
@@ -256,8 +257,7 @@ LoadedPicture WmfPlayer::play()
         playRecords(measure);
         const QRectF drawn = measure.drawnBounds();
         const QPoint topLeft(int(std::floor(drawn.left())), int(std::floor(drawn.top())));
-        size = QSize(int(std::ceil(drawn.right())) - topLeft.x(),
-                     int(std::ceil(drawn.bottom())) - topLeft.y());
+        size = QSize(int(std::ceil(drawn.right())) - topLeft.x(), int(std::ceil(drawn.bottom())) - topLeft.y());
         deviceToOutput *= QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
     }
     QImage image = shownPartImage(size, m_budget);
@@ -330,8 +330,7 @@ QPainterPath WmfPlayer::regionAt(MetafileCanvas &canvas, std::uint16_t index) co
     return {};
 }
 
-void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
-                           std::uint32_t recordWords)
+void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords)
 {
     DrawingState &s = canvas.state();
     switch (function) {
@@ -370,9 +369,7 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
         const QPointF end = readPointYX(r);
         const QPointF start = readPointYX(r);
         const QRectF box = readRectBRTL(r);
-        const ArcKind kind = function == MetaArc ? ArcKind::Arc
-            : function == MetaPie                ? ArcKind::Pie
-                                                 : ArcKind::Chord;
+        const ArcKind kind = function == MetaArc ? ArcKind::Arc : function == MetaPie ? ArcKind::Pie : ArcKind::Chord;
         canvas.arc(kind, box, start, end);
         break;
     }
@@ -420,8 +417,7 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
         const std::uint16_t region = r.u16();
         const std::uint16_t brush = r.u16();
         const QPointF stroke = readPointYX(r);
-        canvas.frameRegion(regionAt(canvas, region), brushAt(canvas, brush),
-                           QSizeF(stroke.x(), stroke.y()));
+        canvas.frameRegion(regionAt(canvas, region), brushAt(canvas, brush), QSizeF(stroke.x(), stroke.y()));
         break;
     }
     case MetaPaintRegion: canvas.fillRegion(regionAt(canvas, r.u16()), s.brush); break;
@@ -540,8 +536,7 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
         font.face = decodeAnsi(face, font.charset);
         return font;
     }
-    case MetaCreateRegion:
-        return GdiRegion{readRegion(r, m_budget)};
+    case MetaCreateRegion: return GdiRegion{readRegion(r, m_budget)};
     case MetaDibCreatePatternBrush: {
         GdiBrush brush;
         brush.style = BrushDibPattern;
@@ -555,10 +550,8 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         return brush;
     }
-    case MetaCreatePatternBrush:
-        return GdiBrush{BrushSolid, Qt::gray, 0, {}};
-    default:
-        return GdiPlaceholder{};
+    case MetaCreatePatternBrush: return GdiBrush{BrushSolid, Qt::gray, 0, {}};
+    default: return GdiPlaceholder{};
     }
 }
 
@@ -593,14 +586,12 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
     canvas.textOut(at, textOf(text, canvas.state().font), options, rect, dx);
 }
 
-void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r,
-                           std::uint32_t recordWords)
+void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords)
 {
     // A blit whose record holds no bitmap is a pattern operation.
     const bool withoutBitmap = recordWords == std::uint32_t(function >> 8) + 3;
     const PlayLimits &limits = m_budget.limits();
-    auto sourceRect = [](const DibData &dib, const QImage &image, double x, double y, double w,
-                         double h) {
+    auto sourceRect = [](const DibData &dib, const QImage &image, double x, double y, double w, double h) {
         if (isBottomUp(dib))
             y = image.height() - y - h;
         return QRectF(x, y, w, h);
@@ -661,12 +652,10 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
             return;
         const QImage image = decodeDib(*dib, limits);
         canvas.drawImage(QRectF(dest, QSizeF(size.x(), size.y())), image,
-                         sourceRect(*dib, image, src.x(), src.y(), size.x(), size.y()),
-                         0x00CC0020);
+                         sourceRect(*dib, image, src.x(), src.y(), size.x(), size.y()), 0x00CC0020);
         return;
     }
-    default:
-        return;
+    default: return;
     }
 }
 

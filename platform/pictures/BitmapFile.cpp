@@ -75,8 +75,8 @@ std::optional<LoadedPicture> loadBitmap(QIODevice &device, const QSize &viewSize
     QImage image(size.boundedTo(viewSize), QImage::Format_RGB32);
     if (image.isNull())
         return std::nullopt;
-    const bool decoded = compressed ? readRle(*info, device, pixels, fileSize, image)
-                                    : readRows(*info, device, pixels, image);
+    const bool decoded =
+        compressed ? readRle(*info, device, pixels, fileSize, image) : readRows(*info, device, pixels, image);
     if (!decoded)
         return std::nullopt;
     return LoadedPicture{image, size};

@@ -12,7 +12,10 @@ namespace platform {
 class ByteReader
 {
 public:
-    explicit ByteReader(const QByteArray &bytes) : m_data(bytes.constData()), m_size(bytes.size()) {}
+    explicit ByteReader(const QByteArray &bytes)
+        : m_data(bytes.constData()),
+          m_size(bytes.size())
+    {}
 
     qsizetype size() const { return m_size; }
     qsizetype pos() const { return m_pos; }
@@ -40,7 +43,7 @@ public:
     {
         const unsigned char *p = take(4);
         return p ? std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-                | (std::uint32_t(p[3]) << 24)
+                       | (std::uint32_t(p[3]) << 24)
                  : 0;
     }
     std::int32_t leS32()
@@ -52,7 +55,7 @@ public:
     {
         const unsigned char *p = take(4);
         return p ? (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8)
-                | std::uint32_t(p[3])
+                       | std::uint32_t(p[3])
                  : 0;
     }
 

@@ -41,7 +41,7 @@ bool depthFits(const DibInfo &info)
     switch (info.compression) {
     case DibCompression::Rgb:
         return info.bitCount == 1 || info.bitCount == 2 || info.bitCount == 4 || info.bitCount == 8
-            || info.bitCount == 16 || info.bitCount == 24 || info.bitCount == 32;
+               || info.bitCount == 16 || info.bitCount == 24 || info.bitCount == 32;
     case DibCompression::Rle8: return info.bitCount == 8 && !info.topDown;
     case DibCompression::Rle4: return info.bitCount == 4 && !info.topDown;
     case DibCompression::Bitfields: return info.bitCount == 16 || info.bitCount == 32;
@@ -122,9 +122,9 @@ std::optional<DibInfo> readDibInfo(ByteReader &reader)
         // A table whose length is not stated may stop where the reader ends,
         // as old OS/2 files do by starting their pixels early.
         const qint64 entryBytes = core ? 3 : 4;
-        const std::uint32_t count = colorsUsed != 0
-            ? colorsUsed
-            : std::uint32_t(std::clamp<qint64>((reader.size() - reader.pos()) / entryBytes, 0, full));
+        const std::uint32_t count =
+            colorsUsed != 0 ? colorsUsed
+                            : std::uint32_t(std::clamp<qint64>((reader.size() - reader.pos()) / entryBytes, 0, full));
         info.colors.fill(qRgb(0, 0, 0), full);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint32_t blue = reader.u8();

@@ -2,7 +2,9 @@
 
 namespace platform {
 
-DibPixelFormat::DibPixelFormat(const DibInfo &info) : m_bitCount(info.bitCount), m_colors(info.colors)
+DibPixelFormat::DibPixelFormat(const DibInfo &info)
+    : m_bitCount(info.bitCount),
+      m_colors(info.colors)
 {
     for (std::size_t i = 0; i < m_channels.size(); ++i) {
         Channel &channel = m_channels[i];
@@ -23,7 +25,10 @@ QRgb DibPixelFormat::packed(std::uint32_t pixel) const
 void DibPixelFormat::convertRow(const uchar *stored, int count, QRgb *out) const
 {
     switch (m_bitCount) {
-    case 1: case 2: case 4: case 8: {
+    case 1:
+    case 2:
+    case 4:
+    case 8: {
         const int perByte = 8 / m_bitCount;
         const uchar indexMask = uchar((1u << m_bitCount) - 1);
         for (int x = 0; x < count; ++x) {

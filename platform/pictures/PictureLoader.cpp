@@ -41,14 +41,10 @@ std::optional<PictureKind> pictureKindFor(const QString &fileName)
 std::optional<LoadedPicture> loadPicture(QIODevice &device, PictureKind kind, const QSize &viewSize)
 {
     switch (kind) {
-    case PictureKind::Bitmap:
-        return loadBitmap(device, viewSize);
-    case PictureKind::Icon:
-        return loadIcon(device, viewSize);
-    case PictureKind::EnhancedMetafile:
-        return readAndPlayMetafile(device, MetafileFormat::Enhanced, viewSize);
-    case PictureKind::WindowsMetafile:
-        return readAndPlayMetafile(device, MetafileFormat::Windows, viewSize);
+    case PictureKind::Bitmap: return loadBitmap(device, viewSize);
+    case PictureKind::Icon: return loadIcon(device, viewSize);
+    case PictureKind::EnhancedMetafile: return readAndPlayMetafile(device, MetafileFormat::Enhanced, viewSize);
+    case PictureKind::WindowsMetafile: return readAndPlayMetafile(device, MetafileFormat::Windows, viewSize);
     }
     return std::nullopt;
 }

@@ -11,9 +11,10 @@ class ChunkedInput
 {
 public:
     ChunkedInput(QIODevice &device, qint64 begin, qint64 end)
-        : m_device(device), m_left(end - begin), m_ok(device.seek(begin))
-    {
-    }
+        : m_device(device),
+          m_left(end - begin),
+          m_ok(device.seek(begin))
+    {}
 
     // The next byte, or -1 at the end or when the device fails.
     int next()
@@ -48,7 +49,10 @@ class ShownIndexes
 {
 public:
     ShownIndexes(const DibInfo &info, const QSize &shown, QByteArray &indexes)
-        : m_rows(info.height), m_shown(shown), m_firstShownRow(info.height - shown.height()), m_indexes(indexes)
+        : m_rows(info.height),
+          m_shown(shown),
+          m_firstShownRow(info.height - shown.height()),
+          m_indexes(indexes)
     {
         m_indexes.fill('\0', qsizetype(shown.width()) * shown.height());
     }
@@ -128,11 +132,8 @@ bool decodeRle(const DibInfo &info, QIODevice &device, qint64 begin, qint64 end,
             continue;
         }
         switch (value) {
-        case 0:
-            out.nextLine();
-            break;
-        case 1:
-            return true;
+        case 0: out.nextLine(); break;
+        case 1: return true;
         case 2: {
             const int dx = in.next();
             const int dy = in.next();

@@ -28,7 +28,10 @@ int paletteIndex(QRgb pixel)
     return index;
 }
 
-bool transparent(QRgb pixel) { return qAlpha(pixel) < 128; }
+bool transparent(QRgb pixel)
+{
+    return qAlpha(pixel) < 128;
+}
 
 // Rows of 4-bit indices, bottom row first, each padded to 4 bytes.
 QByteArray colourRows(const QImage &image)
@@ -65,8 +68,8 @@ QByteArray maskRows(const QImage &image)
 
 void writeInfoHeader(QDataStream &out, const QImage &image, int storedHeight, quint32 imageBytes)
 {
-    out << quint32(40) << qint32(image.width()) << qint32(storedHeight) << quint16(1) << quint16(4)
-        << quint32(0) << imageBytes << qint32(0) << qint32(0) << quint32(16) << quint32(0);
+    out << quint32(40) << qint32(image.width()) << qint32(storedHeight) << quint16(1) << quint16(4) << quint32(0)
+        << imageBytes << qint32(0) << qint32(0) << quint32(16) << quint32(0);
     for (const QRgb colour : standardPalette())
         out << quint8(qBlue(colour)) << quint8(qGreen(colour)) << quint8(qRed(colour)) << quint8(0);
 }
@@ -83,8 +86,8 @@ QByteArray iconLikeFile(const QImage &image, quint16 type, quint16 field1, quint
     QDataStream out(&file, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << quint16(0) << type << quint16(1);
-    out << quint8(argb.width()) << quint8(argb.height()) << quint8(16) << quint8(0) << field1 << field2
-        << entryBytes << quint32(6 + 16);
+    out << quint8(argb.width()) << quint8(argb.height()) << quint8(16) << quint8(0) << field1 << field2 << entryBytes
+        << quint32(6 + 16);
     writeInfoHeader(out, argb, argb.height() * 2, imageBytes);
     out.writeRawData(colours.constData(), int(colours.size()));
     out.writeRawData(mask.constData(), int(mask.size()));

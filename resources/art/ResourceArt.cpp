@@ -220,7 +220,8 @@ QImage applicationIcon(int size)
 bool writeFile(const QDir &dir, const QString &name, const QByteArray &data)
 {
     QFile file(dir.filePath(name));
-    if (!dir.mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
+    if (!dir.mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly)
+        || file.write(data) != data.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
@@ -238,7 +239,8 @@ int main(int argc, char **argv)
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
 
-    struct PanDirection {
+    struct PanDirection
+    {
         int id, dx, dy;
     };
     // v = +1 means below the press point.
@@ -254,15 +256,20 @@ int main(int argc, char **argv)
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         applicationIcon(size).save(&buffer, "PNG");
-        ok = writeFile(dir, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)), png) && ok;
+        ok = writeFile(dir,
+                       QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)),
+                       png)
+             && ok;
     }
     // Scaled screens take the "@2x" files, drawn at twice the pixels.
     for (const int k : {1, 2}) {
         const QString suffix = k == 1 ? QString() : QStringLiteral("@2x");
         const auto cursor = [&](int id, const QImage &image, QPoint hotSpot) {
-            return writeFile(dir, QStringLiteral("cursors/%1%2.cur").arg(id).arg(suffix), art::cursorFile(image, hotSpot * k));
+            return writeFile(dir, QStringLiteral("cursors/%1%2.cur").arg(id).arg(suffix),
+                             art::cursorFile(image, hotSpot * k));
         };
-        ok = writeFile(dir, "bitmaps/INTLI1" + suffix + ".bmp", art::bitmapFile(panMarker(Up | Down | Left | Right, k))) && ok;
+        ok = writeFile(dir, "bitmaps/INTLI1" + suffix + ".bmp", art::bitmapFile(panMarker(Up | Down | Left | Right, k)))
+             && ok;
         ok = writeFile(dir, "bitmaps/INTLI2" + suffix + ".bmp", art::bitmapFile(panMarker(Left | Right, k))) && ok;
         ok = writeFile(dir, "bitmaps/INTLI3" + suffix + ".bmp", art::bitmapFile(panMarker(Up | Down, k))) && ok;
         for (const PanDirection &pan : panCursors)

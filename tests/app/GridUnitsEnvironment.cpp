@@ -9,7 +9,8 @@ namespace {
 
 // As in the program, the grid's units run around every main window the
 // tests build: they register the grid class that the stored form names.
-class GridUnitsEnvironment : public ::testing::Environment {
+class GridUnitsEnvironment : public ::testing::Environment
+{
 public:
     void SetUp() override { m_units = std::make_unique<TGridUnits>(platform::defaultSystemServices()); }
     void TearDown() override { m_units.reset(); }

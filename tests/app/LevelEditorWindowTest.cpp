@@ -184,7 +184,8 @@ TEST_F(LevelEditorWindowTest, RecordAfterTypedTextStartsOnANewLine)
     QTest::keyClicks(form.Memo1, QStringLiteral("start"));
     clickView(0, 0);
     clickView(0, 0);
-    EXPECT_EQ(form.Memo1->text(), QStringLiteral("level 1\r\nstart\r\npos=0,2,0\r\nrot=0,0.0000,0\r\npos=0,2,0\r\nrot=0,0.0000,0"));
+    EXPECT_EQ(form.Memo1->text(),
+              QStringLiteral("level 1\r\nstart\r\npos=0,2,0\r\nrot=0,0.0000,0\r\npos=0,2,0\r\nrot=0,0.0000,0"));
 }
 
 TEST_F(LevelEditorWindowTest, DecimalSeparatorIsReadWhenTheRecordIsFormed)

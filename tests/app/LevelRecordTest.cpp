@@ -39,10 +39,11 @@ TEST(LevelRecord, NoKindLineWithoutAKnownItem)
 
 TEST(LevelRecord, RotationTableValues)
 {
-    const struct {
+    const struct
+    {
         int angle;
         const char *text;
-    } table[] = {{0, "0.0000"},   {1, "0.0017"},   {2, "0.0035"},   {45, "0.0785"},  {57, "0.0995"},  {90, "0.1571"},
+    } table[] = {{0, "0.0000"},   {1, "0.0017"},   {2, "0.0035"},   {45, "0.0785"},  {57, "0.0995"}, {90, "0.1571"},
                  {179, "0.3124"}, {180, "0.3142"}, {182, "0.3176"}, {270, "0.4712"}, {359, "0.6266"}};
     for (const auto &row : table)
         EXPECT_EQ(rotationText(row.angle, kStop), QString::fromLatin1(row.text)) << row.angle;

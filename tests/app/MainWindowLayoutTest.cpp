@@ -20,7 +20,8 @@
 
 namespace {
 
-struct Placement {
+struct Placement
+{
     const char *name;
     QRect geometry;
 };
@@ -31,10 +32,10 @@ TEST(MainWindowLayout, EveryControlStandsAtItsStoredPlace)
 {
     TForm1 form;
     const Placement table[] = {
-        {"Bevel1", {8, 8, 529, 529}},       {"Image1", {16, 16, 512, 512}},     {"OpenTerrain", {440, 544, 97, 25}},
-        {"Memo1", {544, 184, 289, 353}},    {"rg", {544, 8, 97, 97}},           {"Button1", {672, 544, 75, 25}},
-        {"Button2", {760, 544, 75, 25}},    {"ef_coord", {8, 544, 121, 21}},    {"se_scale", {728, 11, 81, 22}},
-        {"ScrollBar1", {656, 160, 177, 16}}, {"CheckBox1", {656, 48, 97, 17}},  {"ef_angle", {784, 128, 41, 21}},
+        {"Bevel1", {8, 8, 529, 529}},        {"Image1", {16, 16, 512, 512}},   {"OpenTerrain", {440, 544, 97, 25}},
+        {"Memo1", {544, 184, 289, 353}},     {"rg", {544, 8, 97, 97}},         {"Button1", {672, 544, 75, 25}},
+        {"Button2", {760, 544, 75, 25}},     {"ef_coord", {8, 544, 121, 21}},  {"se_scale", {728, 11, 81, 22}},
+        {"ScrollBar1", {656, 160, 177, 16}}, {"CheckBox1", {656, 48, 97, 17}}, {"ef_angle", {784, 128, 41, 21}},
         {"CellGrid1", {688, 80, 73, 75}},
     };
     for (const Placement &placement : table) {
@@ -48,7 +49,8 @@ TEST(MainWindowLayout, EveryControlStandsAtItsStoredPlace)
     EXPECT_EQ(form.pos(), QPoint(235, 245));
     // The image lies above the bevel that frames it.
     const QObjectList children = form.clientArea().children();
-    EXPECT_GT(children.indexOf(static_cast<QObject *>(form.Image1)), children.indexOf(static_cast<QObject *>(form.Bevel1)));
+    EXPECT_GT(children.indexOf(static_cast<QObject *>(form.Image1)),
+              children.indexOf(static_cast<QObject *>(form.Bevel1)));
 }
 
 TEST(MainWindowLayout, StartStateOfEveryControl)
@@ -93,7 +95,7 @@ TEST(MainWindowLayout, FocusStartsOnOpenTerrainAndTabFollowsTheStoredOrder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), form.OpenTerrain);
 
-    const std::vector<QWidget *> expected = {form.Memo1,    form.rg->button(0), form.Button1,   form.Button2,
+    const std::vector<QWidget *> expected = {form.Memo1,    form.rg->button(0), form.Button1,    form.Button2,
                                              form.ef_coord, form.se_scale,      form.ScrollBar1, form.CheckBox1,
                                              form.ef_angle, form.CellGrid1,     form.OpenTerrain};
     for (QWidget *next : expected) {

@@ -18,8 +18,8 @@ TEST(PreviewGrid, StoredFormGivesOneEmptyCellWithoutBorderOrScrollBars)
     EXPECT_EQ(grid.BorderStyle(), bsNone);
     EXPECT_EQ(grid.ClientWidth(), 73);
     EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 75, 75));
-    EXPECT_EQ(grid.Options(), goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect
-                                  | goDrawFocusSelected);
+    EXPECT_EQ(grid.Options(),
+              goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goDrawFocusSelected);
 
     EXPECT_EQ(grid.Color(), clMenu);
     EXPECT_EQ(grid.SelectionColor(), clBtnFace);

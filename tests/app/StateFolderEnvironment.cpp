@@ -8,7 +8,8 @@ namespace {
 // Main windows keep their unsaved records in the user's state folder: the
 // tests give them a folder of their own, never the user's. A child process
 // of the kill test works in the folder its parent gave it.
-class StateFolderEnvironment : public ::testing::Environment {
+class StateFolderEnvironment : public ::testing::Environment
+{
 public:
     void SetUp() override
     {

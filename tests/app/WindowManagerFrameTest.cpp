@@ -80,7 +80,7 @@ public:
             10000);
         if (!ready)
             display = QStringLiteral("openbox did not start: ")
-                    + QString::fromLocal8Bit(m_windowManager.readAllStandardError());
+                      + QString::fromLocal8Bit(m_windowManager.readAllStandardError());
         return ready;
     }
 

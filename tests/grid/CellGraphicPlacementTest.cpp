@@ -11,8 +11,8 @@ namespace {
 // Content rectangle 10..110 across, 20..60 down; a graphic 16 x 8.
 const TRect kContent{10, 20, 110, 60};
 
-TRect place(TCellHAlign h, TCellVAlign v, int textWidth = 0, TAlignment textAlignment = taLeftJustify,
-            int width = 16, int height = 8)
+TRect place(TCellHAlign h, TCellVAlign v, int textWidth = 0, TAlignment textAlignment = taLeftJustify, int width = 16,
+            int height = 8)
 {
     return PlaceCellGraphic(kContent, width, height, textWidth, h, v, textAlignment);
 }
@@ -72,8 +72,8 @@ TEST(CellGraphicPlacement, GraphicsLargerThanTheCell)
     EXPECT_EQ(before.right, 110 - 92);
 
     // Absurd sizes neither overflow nor wrap round.
-    const TRect absurd = PlaceCellGraphic({INT_MAX - 10, 0, INT_MAX, 10}, INT_MAX, INT_MAX, INT_MAX, haAfterText,
-                                          vaBottom, taCenter);
+    const TRect absurd =
+        PlaceCellGraphic({INT_MAX - 10, 0, INT_MAX, 10}, INT_MAX, INT_MAX, INT_MAX, haAfterText, vaBottom, taCenter);
     EXPECT_EQ(absurd.right, INT_MAX);
     EXPECT_LE(absurd.top, absurd.bottom);
 }

@@ -5,10 +5,10 @@
 #include "grid/PanMarker.h"
 #include "platform/ProgramResources.h"
 
+#include "CellGridProbe.h"
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
-#include "CellGridProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -57,11 +57,11 @@ TEST(GridPan, MiddlePressShowsMarkerAndCursorsAndMovesNothing)
 
     // Vertical panning: the dead zone is 5 pixels with its bounds; sideways
     // offsets alone count for nothing.
-    const struct {
+    const struct
+    {
         QPoint offset;
         int cursor;
-    } steps[] = {{{0, -5}, 8000}, {{0, -6}, 8004}, {{0, 6}, 8001}, {{0, 5}, 8000}, {{30, 0}, 8000},
-                 {{-30, 20}, 8001}};
+    } steps[] = {{{0, -5}, 8000}, {{0, -6}, 8004}, {{0, 6}, 8001}, {{0, 5}, 8000}, {{30, 0}, 8000}, {{-30, 20}, 8001}};
     for (const auto &step : steps) {
         pointAt(&grid, origin + step.offset);
         timerTick(&grid);

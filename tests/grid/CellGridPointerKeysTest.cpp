@@ -1,10 +1,10 @@
 #include "GridInputSupport.h"
 #include "PreviewGrid.h"
 
+#include "CellGridProbe.h"
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTest>
-#include "CellGridProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -49,17 +49,24 @@ TEST(GridKeys, NavigationMovesWithinTheNormalCells)
     GeneralForm general;
     TCellGrid &grid = *general.grid;
     grid.setFocus();
-    const struct {
+    const struct
+    {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         TGridCoord current;
     } steps[] = {
-        {Qt::Key_Left, {}, {1, 1}},          {Qt::Key_Up, {}, {1, 1}},
-        {Qt::Key_Right, {}, {2, 1}},         {Qt::Key_Down, {}, {2, 2}},
-        {Qt::Key_End, {}, {4, 2}},           {Qt::Key_Right, {}, {4, 2}},
-        {Qt::Key_Home, {}, {1, 2}},          {Qt::Key_End, Qt::ControlModifier, {4, 4}},
-        {Qt::Key_PageUp, Qt::ControlModifier, {4, 1}}, {Qt::Key_PageDown, {}, {4, 4}},
-        {Qt::Key_Home, Qt::ControlModifier, {1, 1}},   {Qt::Key_Down, Qt::ControlModifier, {1, 1}},
+        {Qt::Key_Left, {}, {1, 1}},
+        {Qt::Key_Up, {}, {1, 1}},
+        {Qt::Key_Right, {}, {2, 1}},
+        {Qt::Key_Down, {}, {2, 2}},
+        {Qt::Key_End, {}, {4, 2}},
+        {Qt::Key_Right, {}, {4, 2}},
+        {Qt::Key_Home, {}, {1, 2}},
+        {Qt::Key_End, Qt::ControlModifier, {4, 4}},
+        {Qt::Key_PageUp, Qt::ControlModifier, {4, 1}},
+        {Qt::Key_PageDown, {}, {4, 4}},
+        {Qt::Key_Home, Qt::ControlModifier, {1, 1}},
+        {Qt::Key_Down, Qt::ControlModifier, {1, 1}},
     };
     for (const auto &step : steps) {
         QTest::keyClick(&grid, step.key, step.modifiers);
@@ -171,7 +178,8 @@ TEST(GridPointer, SelectZonesShowTheirCursors)
     grid.MouseActions()->setProperty("RowSelect", true);
     grid.MouseActions()->setProperty("ColSelect", true);
     grid.MouseActions()->setProperty("AllSelect", true);
-    const struct {
+    const struct
+    {
         QPoint point;
         int zone;
         int cursor;
@@ -229,8 +237,8 @@ TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)
     const WheelPlatform platform;
     PreviewForm preview;
     const TCellGrid &grid = *preview.grid;
-    EXPECT_FALSE(grid.Options().testAnyFlags(goEditing | goTabs | goRowSelect | goRowSizing | goColSizing
-                                             | goRowMoving | goColMoving));
+    EXPECT_FALSE(grid.Options().testAnyFlags(goEditing | goTabs | goRowSelect | goRowSizing | goColSizing | goRowMoving
+                                             | goColMoving));
     EXPECT_FALSE(grid.Navigation()->AllowClipboardShortCuts() || grid.Navigation()->AllowInsertRow()
                  || grid.Navigation()->AllowDeleteRow() || grid.Navigation()->AlwaysEdit()
                  || grid.Navigation()->AdvanceOnEnter() || grid.Navigation()->AutoGotoWhenSorted());

@@ -3,10 +3,15 @@
 #include "grid/CellGrid.h"
 
 // The one way tests read the grid's inner state.
-class TCellGridProbe {
+class TCellGridProbe
+{
 public:
-    explicit TCellGridProbe(const TCellGrid &grid) : m_grid(grid) {}
-    explicit TCellGridProbe(const TCellGrid *grid) : m_grid(*grid) {}
+    explicit TCellGridProbe(const TCellGrid &grid)
+        : m_grid(grid)
+    {}
+    explicit TCellGridProbe(const TCellGrid *grid)
+        : m_grid(*grid)
+    {}
 
     bool WindowCreated() const { return m_grid.FWindowCreated; }
     bool ThemesActive() const { return m_grid.FThemesActive; }

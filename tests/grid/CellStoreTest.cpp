@@ -16,23 +16,27 @@ std::vector<std::string> &releaseLog()
     return log;
 }
 
-class LoggedGraphic : public TCellGraphic {
+class LoggedGraphic : public TCellGraphic
+{
 public:
     ~LoggedGraphic() override { releaseLog().push_back("graphic"); }
 };
 
-class LoggedProperties : public TCellProperties {
+class LoggedProperties : public TCellProperties
+{
 public:
     using TCellProperties::TCellProperties;
     ~LoggedProperties() override { releaseLog().push_back("properties"); }
 };
 
-class LoggedPayload : public TCellObject {
+class LoggedPayload : public TCellObject
+{
 public:
     ~LoggedPayload() override { releaseLog().push_back("payload"); }
 };
 
-class CellStore : public ::testing::Test {
+class CellStore : public ::testing::Test
+{
 protected:
     void SetUp() override { releaseLog().clear(); }
     TCellGrid grid;
@@ -79,8 +83,7 @@ TEST_F(CellStore, NegativeIndexIsRefusedBeforeAnythingChanges)
         EXPECT_EQ(error.message(), QStringLiteral("Listenindex überschreitet das Maximum (-3)"));
     }
     EXPECT_THROW(grid.NewCellGraphic(-1, 0), EListError);
-    EXPECT_THROW(grid.ReplaceCellProperties(-2, 0, std::make_unique<LoggedProperties>(&grid, -2, 0)),
-                 EListError);
+    EXPECT_THROW(grid.ReplaceCellProperties(-2, 0, std::make_unique<LoggedProperties>(&grid, -2, 0)), EListError);
     // The refused properties object went with the failed call, nothing else did.
     EXPECT_EQ(releaseLog(), std::vector<std::string>{"properties"});
     EXPECT_EQ(grid.StoredCellCount(), 1u);
@@ -254,8 +257,8 @@ TEST(CellStoreLifetime, DestroyingTheGridReleasesGraphicsBeforeTheirProperties)
 TEST(CellGraphicRotation, AnglesAreBroughtIntoZeroTo360On16Bits)
 {
     const std::pair<std::int16_t, std::int32_t> angles[] = {
-        {0, 0},     {-1, 359},  {359, 359}, {360, 360}, {361, 1},     {-360, 0},
-        {720, 360}, {721, 1},   {-721, 359}, {-32768, 352}, {32767, 7},
+        {0, 0},     {-1, 359}, {359, 359},  {360, 360},    {361, 1},   {-360, 0},
+        {720, 360}, {721, 1},  {-721, 359}, {-32768, 352}, {32767, 7},
     };
     for (const auto &[angle, expected] : angles) {
         TCellGraphic graphic;
@@ -333,16 +336,16 @@ TEST(CellObjectCopies, AssignCopiesValuesButNeverObjects)
 
 TEST(CellGraphicRelease, PayloadGoesWithTheGraphicAsItsKindSays)
 {
-    struct Case {
+    struct Case
+    {
         TCellType kind;
         bool created;
         bool inIcon;
         bool released;
     };
     const Case cases[] = {
-        {ctBitmap, true, false, true},   {ctBitmap, false, false, false},
-        {ctPicture, true, false, true},  {ctIcon, true, true, true},
-        {ctIcon, false, true, false},    {ctImages, false, false, true},
+        {ctBitmap, true, false, true},   {ctBitmap, false, false, false},  {ctPicture, true, false, true},
+        {ctIcon, true, true, true},      {ctIcon, false, true, false},     {ctImages, false, false, true},
         {ctRotated, true, false, false}, {ctCheckBox, true, false, false},
     };
     for (const Case &c : cases) {

@@ -10,14 +10,17 @@
 #include <vector>
 
 // Platform answers chosen by a test, with a record of what was asked.
-class FakeThemeLibrary final : public platform::ThemeLibrary {
+class FakeThemeLibrary final : public platform::ThemeLibrary
+{
 public:
     FakeThemeLibrary(std::set<QByteArray> missing, int themeActive, std::vector<QByteArray> *lookups,
                      int *activeQueries, std::vector<std::string> *calls)
-        : m_missing(std::move(missing)), m_themeActive(themeActive), m_lookups(lookups),
-          m_activeQueries(activeQueries), m_calls(calls)
-    {
-    }
+        : m_missing(std::move(missing)),
+          m_themeActive(themeActive),
+          m_lookups(lookups),
+          m_activeQueries(activeQueries),
+          m_calls(calls)
+    {}
     ~FakeThemeLibrary() override { m_calls->push_back("free theme library"); }
 
     bool hasFunction(const QByteArray &name) override
@@ -40,7 +43,8 @@ private:
     std::vector<std::string> *m_calls;
 };
 
-class FakeSystemServices final : public platform::SystemServices {
+class FakeSystemServices final : public platform::SystemServices
+{
 public:
     std::int32_t oleResult = platform::S_OK;
     bool hasThemeLibrary = false;
@@ -86,10 +90,7 @@ public:
     }
 
     std::int32_t fileVersionInfoSize(const QString &) override { return versionInfoSize; }
-    std::optional<platform::FixedFileInfo> fileVersionRootBlock(const QString &) override
-    {
-        return rootBlock;
-    }
+    std::optional<platform::FixedFileInfo> fileVersionRootBlock(const QString &) override { return rootBlock; }
 
     std::uint32_t registerClipboardFormat(const QString &name) override
     {

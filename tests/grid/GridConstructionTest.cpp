@@ -1,5 +1,7 @@
 #include "FakeSystemServices.h"
 
+#include "PreviewGrid.h"
+#include "TestSupport.h"
 #include "grid/CellGrid.h"
 #include "grid/CellGridUnit.h"
 #include "grid/GridCanvasFont.h"
@@ -8,18 +10,16 @@
 #include "grid/PreviewGridSettings.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
-#include "PreviewGrid.h"
-#include "TestSupport.h"
 #include "platform/ResizeHandlerHost.h"
 #include "platform/forms/StoredForm.h"
 
+#include "CellGridProbe.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QScrollBar>
 #include <QSettings>
-#include "CellGridProbe.h"
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@
 namespace {
 
 // A form whose resize handler the grid can take over.
-class HostForm : public QWidget, public platform::ResizeHandlerHost {
+class HostForm : public QWidget, public platform::ResizeHandlerHost
+{
 public:
     ResizeHandler OnResize() const override { return handler; }
     void SetOnResize(ResizeHandler value) override { handler = std::move(value); }
@@ -44,7 +45,8 @@ protected:
 };
 
 // Starts the grid unit with chosen platform answers for one test.
-class WithServices {
+class WithServices
+{
 public:
     explicit WithServices(FakeSystemServices &services)
     {
@@ -59,9 +61,12 @@ public:
 };
 
 // Counts the paint requests that reach a widget.
-class PaintCounter : public QObject {
+class PaintCounter : public QObject
+{
 public:
-    explicit PaintCounter(int &paints) : m_paints(paints) {}
+    explicit PaintCounter(int &paints)
+        : m_paints(paints)
+    {}
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
@@ -141,12 +146,10 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     TCellGrid grid;
     const TInplaceEditors &editors = *grid.Facilities().Editors;
     ASSERT_NE(editors.DatePicker, nullptr);
-    for (QWidget *editor :
-         std::initializer_list<QWidget *>{editors.Combo.get(), editors.Spin.get(), editors.DatePicker.get(),
-                                          editors.CheckBox.get(), editors.EditBtn.get(),
-                                          editors.UnitEditBtn.get(), editors.Button.get(),
-                                          editors.PopupButton.get(), editors.ControlEdit.get(),
-                                          editors.ControlCombo.get()}) {
+    for (QWidget *editor : std::initializer_list<QWidget *>{
+             editors.Combo.get(), editors.Spin.get(), editors.DatePicker.get(), editors.CheckBox.get(),
+             editors.EditBtn.get(), editors.UnitEditBtn.get(), editors.Button.get(), editors.PopupButton.get(),
+             editors.ControlEdit.get(), editors.ControlCombo.get()}) {
         EXPECT_EQ(editor->parentWidget(), &grid) << editor->objectName().toStdString();
         EXPECT_TRUE(editor->isHidden()) << editor->objectName().toStdString();
         EXPECT_FALSE(editor->isEnabled()) << editor->objectName().toStdString();
@@ -165,7 +168,8 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
 
 TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
 {
-    struct Case {
+    struct Case
+    {
         platform::PlatformVersion version;
         int themeActive;
         bool themes;
@@ -173,12 +177,8 @@ TEST(GridConstruction, ThemesAndWheelFollowThePlatformVersion)
         int wheelMessage;
     };
     const Case cases[] = {
-        {{5, 0, 2}, 1, false, false, 0x020A},
-        {{5, 1, 2}, 0, false, true, 0x020A},
-        {{5, 1, 2}, 1, true, true, 0x020A},
-        {{6, 0, 2}, 1, true, true, 0x020A},
-        {{3, 51, 2}, 1, false, false, 0},
-        {{4, 0, 1}, 1, false, false, 0},
+        {{5, 0, 2}, 1, false, false, 0x020A},  {{5, 1, 2}, 0, false, true, 0x020A}, {{5, 1, 2}, 1, true, true, 0x020A},
+        {{6, 0, 2}, 1, true, true, 0x020A},    {{3, 51, 2}, 1, false, false, 0},    {{4, 0, 1}, 1, false, false, 0},
         {{4, 10, 1}, 1, false, false, 0x020A},
     };
     for (const Case &c : cases) {
@@ -398,7 +398,8 @@ TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
 
 TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
 {
-    struct PaintCounter : QObject {
+    struct PaintCounter : QObject
+    {
         int paints = 0;
         bool eventFilter(QObject *, QEvent *event) override
         {
@@ -457,9 +458,10 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
 TEST(GridLoading, TheStoredFormSetsTheFilterConditions)
 {
     TCellGrid grid;
-    platform::applyStoredProperty(
-        grid, {QStringLiteral("Filter.Items"),
-               QVariantList{QVariantMap{{QStringLiteral("Column"), 2}, {QStringLiteral("Condition"), QStringLiteral(">3")}}}});
+    platform::applyStoredProperty(grid,
+                                  {QStringLiteral("Filter.Items"),
+                                   QVariantList{QVariantMap{{QStringLiteral("Column"), 2},
+                                                            {QStringLiteral("Condition"), QStringLiteral(">3")}}}});
     ASSERT_EQ(grid.Filter()->Count(), 1);
     EXPECT_EQ(grid.Filter()->Item(0).Column, 2);
     EXPECT_EQ(grid.Filter()->Item(0).Condition, QStringLiteral(">3"));

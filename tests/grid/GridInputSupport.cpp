@@ -29,7 +29,8 @@ WheelPlatform::~WheelPlatform()
     GridThemes::ShutDown();
 }
 
-GeneralForm::GeneralForm() : form(std::make_unique<QWidget>())
+GeneralForm::GeneralForm()
+    : form(std::make_unique<QWidget>())
 {
     form->resize(300, 200);
     other = new QLineEdit(form.get());
@@ -52,11 +53,10 @@ GeneralForm::GeneralForm() : form(std::make_unique<QWidget>())
 
 namespace {
 
-void sendMouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-               QPoint point, Qt::KeyboardModifiers modifiers)
+void sendMouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPoint point,
+               Qt::KeyboardModifiers modifiers)
 {
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, buttons,
-                      modifiers);
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, buttons, modifiers);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -101,7 +101,10 @@ void timerTick(QWidget *widget)
     QApplication::sendEvent(widget, &event);
 }
 
-void pointAt(QWidget *widget, QPoint point) { QCursor::setPos(widget->mapToGlobal(point)); }
+void pointAt(QWidget *widget, QPoint point)
+{
+    QCursor::setPos(widget->mapToGlobal(point));
+}
 
 QImage overrideCursorImage()
 {
@@ -109,6 +112,9 @@ QImage overrideCursorImage()
     return cursor ? cursor->pixmap().toImage() : QImage();
 }
 
-QImage cursorImage(int id) { return platform::cursorShape(id).pixmap().toImage(); }
+QImage cursorImage(int id)
+{
+    return platform::cursorShape(id).pixmap().toImage();
+}
 
 } // namespace testsupport

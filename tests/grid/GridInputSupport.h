@@ -13,7 +13,8 @@ namespace testsupport {
 
 // Starts the grid units with 3 wheel lines on a platform that has the wheel
 // (or, with noWheel, on one that has none) for as long as it lives.
-class WheelPlatform {
+class WheelPlatform
+{
 public:
     explicit WheelPlatform(bool noWheel = false);
     ~WheelPlatform();
@@ -26,7 +27,8 @@ private:
 
 // A shown form with a general grid: 5 x 5 cells of 40 x 20 pixels with one
 // fixed row and column, all visible, and a line edit before it.
-struct GeneralForm {
+struct GeneralForm
+{
     GeneralForm();
     std::unique_ptr<QWidget> form;
     TCellGrid *grid = nullptr;
@@ -34,8 +36,7 @@ struct GeneralForm {
 };
 
 // Real Qt input sent straight to a widget; points are widget coordinates.
-void press(QWidget *widget, Qt::MouseButton button, QPoint point,
-           Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void press(QWidget *widget, Qt::MouseButton button, QPoint point, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void doubleClick(QWidget *widget, Qt::MouseButton button, QPoint point);
 void release(QWidget *widget, Qt::MouseButton button, QPoint point);
 void move(QWidget *widget, QPoint point, Qt::MouseButtons held = Qt::NoButton);

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,7 +27,8 @@ const QRgb kSilver = qRgb(0xC0, 0xC0, 0xC0);
 const QRgb kGray = qRgb(0x80, 0x80, 0x80);
 
 // Records what the steps of the further facilities are handed.
-class RecordingGrid : public TCellGrid {
+class RecordingGrid : public TCellGrid
+{
 public:
     using TCellGrid::TCellGrid;
 
@@ -51,8 +52,7 @@ protected:
         steps.push_back({"decorations", {context.Col, context.Row}});
     }
     bool EditorShowing() const override { return editorShowing; }
-    int RenderHTMLText(const TCellPaintContext &, const QString &text, const platform::TRect &where,
-                       TColor) override
+    int RenderHTMLText(const TCellPaintContext &, const QString &text, const platform::TRect &where, TColor) override
     {
         htmlText = text;
         htmlRect = where;
@@ -63,7 +63,8 @@ protected:
 // 5 x 5 cells of 30 x 20 with a fixed row and column, banded rows
 // (yellow, aqua), one lime cell, cell (1,1) spanning three columns, the
 // selection on (4,4), in a window with room to spare right and below.
-class GridPaintPipeline : public ::testing::Test {
+class GridPaintPipeline : public ::testing::Test
+{
 protected:
     GridPaintPipeline()
     {
@@ -163,10 +164,11 @@ TEST_F(GridPaintPipeline, DrawingEventsGetTheContentRectangle)
     std::map<std::pair<int, int>, platform::TRect> drawn;
     std::map<std::pair<int, int>, platform::TRect> custom;
     int colourCalls = 0;
-    grid.OnDrawCell = [&](QObject *, std::int32_t col, std::int32_t row, const platform::TRect &rect,
-                          TGridDrawState) { drawn[{col, row}] = rect; };
-    grid.OnCustomCellDraw = [&](QObject *, platform::TCanvas &, std::int32_t col, std::int32_t row,
-                                TGridDrawState, const platform::TRect &rect, bool printing) {
+    grid.OnDrawCell = [&](QObject *, std::int32_t col, std::int32_t row, const platform::TRect &rect, TGridDrawState) {
+        drawn[{col, row}] = rect;
+    };
+    grid.OnCustomCellDraw = [&](QObject *, platform::TCanvas &, std::int32_t col, std::int32_t row, TGridDrawState,
+                                const platform::TRect &rect, bool printing) {
         EXPECT_FALSE(printing);
         custom[{col, row}] = rect;
     };
@@ -190,8 +192,8 @@ TEST_F(GridPaintPipeline, BorderHandlerDrawsEachEdgeWithItsPen)
         pen.color = clRed;
         borders = cbLeft | cbTop | cbRight | cbBottom;
     };
-    grid.OnGetCellBorderProp = [](QObject *, std::int32_t row, std::int32_t col, platform::TPen &,
-                                  platform::TPen &, platform::TPen &, platform::TPen &bottom) {
+    grid.OnGetCellBorderProp = [](QObject *, std::int32_t row, std::int32_t col, platform::TPen &, platform::TPen &,
+                                  platform::TPen &, platform::TPen &bottom) {
         if (row == 2 && col == 3)
             bottom.color = clLime;
     };
@@ -320,19 +322,20 @@ TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
     // Not created by the graphics, so they stay the test's.
     TCellPicture bitmap(QImage(12, 7, QImage::Format_RGB32));
     TCellPicture icon(QImage(9, 5, QImage::Format_RGB32));
-    struct Case {
+    struct Case
+    {
         TCellType kind;
         bool withImages;
         QSize size;
         bool drawText;
     };
     const Case cases[] = {
-        {ctBitmap, false, {12, 7}, true},      {ctIcon, false, {9, 5}, true},
-        {ctPicture, false, {12, 7}, true},     {ctImageList, false, {0, 0}, true},
-        {ctImageList, true, {16, 14}, true},   {ctDataImage, false, {0, 0}, true},
-        {ctDataImage, true, {16, 14}, false},  {ctImages, true, {48, 14}, true},
-        {ctCheckBox, false, {15, 15}, true},   {ctVirtCheckBox, false, {15, 15}, false},
-        {ctButton, false, {30, 20}, true},     {ctRotated, false, {0, 0}, false},
+        {ctBitmap, false, {12, 7}, true},     {ctIcon, false, {9, 5}, true},
+        {ctPicture, false, {12, 7}, true},    {ctImageList, false, {0, 0}, true},
+        {ctImageList, true, {16, 14}, true},  {ctDataImage, false, {0, 0}, true},
+        {ctDataImage, true, {16, 14}, false}, {ctImages, true, {48, 14}, true},
+        {ctCheckBox, false, {15, 15}, true},  {ctVirtCheckBox, false, {15, 15}, false},
+        {ctButton, false, {30, 20}, true},    {ctRotated, false, {0, 0}, false},
         {ctComment, false, {0, 0}, true},
     };
     for (const Case &c : cases) {

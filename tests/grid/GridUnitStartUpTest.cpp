@@ -11,7 +11,8 @@
 namespace {
 
 // Each test leaves the process-wide unit state as it found it: shut down.
-class GridUnitStartUp : public ::testing::Test {
+class GridUnitStartUp : public ::testing::Test
+{
 protected:
     void TearDown() override
     {
@@ -49,7 +50,8 @@ TEST_F(GridUnitStartUp, OleMayAnswerOkOrAlreadyInitialisedAndAnythingElseStopsSt
 
 TEST_F(GridUnitStartUp, DatePickerNeedsCommonControls470OrLater)
 {
-    struct Case {
+    struct Case
+    {
         std::int32_t size;
         std::optional<platform::FixedFileInfo> block;
         bool available;
@@ -102,17 +104,18 @@ TEST_F(GridUnitStartUp, ThemeLibraryHasEveryFunctionLookedUpInOrderOnce)
     GridThemes::StartUp(services);
     ASSERT_TRUE(GridThemes::LibraryLoaded());
     // The order the theme library's users rely on.
-    const QByteArrayList expected = QByteArray(
-        "OpenThemeData CloseThemeData DrawThemeBackground DrawThemeText GetThemeBackgroundContentRect "
-        "GetThemeBackgroundExtent GetThemeTextExtent GetThemeTextMetrics GetThemeBackgroundRegion "
-        "HitTestThemeBackground DrawThemeEdge DrawThemeIcon IsThemePartDefined "
-        "IsThemeBackgroundPartiallyTransparent GetThemeColor GetThemeMetric GetThemeString GetThemeBool "
-        "GetThemeInt GetThemeEnumValue GetThemePosition GetThemeFont GetThemeRect GetThemeMargins "
-        "GetThemeIntList SetWindowTheme GetThemeFilename GetThemeSysColor GetThemeSysColorBrush "
-        "GetThemeSysBool GetThemeSysSize GetThemeSysFont GetThemeSysString GetThemeSysInt IsThemeActive "
-        "IsAppThemed GetWindowTheme EnableThemeDialogTexture IsThemeDialogTextureEnabled "
-        "GetThemeAppProperties SetThemeAppProperties GetCurrentThemeName GetThemeDocumentationProperty "
-        "DrawThemeParentBackground EnableTheming").split(' ');
+    const QByteArrayList expected =
+        QByteArray("OpenThemeData CloseThemeData DrawThemeBackground DrawThemeText GetThemeBackgroundContentRect "
+                   "GetThemeBackgroundExtent GetThemeTextExtent GetThemeTextMetrics GetThemeBackgroundRegion "
+                   "HitTestThemeBackground DrawThemeEdge DrawThemeIcon IsThemePartDefined "
+                   "IsThemeBackgroundPartiallyTransparent GetThemeColor GetThemeMetric GetThemeString GetThemeBool "
+                   "GetThemeInt GetThemeEnumValue GetThemePosition GetThemeFont GetThemeRect GetThemeMargins "
+                   "GetThemeIntList SetWindowTheme GetThemeFilename GetThemeSysColor GetThemeSysColorBrush "
+                   "GetThemeSysBool GetThemeSysSize GetThemeSysFont GetThemeSysString GetThemeSysInt IsThemeActive "
+                   "IsAppThemed GetWindowTheme EnableThemeDialogTexture IsThemeDialogTextureEnabled "
+                   "GetThemeAppProperties SetThemeAppProperties GetCurrentThemeName GetThemeDocumentationProperty "
+                   "DrawThemeParentBackground EnableTheming")
+            .split(' ');
     EXPECT_EQ(QByteArrayList(services.themeLookups.begin(), services.themeLookups.end()), expected);
     EXPECT_EQ(GridThemes::IsThemeActive(), 1);
 
@@ -141,16 +144,15 @@ TEST_F(GridUnitStartUp, ThemesStartFirstAndEverythingEndsInReverse)
         EXPECT_TRUE(GridThemes::LibraryLoaded());
         EXPECT_TRUE(CellGridUnit::Started());
     }
-    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise",
-                                                        "OLE uninitialise", "free theme library"}));
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise", "OLE uninitialise",
+                                                        "free theme library"}));
     EXPECT_FALSE(GridThemes::LibraryLoaded());
 
     // A failed grid unit leaves nothing started behind it.
     services.calls.clear();
     services.oleResult = -1;
     EXPECT_THROW(TGridUnits{services}, EAssertionFailed);
-    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise",
-                                                        "free theme library"}));
+    EXPECT_EQ(services.calls, (std::vector<std::string>{"load theme library", "OLE initialise", "free theme library"}));
     EXPECT_FALSE(CellGridUnit::Started());
 }
 

@@ -19,7 +19,8 @@ const QRect kTextArea(2, 2, 71, 71);
 // Ink on each side of the middle of the ink's box: the word's base line
 // lies on the heavier side, since "orientation" has ascenders but no
 // descenders.
-struct InkBalance {
+struct InkBalance
+{
     int left = 0, right = 0, top = 0, bottom = 0;
 };
 

@@ -10,7 +10,8 @@
 
 namespace testsupport {
 
-PreviewForm::PreviewForm() : form(std::make_unique<QWidget>())
+PreviewForm::PreviewForm()
+    : form(std::make_unique<QWidget>())
 {
     form->resize(200, 120);
     other = new QLineEdit(form.get());

@@ -12,7 +12,8 @@ namespace testsupport {
 // A form holding the preview grid with the main window's stored settings,
 // at the form's top-left corner, answering centre and centre for every
 // cell's alignment.
-struct PreviewForm {
+struct PreviewForm
+{
     PreviewForm();
 
     // Shows the form and gives the grid the keyboard focus.

@@ -22,11 +22,12 @@ QPoint place(int angle, int cx, int cy, int horizontal = kCentre, int vertical =
 
 TEST(RotatedTextPlacement, WorkedTableOfThePreviewCell)
 {
-    struct Row {
+    struct Row
+    {
         int angle, quadrant, wc, hs, ws, hc, x, y;
     };
     const Row rows[] = {
-        {0, 1, 56, 0, 0, 13, 6, 28},     {45, 1, 39, 9, 39, 9, 10, 50}, {90, 1, 0, 13, 56, 0, 28, 63},
+        {0, 1, 56, 0, 0, 13, 6, 28},    {45, 1, 39, 9, 39, 9, 10, 50},  {90, 1, 0, 13, 56, 0, 28, 63},
         {135, 2, 39, 9, 39, 9, 50, 59}, {180, 2, 56, 0, 0, 13, 63, 41}, {225, 3, 39, 9, 39, 9, 59, 20},
         {270, 3, 0, 13, 56, 0, 41, 7},  {315, 4, 39, 9, 39, 9, 19, 11}, {359, 4, 55, 0, 0, 12, 7, 29},
     };
@@ -86,11 +87,12 @@ TEST(RotatedTextPlacement, EdgeAlignmentsAndOversizedText)
     EXPECT_EQ(place(0, 56, 13, kRight, kBottom), QPoint(15, 58));
     // The box at the edges in every quadrant: the output point is the box's
     // corner that the text's top-left corner turns to.
-    const struct {
+    const struct
+    {
         int angle;
         QPoint leftTop, rightBottom;
-    } edges[] = {{45, {-2, 37}, {23, 62}}, {135, {37, 46}, {62, 71}}, {225, {46, 7}, {71, 32}},
-                 {315, {7, -2}, {32, 23}}};
+    } edges[] = {
+        {45, {-2, 37}, {23, 62}}, {135, {37, 46}, {62, 71}}, {225, {46, 7}, {71, 32}}, {315, {7, -2}, {32, 23}}};
     for (const auto &edge : edges) {
         SCOPED_TRACE(edge.angle);
         EXPECT_EQ(place(edge.angle, 56, 13, kLeft, kTop), edge.leftTop);

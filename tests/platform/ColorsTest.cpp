@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "platform/Colors.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "platform/controls/TBevel.h"
 #include "TestSupport.h"
 #include "platform/Colors.h"
-#include "platform/controls/TBevel.h"
 
 #include <gtest/gtest.h>
 

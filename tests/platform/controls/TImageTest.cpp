@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "platform/controls/TImage.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QPainter>

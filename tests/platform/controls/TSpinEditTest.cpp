@@ -119,7 +119,8 @@ TEST_F(SpinEditTest, AltWithACharacterIsRefusedWhileEditingShortcutsWork)
 
 TEST_F(SpinEditTest, LeavingLimitsAReadableTextAndKeepsAnUnreadableOne)
 {
-    const struct {
+    const struct
+    {
         const char *typed;
         const char *afterLeaving;
     } cases[] = {{"50", "10"}, {"0", "1"}, {"-3", "1"}, {"7", "7"}, {"+7", "+7"}, {"", ""}, {"-", "-"}, {"1-", "1-"}};

@@ -1,7 +1,7 @@
+#include "platform/forms/StoredForm.h"
 #include "platform/controls/TButton.h"
 #include "platform/controls/TScrollBar.h"
 #include "platform/forms/ComponentRegistry.h"
-#include "platform/forms/StoredForm.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 using namespace testsupport;
+using platform::metafile::decodeDib;
 using platform::metafile::DibData;
 using platform::metafile::PlayLimits;
-using platform::metafile::decodeDib;
 using platform::metafile::splitPackedDib;
 
 namespace {
@@ -34,8 +34,8 @@ void expectSample(const QImage &decoded, int tolerance = 0)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             for (int shift : {0, 8, 16})
-                EXPECT_NEAR(int(decoded.pixel(x, y) >> shift) & 0xFF,
-                            int(expected.pixel(x, y) >> shift) & 0xFF, tolerance)
+                EXPECT_NEAR(int(decoded.pixel(x, y) >> shift) & 0xFF, int(expected.pixel(x, y) >> shift) & 0xFF,
+                            tolerance)
                     << x << "," << y;
 }
 
@@ -131,14 +131,14 @@ TEST(DibDecoder, BadBitmapsGiveNothing)
     EXPECT_TRUE(decode(unknownDepth).isNull());
 
     Dib huge = good;
-    huge.info[7] = 0x10;    // 268 million pixels wide
+    huge.info[7] = 0x10; // 268 million pixels wide
     EXPECT_TRUE(decode(huge).isNull());
 
     Dib rleTopDown = makeDib(sample(), 8, true);
     rleTopDown.info[11] = char(0xFF);
     rleTopDown.info[10] = char(0xFF);
     rleTopDown.info[9] = char(0xFF);
-    rleTopDown.info[8] = char(0xFD);    // height -3
+    rleTopDown.info[8] = char(0xFD); // height -3
     EXPECT_TRUE(decode(rleTopDown).isNull());
 
     Dib headerTooLong = good;

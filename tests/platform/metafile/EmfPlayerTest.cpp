@@ -51,8 +51,7 @@ TEST(EmfPlayer, PictureSizeComesFromTheFrame)
 TEST(EmfPlayer, RectangleLeavesOutItsRightAndBottomEdges)
 {
     EmfWriter w;
-    w.createPen(1, 0, 1, red).selectObject(1).createBrush(2, 0, blue).selectObject(2)
-        .rectangle(10, 10, 20, 30);
+    w.createPen(1, 0, 1, red).selectObject(1).createBrush(2, 0, blue).selectObject(2).rectangle(10, 10, 20, 30);
     const QImage image = play(w);
     EXPECT_EQ(inkBounds(image), QRect(QPoint(10, 10), QPoint(19, 29)));
     EXPECT_EQ(pixel(image, 10, 15), red);
@@ -134,8 +133,12 @@ TEST(EmfPlayer, PolygonFillModes)
 TEST(EmfPlayer, LinesLeaveOutTheirEndPoint)
 {
     EmfWriter w;
-    w.createPen(1, 0, 0, red).selectObject(1).moveTo(10, 10).lineTo(20, 10)
-        .poly(4, {{10, 20}, {20, 20}}).poly(87, {{10, 30}, {20, 30}}, true);
+    w.createPen(1, 0, 0, red)
+        .selectObject(1)
+        .moveTo(10, 10)
+        .lineTo(20, 10)
+        .poly(4, {{10, 20}, {20, 20}})
+        .poly(87, {{10, 30}, {20, 30}}, true);
     const QImage image = play(w);
     for (int y : {10, 20, 30}) {
         EXPECT_EQ(pixel(image, 10, y), red) << y;
@@ -188,8 +191,7 @@ TEST(EmfPlayer, IsotropicAndAnisotropicScaling)
 {
     const auto scaled = [](int mode) {
         EmfWriter w = filling(red);
-        w.setMapMode(mode).rec(9, {200, 100}).rec(11, {100, 100}).rec(12, {10, 10})
-            .rectangle(0, 0, 100, 100);
+        w.setMapMode(mode).rec(9, {200, 100}).rec(11, {100, 100}).rec(12, {10, 10}).rectangle(0, 0, 100, 100);
         return inkBounds(play(w, QSize(200, 200)));
     };
     // Window 200 x 100 onto viewport 100 x 100: half in both directions when
@@ -211,8 +213,7 @@ TEST(EmfPlayer, IsotropicAndAnisotropicScaling)
 TEST(EmfPlayer, WorldTransformAndSavedStates)
 {
     EmfWriter w = filling(red);
-    w.rec(33, {}).setWorldTransform(2, 0, 0, 2, 10, 0).rectangle(0, 0, 10, 10).rec(34, {-1})
-        .rectangle(50, 50, 60, 60);
+    w.rec(33, {}).setWorldTransform(2, 0, 0, 2, 10, 0).rectangle(0, 0, 10, 10).rec(34, {-1}).rectangle(50, 50, 60, 60);
     const QImage image = play(w);
     EXPECT_EQ(pixel(image, 25, 15), red);
     EXPECT_TRUE(isBlank(image, 5, 5));
@@ -228,8 +229,15 @@ TEST(EmfPlayer, WorldTransformAndSavedStates)
 
     // Saved states restore by relative index: -2 goes two levels back.
     EmfWriter nested;
-    nested.createBrush(1, 0, red).createBrush(2, 0, blue).selectObject(NullPen).selectObject(1)
-        .rec(33, {}).selectObject(2).rec(33, {}).selectObject(BlackBrush).rec(34, {-2})
+    nested.createBrush(1, 0, red)
+        .createBrush(2, 0, blue)
+        .selectObject(NullPen)
+        .selectObject(1)
+        .rec(33, {})
+        .selectObject(2)
+        .rec(33, {})
+        .selectObject(BlackBrush)
+        .rec(34, {-2})
         .rectangle(0, 0, 10, 10);
     EXPECT_EQ(pixel(play(nested), 5, 5), red);
 }
@@ -237,8 +245,15 @@ TEST(EmfPlayer, WorldTransformAndSavedStates)
 TEST(EmfPlayer, ObjectTableAndStockObjects)
 {
     EmfWriter w;
-    w.selectObject(NullPen).createBrush(1, 0, red).selectObject(BlackBrush).rectangle(0, 0, 10, 10)
-        .selectObject(1).rectangle(10, 0, 20, 10).rec(40, {1}).createBrush(1, 0, blue).selectObject(1)
+    w.selectObject(NullPen)
+        .createBrush(1, 0, red)
+        .selectObject(BlackBrush)
+        .rectangle(0, 0, 10, 10)
+        .selectObject(1)
+        .rectangle(10, 0, 20, 10)
+        .rec(40, {1})
+        .createBrush(1, 0, blue)
+        .selectObject(1)
         .rectangle(20, 0, 30, 10);
     const QImage image = play(w);
     EXPECT_EQ(pixel(image, 5, 5), QColor(Qt::black));
@@ -249,8 +264,7 @@ TEST(EmfPlayer, ObjectTableAndStockObjects)
 TEST(EmfPlayer, HatchedBrushesRepeatEveryEightPixels)
 {
     EmfWriter w;
-    w.selectObject(NullPen).rec(18, {1}).createBrush(1, 2, red, 1).selectObject(1)
-        .rectangle(0, 0, 40, 40);
+    w.selectObject(NullPen).rec(18, {1}).createBrush(1, 2, red, 1).selectObject(1).rectangle(0, 0, 40, 40);
     const QImage image = play(w);
     int columns = 0;
     for (int x = 0; x < 32; ++x)
@@ -287,8 +301,7 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
 
     // A triangle path as the clip.
     EmfWriter path = filling(green);
-    path.rec(59, {}).poly(3, {{0, 0}, {100, 0}, {0, 100}}).rec(60, {}).rec(67, {5})
-        .rectangle(0, 0, 100, 100);
+    path.rec(59, {}).poly(3, {{0, 0}, {100, 0}, {0, 100}}).rec(60, {}).rec(67, {5}).rectangle(0, 0, 100, 100);
     const QImage pathImage = play(path);
     EXPECT_EQ(pixel(pathImage, 20, 20), green);
     EXPECT_TRUE(isBlank(pathImage, 80, 80));
@@ -304,8 +317,7 @@ TEST(EmfPlayer, PathsFillStrokeAndAbort)
 
     // Nothing inside a path is drawn until the path is used.
     EmfWriter stroke;
-    stroke.createPen(1, 0, 0, blue).selectObject(1).rec(59, {}).moveTo(10, 50).lineTo(90, 50)
-        .rec(60, {});
+    stroke.createPen(1, 0, 0, blue).selectObject(1).rec(59, {}).moveTo(10, 50).lineTo(90, 50).rec(60, {});
     EXPECT_TRUE(inkBounds(play(stroke)).isEmpty());
     stroke.rec(64, {});
     EXPECT_EQ(pixel(play(stroke), 50, 50), blue);
@@ -319,8 +331,12 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
 {
     const auto text = [](int escapement, int align) {
         EmfWriter w;
-        w.createFont(1, -20, escapement, "Tahoma").selectObject(1).rec(24, {0x0000FF}).rec(18, {1})
-            .rec(22, {align}).textOutW(50, 50, "Reef");
+        w.createFont(1, -20, escapement, "Tahoma")
+            .selectObject(1)
+            .rec(24, {0x0000FF})
+            .rec(18, {1})
+            .rec(22, {align})
+            .textOutW(50, 50, "Reef");
         return play(w);
     };
     const QImage flat = text(0, 0);
@@ -350,8 +366,7 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
 TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
 {
     EmfWriter spaced;
-    spaced.createFont(1, -12, 0, "Tahoma").selectObject(1).rec(18, {1})
-        .textOutW(0, 0, "II", {40, 40});
+    spaced.createFont(1, -12, 0, "Tahoma").selectObject(1).rec(18, {1}).textOutW(0, 0, "II", {40, 40});
     const QRect spread = inkBounds(play(spaced));
     EXPECT_GE(spread.width(), 40);
 
@@ -487,10 +502,14 @@ TEST(EmfPlayer, AnisotropicWindowInHundredthsOfMmOnDevicePixels)
         SCOPED_TRACE(at.x());
         const QRect frame(at, QSize(1447, 1430));
         EmfWriter w = filling(blue);
-        w.setMapMode(8).rec(10, {at.x(), at.y()}).rec(9, {1446, 1429}).rec(12, {at.x() * 32 / 1000, at.y() * 32 / 1000})
-            .rec(11, {46, 46}).rectangle(at.x(), at.y(), at.x() + 1500, at.y() + 1500);
-        const auto image = playEmf(onDevice(w.bytes(QSize(10, 10)), frame, QSize(1024, 768), QSize(320, 240),
-                                            QSize(7929939, 7602291)));
+        w.setMapMode(8)
+            .rec(10, {at.x(), at.y()})
+            .rec(9, {1446, 1429})
+            .rec(12, {at.x() * 32 / 1000, at.y() * 32 / 1000})
+            .rec(11, {46, 46})
+            .rectangle(at.x(), at.y(), at.x() + 1500, at.y() + 1500);
+        const auto image = playEmf(
+            onDevice(w.bytes(QSize(10, 10)), frame, QSize(1024, 768), QSize(320, 240), QSize(7929939, 7602291)));
         ASSERT_TRUE(image.has_value());
         EXPECT_EQ(image->size(), QSize(55, 54));
         EXPECT_EQ(inkBounds(*image), QRect(0, 0, 55, 54));
@@ -504,15 +523,15 @@ TEST(EmfPlayer, HugeFramesPlayOnlyTheShownPart)
     // area, its shape kept, and only the view's 512 x 512 are played.
     EmfWriter w = filling(red);
     w.rectangle(0, 0, 1000, 1000);
-    const auto square = platform::playMetafile(w.bytes(QSize(100000, 100000)), platform::MetafileFormat::Enhanced,
-                                               QSize(512, 512));
+    const auto square =
+        platform::playMetafile(w.bytes(QSize(100000, 100000)), platform::MetafileFormat::Enhanced, QSize(512, 512));
     ASSERT_TRUE(square.has_value());
     EXPECT_EQ(square->size, QSize(4096, 4096));
     EXPECT_EQ(square->shown.size(), QSize(512, 512));
     EXPECT_EQ(inkBounds(square->shown), QRect(0, 0, 40, 40));
 
-    const auto wide = platform::playMetafile(w.bytes(QSize(100000, 25000)), platform::MetafileFormat::Enhanced,
-                                             QSize(300, 200));
+    const auto wide =
+        platform::playMetafile(w.bytes(QSize(100000, 25000)), platform::MetafileFormat::Enhanced, QSize(300, 200));
     ASSERT_TRUE(wide.has_value());
     EXPECT_EQ(wide->size, QSize(8192, 2048));
     EXPECT_EQ(wide->shown.size(), QSize(300, 200));

@@ -15,14 +15,13 @@ const QSize kView(512, 512);
 
 bool playsEmf(const EmfWriter &w, const PlayLimits &limits = {}, QSize size = QSize(50, 50))
 {
-    return platform::metafile::playMetafile(w.bytes(size), MetafileFormat::Enhanced, kView, limits)
-        .has_value();
+    return platform::metafile::playMetafile(w.bytes(size), MetafileFormat::Enhanced, kView, limits).has_value();
 }
 
 bool playsWmf(const WmfWriter &w, const PlayLimits &limits = {})
 {
-    return platform::metafile::playMetafile(w.placeable(QRect(0, 0, 50, 50), 96),
-                                            MetafileFormat::Windows, kView, limits)
+    return platform::metafile::playMetafile(w.placeable(QRect(0, 0, 50, 50), 96), MetafileFormat::Windows, kView,
+                                            limits)
         .has_value();
 }
 
@@ -30,8 +29,12 @@ bool playsWmf(const WmfWriter &w, const PlayLimits &limits = {})
 void expectSkipped(const QByteArray &damaged)
 {
     EmfWriter w;
-    w.selectObject(0x80000008).createBrush(1, 0, Qt::red).selectObject(1).rectangle(0, 0, 10, 10)
-        .rawRecord(damaged).rectangle(20, 20, 30, 30);
+    w.selectObject(0x80000008)
+        .createBrush(1, 0, Qt::red)
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .rawRecord(damaged)
+        .rectangle(20, 20, 30, 30);
     const auto image = playEmf(w.bytes(QSize(50, 50)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(pixel(*image, 5, 5), QColor(Qt::red));
@@ -97,8 +100,11 @@ TEST(MetafileLimits, OffsetsStayInsideTheirRecord)
     // A bitmap header and bits outside their record.
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::blue);
-    const QByteArray bitmap = EmfWriter().stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), makeDib(one, 24))
-                                  .bytes(QSize(10, 10)).mid(108).chopped(20);
+    const QByteArray bitmap = EmfWriter()
+                                  .stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), makeDib(one, 24))
+                                  .bytes(QSize(10, 10))
+                                  .mid(108)
+                                  .chopped(20);
     for (int offset : {48, 56}) {
         QByteArray damaged = bitmap;
         damaged.replace(offset, 4, Bytes().u32(0x7FFFFFF0).data());
@@ -169,8 +175,8 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(5000, 5000)));
     EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(20000, 10)));
     WmfWriter wide;
-    EXPECT_TRUE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96),
-                                                 MetafileFormat::Windows, kView, shownOnly)
+    EXPECT_TRUE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96), MetafileFormat::Windows,
+                                                 kView, shownOnly)
                     .has_value());
 
     PlayLimits noTime;
@@ -201,7 +207,8 @@ TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
 
     // Glyphs of 180 pixels, four hundred of them on top of each other.
     EmfWriter text;
-    text.createFont(1, -180, 0, "Tahoma").selectObject(1)
+    text.createFont(1, -180, 0, "Tahoma")
+        .selectObject(1)
         .textOutW(0, 0, QString(400, QLatin1Char('W')), QVector<int>(400, 0));
     EXPECT_FALSE(playsEmf(text, raster, QSize(200, 200)));
 
@@ -224,10 +231,13 @@ TEST(MetafileLimits, BrokenBitmapsAndUnknownRecordsLeaveTheRest)
     QImage one(4, 4, QImage::Format_RGB32);
     one.fill(Qt::red);
     Dib cut = makeDib(one, 24);
-    cut.info[14] = 7;   // no such depth
+    cut.info[14] = 7; // no such depth
     EmfWriter w;
-    w.createBrush(1, 0, Qt::blue).selectObject(1).stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 4, 4), cut)
-        .rec(4242, {1, 2}).rectangle(10, 10, 20, 20);
+    w.createBrush(1, 0, Qt::blue)
+        .selectObject(1)
+        .stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 4, 4), cut)
+        .rec(4242, {1, 2})
+        .rectangle(10, 10, 20, 20);
     const auto image = playEmf(w.bytes(QSize(30, 30)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(pixel(*image, 15, 15), QColor(Qt::blue));

@@ -98,9 +98,17 @@ Dib makeDib(const QImage &source, int bitCount, bool rle, bool coreHeader, bool 
             for (int i = int(palette.size()); i < (1 << bitCount); ++i)
                 info.u8(0).u8(0).u8(0);
     } else {
-        info.u32(40).i32(image.width()).i32(topDown ? -image.height() : image.height()).u16(1)
-            .u16(bitCount).u32(std::uint32_t(compression)).u32(std::uint32_t(bits.size()))
-            .i32(2835).i32(2835).u32(std::uint32_t(palette.size())).u32(0);
+        info.u32(40)
+            .i32(image.width())
+            .i32(topDown ? -image.height() : image.height())
+            .u16(1)
+            .u16(bitCount)
+            .u32(std::uint32_t(compression))
+            .u32(std::uint32_t(bits.size()))
+            .i32(2835)
+            .i32(2835)
+            .u32(std::uint32_t(palette.size()))
+            .u32(0);
         for (QRgb c : palette)
             info.u8(qBlue(c)).u8(qGreen(c)).u8(qRed(c)).u8(0);
     }
@@ -182,8 +190,8 @@ WmfWriter &WmfWriter::textOut(int x, int y, const QByteArray &text)
 WmfWriter &WmfWriter::stretchDib(QRect dest, QRect source, const Dib &dib)
 {
     return rec(0x0F43,
-               {0x0020, 0x00CC, 0, source.height(), source.width(), source.y(), source.x(),
-                dest.height(), dest.width(), dest.y(), dest.x()},
+               {0x0020, 0x00CC, 0, source.height(), source.width(), source.y(), source.x(), dest.height(), dest.width(),
+                dest.y(), dest.x()},
                dib.packed());
 }
 
@@ -197,16 +205,27 @@ QByteArray WmfWriter::plain() const
     }
     body += Bytes().u32(3).u16(0).data();
     Bytes header;
-    header.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + body.size()) / 2)).u16(m_objects)
-        .u32(std::uint32_t(largest)).u16(0);
+    header.u16(1)
+        .u16(9)
+        .u16(0x0300)
+        .u32(std::uint32_t((18 + body.size()) / 2))
+        .u16(m_objects)
+        .u32(std::uint32_t(largest))
+        .u16(0);
     return header.data() + body;
 }
 
 QByteArray WmfWriter::placeable(QRect box, int unitsPerInch, bool badChecksum) const
 {
     Bytes head;
-    head.u32(0x9AC6CDD7).u16(0).u16(box.left()).u16(box.top()).u16(box.left() + box.width())
-        .u16(box.top() + box.height()).u16(unitsPerInch).u32(0);
+    head.u32(0x9AC6CDD7)
+        .u16(0)
+        .u16(box.left())
+        .u16(box.top())
+        .u16(box.left() + box.width())
+        .u16(box.top() + box.height())
+        .u16(unitsPerInch)
+        .u32(0);
     int checksum = 0;
     for (int i = 0; i < 20; i += 2)
         checksum ^= (quint8(head.data()[i]) | (quint8(head.data()[i + 1]) << 8));
@@ -304,17 +323,17 @@ EmfWriter &EmfWriter::stretchDiBits(QRect dest, QRect source, const Dib &dib, st
     info.raw(dib.info).pad4();
     Bytes b;
     b.i32(0).i32(0).i32(-1).i32(-1);
-    b.i32(dest.x()).i32(dest.y()).i32(source.x()).i32(source.y()).i32(source.width())
-        .i32(source.height());
-    b.u32(80).u32(std::uint32_t(dib.info.size())).u32(std::uint32_t(80 + info.size()))
+    b.i32(dest.x()).i32(dest.y()).i32(source.x()).i32(source.y()).i32(source.width()).i32(source.height());
+    b.u32(80)
+        .u32(std::uint32_t(dib.info.size()))
+        .u32(std::uint32_t(80 + info.size()))
         .u32(std::uint32_t(dib.bits.size()));
     b.u32(0).u32(rop).i32(dest.width()).i32(dest.height());
     b.raw(info.data()).raw(dib.bits);
     return rec(81, b);
 }
 
-EmfWriter &EmfWriter::blit(std::uint32_t type, QRect dest, std::uint32_t rop, QRect source,
-                           const Dib &dib)
+EmfWriter &EmfWriter::blit(std::uint32_t type, QRect dest, std::uint32_t rop, QRect source, const Dib &dib)
 {
     const bool withSourceSize = type != 76;
     const std::uint32_t fixed = withSourceSize ? 108 : 100;
@@ -328,7 +347,9 @@ EmfWriter &EmfWriter::blit(std::uint32_t type, QRect dest, std::uint32_t rop, QR
     if (dib.info.isEmpty())
         b.u32(0).u32(0).u32(0).u32(0);
     else
-        b.u32(fixed).u32(std::uint32_t(dib.info.size())).u32(fixed + std::uint32_t(info.size()))
+        b.u32(fixed)
+            .u32(std::uint32_t(dib.info.size()))
+            .u32(fixed + std::uint32_t(info.size()))
             .u32(std::uint32_t(dib.bits.size()));
     if (withSourceSize)
         b.i32(source.width()).i32(source.height());

@@ -17,13 +17,26 @@ namespace testsupport {
 class Bytes
 {
 public:
-    Bytes &u8(int v) { m_data.append(char(v & 0xFF)); return *this; }
+    Bytes &u8(int v)
+    {
+        m_data.append(char(v & 0xFF));
+        return *this;
+    }
     Bytes &u16(int v) { return u8(v).u8(v >> 8); }
     Bytes &u32(std::uint32_t v) { return u16(int(v & 0xFFFF)).u16(int(v >> 16)); }
     Bytes &i32(std::int32_t v) { return u32(std::uint32_t(v)); }
     Bytes &f32(float v);
-    Bytes &raw(const QByteArray &bytes) { m_data.append(bytes); return *this; }
-    Bytes &pad4() { while (m_data.size() % 4) m_data.append('\0'); return *this; }
+    Bytes &raw(const QByteArray &bytes)
+    {
+        m_data.append(bytes);
+        return *this;
+    }
+    Bytes &pad4()
+    {
+        while (m_data.size() % 4)
+            m_data.append('\0');
+        return *this;
+    }
     const QByteArray &data() const { return m_data; }
     int size() const { return int(m_data.size()); }
 
@@ -45,8 +58,7 @@ struct Dib
     QByteArray bits;
     QByteArray packed() const { return info + bits; }
 };
-Dib makeDib(const QImage &image, int bitCount, bool rle = false, bool coreHeader = false,
-            bool topDown = false);
+Dib makeDib(const QImage &image, int bitCount, bool rle = false, bool coreHeader = false, bool topDown = false);
 // The same bitmap with its 40-byte header rewritten to another header size:
 // 16 and 64 are the OS/2 headers, 52 and up the info header's later versions.
 Dib withHeaderSize(const Dib &dib, int headerSize);
@@ -56,10 +68,16 @@ Dib withHeaderSize(const Dib &dib, int headerSize);
 class WmfWriter
 {
 public:
-    explicit WmfWriter(int objects = 8) : m_objects(objects) {}
+    explicit WmfWriter(int objects = 8)
+        : m_objects(objects)
+    {}
 
     WmfWriter &rec(int function, std::initializer_list<int> words, const QByteArray &tail = {});
-    WmfWriter &rawRecord(const QByteArray &bytes) { m_records.append(bytes); return *this; }
+    WmfWriter &rawRecord(const QByteArray &bytes)
+    {
+        m_records.append(bytes);
+        return *this;
+    }
 
     WmfWriter &rectangle(int l, int t, int r, int b) { return rec(0x041B, {b, r, t, l}); }
     WmfWriter &ellipse(int l, int t, int r, int b) { return rec(0x0418, {b, r, t, l}); }
@@ -90,11 +108,17 @@ private:
 class EmfWriter
 {
 public:
-    explicit EmfWriter(int handles = 8) : m_handles(handles) {}
+    explicit EmfWriter(int handles = 8)
+        : m_handles(handles)
+    {}
 
     EmfWriter &rec(std::uint32_t type, const Bytes &payload);
     EmfWriter &rec(std::uint32_t type, std::initializer_list<std::int32_t> values);
-    EmfWriter &rawRecord(const QByteArray &bytes) { m_records.append(bytes); return *this; }
+    EmfWriter &rawRecord(const QByteArray &bytes)
+    {
+        m_records.append(bytes);
+        return *this;
+    }
 
     EmfWriter &rectangle(int l, int t, int r, int b) { return rec(43, {l, t, r, b}); }
     EmfWriter &ellipse(int l, int t, int r, int b) { return rec(42, {l, t, r, b}); }

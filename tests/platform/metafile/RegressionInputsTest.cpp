@@ -12,8 +12,8 @@ namespace {
 // crashing inputs the fuzzers find join them.
 QFileInfoList regressionInputs(const char *format)
 {
-    const QDir dir(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath()
-                   + QStringLiteral("/regressions/") + QLatin1String(format));
+    const QDir dir(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/regressions/")
+                   + QLatin1String(format));
     return dir.entryInfoList(QDir::Files, QDir::Name);
 }
 

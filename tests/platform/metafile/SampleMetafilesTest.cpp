@@ -1,5 +1,5 @@
-#include "MetafileTestSupport.h"
 #include "SampleMetafiles.h"
+#include "MetafileTestSupport.h"
 
 #include <QDir>
 #include <QFile>

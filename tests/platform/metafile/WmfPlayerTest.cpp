@@ -56,8 +56,11 @@ TEST(WmfPlayer, PlainSizeFromWhatTheRecordsDraw)
     // A window without a viewport: a window unit is a pixel, not a
     // viewport unit, and the picture starts where the drawing does.
     WmfWriter window = filling(red);
-    window.rec(0x0103, {8}).rec(0x020C, {400, 300}).rectangle(10, 20, 50, 60)
-        .rec(0x020C, {800, 600}).rectangle(60, 20, 70, 30);
+    window.rec(0x0103, {8})
+        .rec(0x020C, {400, 300})
+        .rectangle(10, 20, 50, 60)
+        .rec(0x020C, {800, 600})
+        .rectangle(60, 20, 70, 30);
     const QImage windowed = play(window.plain());
     EXPECT_EQ(windowed.size(), QSize(59, 39));
     EXPECT_EQ(inkBounds(windowed), QRect(0, 0, 59, 39));
@@ -86,8 +89,11 @@ TEST(WmfPlayer, ADamagedRecordLosesOnlyItself)
     Dib bitmap = makeDib(image, 8);
     bitmap.info.replace(32, 4, Bytes().u32(200).data());
     WmfWriter w;
-    w.rec(0x06FF, {}, region.data()).createPen(kNullPen, 0, Qt::black).createBrush(0, blue)
-        .selectObject(1).selectObject(2)
+    w.rec(0x06FF, {}, region.data())
+        .createPen(kNullPen, 0, Qt::black)
+        .createBrush(0, blue)
+        .selectObject(1)
+        .selectObject(2)
         .stretchDib(QRect(0, 0, 50, 50), QRect(0, 0, 2, 2), bitmap)
         .rec(0x0324, {1000, 1, 1, 2, 2})
         .rectangle(60, 60, 90, 90);
@@ -132,15 +138,22 @@ TEST(WmfPlayer, RecordsMapTheirOwnWindowAndViewportOntoThePlaceableFrame)
     // Their viewport is in hundredths of a millimetre: window 50 x 25 shown
     // on a half inch square from (12.7 mm, 6.35 mm).
     WmfWriter viewport = filling(red);
-    viewport.rec(0x0103, {8}).rec(0x020C, {25, 50}).rec(0x020E, {1270, 1270})
-        .rec(0x020D, {635, 1270}).rectangle(0, 0, 25, 25);
+    viewport.rec(0x0103, {8})
+        .rec(0x020C, {25, 50})
+        .rec(0x020E, {1270, 1270})
+        .rec(0x020D, {635, 1270})
+        .rectangle(0, 0, 25, 25);
     EXPECT_EQ(inkBounds(play(viewport.placeable(inch, 1000))), QRect(48, 24, 23, 47));
 
     // Offsets and scaling: the window origin moves by (-5, -5) and its
     // extent halves, so a unit becomes 96 / 50 pixels.
     WmfWriter scaled = filling(blue);
-    scaled.rec(0x0103, {8}).rec(0x020C, {100, 100}).rec(0x020E, {2540, 2540})
-        .rec(0x020F, {-5, -5}).rec(0x0410, {2, 1, 2, 1}).rectangle(0, 0, 5, 5);
+    scaled.rec(0x0103, {8})
+        .rec(0x020C, {100, 100})
+        .rec(0x020E, {2540, 2540})
+        .rec(0x020F, {-5, -5})
+        .rec(0x0410, {2, 1, 2, 1})
+        .rectangle(0, 0, 5, 5);
     EXPECT_EQ(inkBounds(play(scaled.placeable(inch, 1000))), QRect(10, 10, 8, 8));
 
     // Low metric runs upwards: 254 units are an inch.
@@ -153,11 +166,11 @@ TEST(WmfPlayer, ShapeRecords)
 {
     WmfWriter w = filling(red);
     w.ellipse(0, 0, 40, 40)
-        .rec(0x061C, {20, 20, 100, 40, 60, 0})                        // round rectangle
-        .rec(0x081A, {0, 80, 20, 100, 40, 100, 0, 60})                // pie: top-right quarter
+        .rec(0x061C, {20, 20, 100, 40, 60, 0})         // round rectangle
+        .rec(0x081A, {0, 80, 20, 100, 40, 100, 0, 60}) // pie: top-right quarter
         .polygon({{45, 45}, {55, 45}, {55, 55}})
         .rec(0x0538, {2, 3, 3, 60, 60, 80, 60, 80, 80, 80, 80, 99, 80, 99, 99})
-        .rec(0x041F, {0x00FF, 0, 50, 0});                             // set pixel (0, 50) red
+        .rec(0x041F, {0x00FF, 0, 50, 0}); // set pixel (0, 50) red
     const QImage image = playPlaced(w);
     EXPECT_EQ(pixel(image, 20, 20), red);
     EXPECT_TRUE(isBlank(image, 2, 2));
@@ -176,9 +189,12 @@ TEST(WmfPlayer, ShapeRecords)
 
     // Arc and polyline are outlines only; lines leave out their end point.
     WmfWriter lines;
-    lines.createPen(0, 0, blue).selectObject(0)
-        .rec(0x0817, {20, 40, 20, 0, 40, 40, 0, 0})                   // the lower half
-        .polyline({{0, 90}, {50, 90}}).moveTo(0, 95).lineTo(50, 95);
+    lines.createPen(0, 0, blue)
+        .selectObject(0)
+        .rec(0x0817, {20, 40, 20, 0, 40, 40, 0, 0}) // the lower half
+        .polyline({{0, 90}, {50, 90}})
+        .moveTo(0, 95)
+        .lineTo(50, 95);
     const QImage drawn = playPlaced(lines);
     EXPECT_TRUE(isBlank(drawn, 20, 20));
     EXPECT_EQ(pixel(drawn, 49, 90), blue);
@@ -193,10 +209,16 @@ TEST(WmfPlayer, ShapeRecords)
 TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot)
 {
     WmfWriter w;
-    w.createPen(kNullPen, 0, Qt::black).createBrush(0, red).createBrush(0, blue)
-        .deleteObject(1).createBrush(0, green)
-        .selectObject(0).selectObject(1).rectangle(0, 0, 10, 10)
-        .selectObject(2).rectangle(10, 0, 20, 10);
+    w.createPen(kNullPen, 0, Qt::black)
+        .createBrush(0, red)
+        .createBrush(0, blue)
+        .deleteObject(1)
+        .createBrush(0, green)
+        .selectObject(0)
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .selectObject(2)
+        .rectangle(10, 0, 20, 10);
     const QImage image = playPlaced(w);
     EXPECT_EQ(pixel(image, 5, 5), green);
     EXPECT_EQ(pixel(image, 15, 5), blue);
@@ -210,8 +232,12 @@ TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot)
 TEST(WmfPlayer, ClippingAndSavedStates)
 {
     WmfWriter w = filling(red);
-    w.rec(0x001E, {}).rec(0x0416, {60, 60, 20, 20}).rec(0x0415, {40, 40, 30, 30})
-        .rectangle(0, 0, 100, 50).rec(0x0127, {0xFFFF}).rectangle(0, 50, 100, 100);
+    w.rec(0x001E, {})
+        .rec(0x0416, {60, 60, 20, 20})
+        .rec(0x0415, {40, 40, 30, 30})
+        .rectangle(0, 0, 100, 50)
+        .rec(0x0127, {0xFFFF})
+        .rectangle(0, 50, 100, 100);
     const QImage image = playPlaced(w);
     EXPECT_EQ(inkBounds(image.copy(0, 0, 100, 50)), QRect(20, 20, 40, 29));
     EXPECT_TRUE(isBlank(image, 35, 35));
@@ -219,9 +245,28 @@ TEST(WmfPlayer, ClippingAndSavedStates)
 
     // A region object selected as the clip: two bands of the scan list.
     Bytes region;
-    region.u16(0).u16(6).u32(0).u16(48).u16(2).u16(0).u16(0).u16(0).u16(100).u16(100)
-        .u16(2).u16(10).u16(20).u16(10).u16(20).u16(2)
-        .u16(2).u16(50).u16(60).u16(50).u16(60).u16(2);
+    region.u16(0)
+        .u16(6)
+        .u32(0)
+        .u16(48)
+        .u16(2)
+        .u16(0)
+        .u16(0)
+        .u16(0)
+        .u16(100)
+        .u16(100)
+        .u16(2)
+        .u16(10)
+        .u16(20)
+        .u16(10)
+        .u16(20)
+        .u16(2)
+        .u16(2)
+        .u16(50)
+        .u16(60)
+        .u16(50)
+        .u16(60)
+        .u16(2);
     WmfWriter clipped = filling(blue);
     clipped.rec(0x06FF, {}, region.data()).rec(0x012C, {2}).rectangle(0, 0, 100, 100);
     const QImage bands = playPlaced(clipped);
@@ -233,8 +278,7 @@ TEST(WmfPlayer, ClippingAndSavedStates)
 TEST(WmfPlayer, TextRecords)
 {
     WmfWriter w;
-    w.createFont(-20, 0, "Tahoma").selectObject(0).rec(0x0209, {0x00FF, 0}).rec(0x0102, {1})
-        .textOut(10, 10, "Reef");
+    w.createFont(-20, 0, "Tahoma").selectObject(0).rec(0x0209, {0x00FF, 0}).rec(0x0102, {1}).textOut(10, 10, "Reef");
     const QImage flat = playPlaced(w);
     const QRect ink = inkBounds(flat);
     ASSERT_FALSE(ink.isEmpty());
@@ -250,7 +294,9 @@ TEST(WmfPlayer, TextRecords)
 
     // Extended text out with an opaque box and advances of 20 units.
     WmfWriter ext;
-    ext.createFont(-12, 0, "Tahoma").selectObject(0).rec(0x0201, {0xFF00, 0})
+    ext.createFont(-12, 0, "Tahoma")
+        .selectObject(0)
+        .rec(0x0201, {0xFF00, 0})
         .rec(0x0A32, {60, 10, 2, 2, 10, 60, 90, 80}, QByteArray("II") + Bytes().u16(20).u16(20).data());
     const QImage extImage = playPlaced(ext);
     EXPECT_EQ(pixel(extImage, 60, 76), green);
@@ -270,8 +316,7 @@ TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
     // Symbol's "D" is a Delta: it draws as a Delta in Greek text does.
     const auto wmfText = [](const char *face, int charset, const QByteArray &bytes) {
         Bytes font;
-        font.u16(-40).u16(0).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(charset).u32(0)
-            .raw(face).u8(0);
+        font.u16(-40).u16(0).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(charset).u32(0).raw(face).u8(0);
         WmfWriter w;
         w.rec(0x02FB, {}, font.data()).selectObject(0).rec(0x0102, {1}).textOut(10, 10, bytes);
         return playPlaced(w);
@@ -311,9 +356,14 @@ TEST(WmfPlayer, BitmapRecords)
 
     // Each depth stretched to 10 x 10 at its own place.
     WmfWriter w;
-    const struct { int depth; bool rle; bool core; } kinds[] = {
-        {1, false, false}, {4, false, false}, {8, false, false}, {16, false, false},
-        {24, false, false}, {32, false, false}, {4, true, false}, {8, true, false}, {8, false, true},
+    const struct
+    {
+        int depth;
+        bool rle;
+        bool core;
+    } kinds[] = {
+        {1, false, false},  {4, false, false}, {8, false, false}, {16, false, false}, {24, false, false},
+        {32, false, false}, {4, true, false},  {8, true, false},  {8, false, true},
     };
     int x = 0;
     for (const auto &k : kinds) {
@@ -327,7 +377,7 @@ TEST(WmfPlayer, BitmapRecords)
     // 16-bit pixels keep five bits per channel.
     const auto near = [](QColor a, QColor b) {
         return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8
-            && std::abs(a.blue() - b.blue()) < 8 && a.alpha() == 255;
+               && std::abs(a.blue() - b.blue()) < 8 && a.alpha() == 255;
     };
     for (int i = 0; i < int(std::size(kinds)); ++i) {
         SCOPED_TRACE(i);
@@ -348,8 +398,7 @@ TEST(WmfPlayer, BitmapRecords)
 
     // A DIB pattern brush tiles the blit's rectangle.
     WmfWriter pattern;
-    pattern.rec(0x0142, {5, 0}, makeDib(two, 24).packed()).selectObject(0)
-        .rec(0x061D, {0x0021, 0x00F0, 10, 10, 0, 0});
+    pattern.rec(0x0142, {5, 0}, makeDib(two, 24).packed()).selectObject(0).rec(0x061D, {0x0021, 0x00F0, 10, 10, 0, 0});
     const QImage tiled = playPlaced(pattern);
     EXPECT_EQ(inkBounds(tiled), QRect(0, 0, 10, 10));
     EXPECT_EQ(pixel(tiled, 0, 0), pixel(tiled, 2, 2));

@@ -1,6 +1,6 @@
+#include "platform/pictures/PictureLoader.h"
 #include "PictureFiles.h"
 #include "SamplePictures.h"
-#include "platform/pictures/PictureLoader.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +45,8 @@ protected:
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             if (actual.pixel(x, y) != expected.pixel(x, y))
-                return ::testing::AssertionFailure() << "at " << x << "," << y << ": " << std::hex
-                                                     << actual.pixel(x, y) << " instead of " << expected.pixel(x, y);
+                return ::testing::AssertionFailure() << "at " << x << "," << y << ": " << std::hex << actual.pixel(x, y)
+                                                     << " instead of " << expected.pixel(x, y);
     return ::testing::AssertionSuccess();
 }
 

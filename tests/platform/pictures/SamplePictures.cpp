@@ -40,9 +40,9 @@ void addHeaderSamples(std::vector<SamplePicture> &samples)
     QList<QRgb> table;
     for (int i = 0; i < 256; ++i)
         table.append(qRgb(i, 255 - i, i * 7 % 256));
-    for (const DibHeaderKind kind : {DibHeaderKind::Core, DibHeaderKind::Os2Short, DibHeaderKind::Os2,
-                                     DibHeaderKind::Info, DibHeaderKind::V2, DibHeaderKind::V3,
-                                     DibHeaderKind::V4, DibHeaderKind::V5}) {
+    for (const DibHeaderKind kind :
+         {DibHeaderKind::Core, DibHeaderKind::Os2Short, DibHeaderKind::Os2, DibHeaderKind::Info, DibHeaderKind::V2,
+          DibHeaderKind::V3, DibHeaderKind::V4, DibHeaderKind::V5}) {
         const QString name = QString::fromLatin1(headerName(kind));
         for (const bool topDown : {false, true}) {
             if (topDown && kind == DibHeaderKind::Core)
@@ -134,7 +134,7 @@ void addDepthSamples(std::vector<SamplePicture> &samples)
             const int c = pure(x, y);
             // The unused or alpha bits hold noise: a bitmap is shown opaque.
             return (c & 4 ? p.masks[0] : 0) | (c & 2 ? p.masks[1] : 0) | (c & 1 ? p.masks[2] : 0)
-                | (p.masks[3] & (std::uint32_t(x) * 0x11111111u));
+                   | (p.masks[3] & (std::uint32_t(x) * 0x11111111u));
         };
         samples.push_back({QString::fromLatin1(p.name) + QStringLiteral(".bmp"),
                            bitmapFile(fields, storedRows(fields, value)), imageOf(9, 4, pureColor)});
@@ -149,7 +149,7 @@ QImage indexedImage(const QList<QRgb> &table, const std::vector<QByteArray> &row
 
 void addRleSamples(std::vector<SamplePicture> &samples)
 {
-    const QList<QRgb> table = {qRgb(9, 9, 9), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+    const QList<QRgb> table = {qRgb(9, 9, 9),     qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),
                                qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(255, 255, 255)};
     DibFields fields;
     fields.width = 8;
@@ -159,9 +159,15 @@ void addRleSamples(std::vector<SamplePicture> &samples)
     fields.colors = table;
     // Bottom row: a run and an odd absolute run (padded); a delta skips to
     // x = 2 two rows up; the top row ends early at the end of bitmap.
-    const QByteArray rle8("\x03\x01" "\x00\x03\x02\x03\x04\x00" "\x00\x00"
-                          "\x00\x02\x02\x01" "\x02\x05" "\x00\x00"
-                          "\x04\x06" "\x00\x01", 22);
+    const QByteArray rle8("\x03\x01"
+                          "\x00\x03\x02\x03\x04\x00"
+                          "\x00\x00"
+                          "\x00\x02\x02\x01"
+                          "\x02\x05"
+                          "\x00\x00"
+                          "\x04\x06"
+                          "\x00\x01",
+                          22);
     fields.imageSize = std::uint32_t(rle8.size());
     samples.push_back({QStringLiteral("rle8.bmp"), bitmapFile(fields, rle8),
                        indexedImage(table, {QByteArray("\6\6\6\6\0\0\0\0", 8), QByteArray("\0\0\5\5\0\0\0\0", 8),
@@ -171,9 +177,15 @@ void addRleSamples(std::vector<SamplePicture> &samples)
     fields.compression = 2;
     fields.height = 3;
     // A run alternates its two indexes; absolute runs of 3 and 5 indexes.
-    const QByteArray rle4("\x05\x12" "\x00\x03\x34\x50" "\x00\x00"
-                          "\x00\x05\x12\x34\x50\x00" "\x00\x00"
-                          "\x00\x02\x03\x00" "\x02\x77" "\x00\x01", 24);
+    const QByteArray rle4("\x05\x12"
+                          "\x00\x03\x34\x50"
+                          "\x00\x00"
+                          "\x00\x05\x12\x34\x50\x00"
+                          "\x00\x00"
+                          "\x00\x02\x03\x00"
+                          "\x02\x77"
+                          "\x00\x01",
+                          24);
     fields.imageSize = 0; // to the end of the file
     samples.push_back({QStringLiteral("rle4.bmp"), bitmapFile(fields, rle4),
                        indexedImage(table, {QByteArray("\0\0\0\7\7\0\0\0", 8), QByteArray("\1\2\3\4\5\0\0\0", 8),
