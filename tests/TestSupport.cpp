@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QStyleOptionSlider>
 
 namespace testsupport {
@@ -38,6 +40,16 @@ QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control)
     option.pageStep = bar.pageStep();
     option.upsideDown = bar.invertedAppearance();
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, control, &bar);
+}
+
+void typeCharacters(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
 }
 
 } // namespace testsupport

@@ -17,4 +17,7 @@ QImage grab(QWidget &widget);
 // Where a part of a scroll bar (arrow, thumb, trough) lies in its own coordinates.
 QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control);
 
+// Typing, as a keyboard layout delivers characters that have no key code of their own.
+void typeCharacters(QWidget *widget, const QString &text);
+
 } // namespace testsupport

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "app/Main.h"
 #include "platform/controls/TButton.h"
 #include "platform/controls/TFileDialog.h"
@@ -51,17 +52,6 @@ private:
     QTimer m_poll;
 };
 
-// Typing, as a keyboard layout delivers characters that have no key code of their own.
-void typeCharacters(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 const QString kQuestion = QStringLiteral("Save changes to the level records?");
 
 class SaveRecordsTest : public ::testing::Test
@@ -109,7 +99,7 @@ TEST_F(SaveRecordsTest, SavedFileHoldsTheTextExactly)
 {
     addRecord();
     QTest::mouseClick(form.Memo1->viewport(), Qt::LeftButton, {}, QPoint(200, 300));
-    typeCharacters(form.Memo1, QStringLiteral("Blasen \u00e4\u00f6\u00fc \u00df \u6c34"));
+    testsupport::typeCharacters(form.Memo1, QStringLiteral("Blasen \u00e4\u00f6\u00fc \u00df \u6c34"));
     const QString typed = form.Memo1->text();
     ASSERT_TRUE(typed.endsWith(QStringLiteral("\r\nBlasen \u00e4\u00f6\u00fc \u00df \u6c34")));
 

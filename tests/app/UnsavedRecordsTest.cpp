@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "app/Main.h"
 #include "app/UnsavedRecordsFile.h"
 #include "platform/controls/TButton.h"
@@ -25,17 +26,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
 }
 
-// Typing, as a keyboard layout delivers characters that have no key code of their own.
-void typeCharacters(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 class UnsavedRecordsTest : public ::testing::Test
 {
 protected:
@@ -50,7 +40,7 @@ protected:
     void type(const QString &text)
     {
         form.Memo1->setFocus();
-        typeCharacters(form.Memo1, text);
+        testsupport::typeCharacters(form.Memo1, text);
     }
     QByteArray onDisk() const { return contents(form.unsavedRecordsPath()); }
     QByteArray shown() const { return form.Memo1->text().toUtf8(); }
@@ -104,7 +94,7 @@ TEST(UnsavedRecordsChild, DISABLED_DriveThenWaitToBeKilled)
     const auto click = [&](int x, int y) { QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(x, y)); };
     form.Memo1->setFocus();
     if (qgetenv("QLM_CHILD_SCENARIO") == "clicks") {
-        typeCharacters(form.Memo1, QStringLiteral("level 7 \u00fc"));
+        testsupport::typeCharacters(form.Memo1, QStringLiteral("level 7 \u00fc"));
         QTest::keyClick(form.Memo1, Qt::Key_Return);
         for (int i = 0; i < 3; ++i)
             click(10 * i, 20 * i);
