@@ -13,6 +13,7 @@ expected=(
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
     share/man/man1/QuorinLevelMaker.1
+    share/doc/QuorinLevelMaker/licenses/dingbat-to-unicode.txt
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")

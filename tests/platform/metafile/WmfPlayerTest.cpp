@@ -336,13 +336,15 @@ TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
     EXPECT_FALSE(inkBounds(smile).isEmpty());
     EXPECT_EQ(emfText("Wingdings", "J"), smile);
     EXPECT_EQ(emfText("Wingdings", QString(QChar(0xF04A))), smile);
+    // The other dingbat fonts have tables of their own: Wingdings 2's "P" is a check mark.
+    EXPECT_EQ(emfText("Wingdings 2", "P"), emfText("Symbola", QString::fromUcs4(U"\U0001F5F8", 1)));
 
     // Codes past 0x7F arrive as the Western page read them; a symbol past
     // the 16-bit plane stays one character for per-character advances.
     const auto wingdings = platform::metafile::SymbolFont::named("Wingdings");
     ASSERT_TRUE(wingdings.has_value());
     EXPECT_EQ(wingdings->map(platform::metafile::decodeAnsi("\x80!")),
-              QStringList({QString(QChar(0x24EA)), QString::fromUcs4(U"\U0001F589", 1)}));
+              QStringList({QString::fromUcs4(U"\U0001F10B", 1), QString::fromUcs4(U"\U0001F589", 1)}));
     EXPECT_FALSE(platform::metafile::SymbolFont::named("Times New Roman").has_value());
 }
 
