@@ -232,8 +232,8 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicWidth = size.width();
         context.GraphicHeight = size.height();
     };
-    const auto *picture =
-        dynamic_cast<const TCellPicture *>(graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
+    const auto *picture = dynamic_cast<const TCellPicture *>(graphic->CellType == ctIcon ? graphic->IconObject()
+                                                                                         : graphic->ImageObject());
     switch (graphic->CellType) {
     case ctBitmap:
     case ctIcon:
@@ -257,7 +257,7 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         break;
     case ctImages:
         // The images stand side by side.
-        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject); indexes && FGridImages)
+        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject()); indexes && FGridImages)
             setSize({int(indexes->Items.size()) * FGridImages->ImageSize.width(), FGridImages->ImageSize.height()});
         break;
     case ctRotated:

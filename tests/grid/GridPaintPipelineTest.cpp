@@ -347,10 +347,10 @@ TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
         if (c.kind == ctImages) {
             auto *indexes = new TIntList;
             indexes->Items = {0, 2, 1};
-            graphic.ImageObject = indexes;
+            graphic.SetImageObject(indexes);
         } else {
-            graphic.ImageObject = &bitmap;
-            graphic.IconObject = &icon;
+            graphic.SetImageObject(&bitmap);
+            graphic.SetIconObject(&icon);
         }
         grid.SetGridImages(c.withImages ? &images : nullptr);
         TCellPaintContext context;
