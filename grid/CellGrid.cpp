@@ -81,7 +81,6 @@ TCellGrid::TCellGrid(QWidget *owner)
     FFormHook = std::make_unique<TFormResizeHook>(
         parentWidget(), [this](QSize change) { return FollowForm(change); }, [this] { ApplyColumnStretch(); });
 
-    FColumnVisible.fill(true);
     FFloatFormat = QStringLiteral("%.2f");
     FPasswordChar = QLatin1Char('*');
     FTextMargin = QPoint(2, 2);
@@ -428,29 +427,12 @@ void TCellGrid::RepaintFooter()
 void TCellGrid::DropTargetSwitched(bool on)
 {
     if (on) {
-        FDropTarget = std::make_unique<TDropTarget>();
+        FDropTarget = std::make_unique<TGridDropTarget>();
         setAcceptDrops(true);
     } else if (FDropTarget) {
         setAcceptDrops(false);
         FDropTarget.reset();
     }
-}
-
-bool TCellGrid::ColumnVisible(int col) const
-{
-    return col < 0 || col >= MaxColumns || FColumnVisible[std::size_t(col)];
-}
-
-std::int32_t TCellGrid::RealColIndex(std::int32_t displayCol) const
-{
-    if (FHiddenColumnCount == 0)
-        return displayCol;
-    std::int32_t shown = -1;
-    for (std::int32_t col = 0; col < MaxColumns; ++col) {
-        if (FColumnVisible[std::size_t(col)] && ++shown == displayCol)
-            return col;
-    }
-    return displayCol + FHiddenColumnCount;
 }
 
 // ---- Rotated-text cells: the store half -----------------------------------------------

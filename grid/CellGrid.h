@@ -1,27 +1,26 @@
 #pragma once
 
 #include "grid/BehaviourSettings.h"
+#include "grid/CellGridEvents.h"
 #include "grid/CellGridSettings.h"
-#include "grid/CellPaintEvents.h"
 #include "grid/CellPaintTypes.h"
 #include "grid/DisplaySettings.h"
 #include "grid/FormResizeHook.h"
+#include "grid/GridDropTarget.h"
 #include "grid/GridFacilities.h"
 #include "grid/GridFilter.h"
+#include "grid/GridPanning.h"
 #include "grid/GridSettingsObjects.h"
+#include "grid/HiddenColumns.h"
 #include "grid/OutputSettings.h"
-#include "grid/PanMarker.h"
-#include "platform/OverrideCursor.h"
+#include "grid/SelectionMarks.h"
 #include "platform/forms/StoredForm.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QStringList>
-#include <array>
 #include <memory>
 #include <optional>
-#include <set>
-#include <utility>
 #include <vector>
 
 class QHelpEvent;
@@ -39,7 +38,7 @@ class QHelpEvent;
 //   CellGridPan.cpp       middle-button panning
 //   CellGridPointer.cpp   pointer buttons, motion, cursor shape and hints
 //   CellGridKeys.cpp      keys, focus and the cell-change check
-class TCellGrid : public TCellGridSettings, public platform::Loadable
+class TCellGrid : public TCellGridSettings, public platform::Loadable, public TCellGridEvents
 {
     Q_OBJECT
     // Tests read the grid's inner state through this one probe.
@@ -72,11 +71,9 @@ class TCellGrid : public TCellGridSettings, public platform::Loadable
     Q_PROPERTY(int ScrollWidth READ ScrollWidth WRITE SetScrollWidth)
     Q_PROPERTY(bool ScrollProportional READ ScrollProportional WRITE SetScrollProportional)
     Q_PROPERTY(int FixedColWidth READ FixedColWidth WRITE SetFixedColWidth)
-    Q_PROPERTY(QString FloatFormat READ FloatFormat WRITE SetFloatFormat)
     Q_PROPERTY(bool IntegralHeight READ IntegralHeight WRITE SetIntegralHeight)
     Q_PROPERTY(QStringList ColumnHeaders READ ColumnHeaders WRITE SetColumnHeaders)
     Q_PROPERTY(QStringList RowHeaders READ RowHeaders WRITE SetRowHeaders)
-    Q_PROPERTY(QStringList LookupItems READ LookupItems WRITE SetLookupItems)
 
 public:
     // The owner frees the grid; when the owner is a form, the grid takes
@@ -137,24 +134,17 @@ public:
     // The width of column 0; setting it changes nothing at run time.
     int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int) {}
-    QString FloatFormat() const { return FFloatFormat; }
-    void SetFloatFormat(const QString &value) { StoreAndRepaint(FFloatFormat, value); }
     bool IntegralHeight() const { return FIntegralHeight; }
     void SetIntegralHeight(bool value);
     QStringList ColumnHeaders() const { return FColumnHeaders; }
     void SetColumnHeaders(const QStringList &value);
     QStringList RowHeaders() const { return FRowHeaders; }
     void SetRowHeaders(const QStringList &value);
-    QStringList LookupItems() const { return FLookupItems; }
-    void SetLookupItems(const QStringList &value) { FLookupItems = value; }
 
     // ---- Grid state read by painting and input ----------------------------------
     int WheelMessage() const { return FWheelMessage; }
-    static constexpr int MaxColumns = 513;
-    bool ColumnVisible(int col) const;
-    int HiddenColumnCount() const { return FHiddenColumnCount; }
-    // The stored column shown at a displayed column.
-    std::int32_t RealColIndex(std::int32_t displayCol) const;
+    bool ColumnVisible(int col) const { return FHiddenColumns.Visible(col); }
+    int HiddenColumnCount() const { return FHiddenColumns.Count(); }
     TCursor RestingCursor() const { return FRestingCursor; }
     TFormResizeHook::ResizeHandler PreviousFormResize() const { return FFormHook->Previous(); }
     bool DropTargetRegistered() const { return FDropTarget != nullptr; }
@@ -201,14 +191,9 @@ public:
     TGridImages *GridImages() const { return FGridImages; }
     void SetGridImages(TGridImages *value) { StoreAndRepaint(FGridImages, value); }
 
-    // Rows marked in a disjunct row selection, and cells selected one by one.
-    bool RowSelect(std::int32_t row) const;
-    void SetRowSelect(std::int32_t row, bool selected);
-    bool CellSelect(std::int32_t col, std::int32_t row) const;
-    void SetCellSelect(std::int32_t col, std::int32_t row, bool selected);
-    // A row selection by the pointer is in progress.
-    bool MouseRowSelecting() const { return FMouseRowSelecting; }
-    void SetMouseRowSelecting(bool value) { StoreAndRepaint(FMouseRowSelecting, value); }
+    // Rows and cells marked in the disjunct selections.
+    TSelectionMarks &SelectionMarks() { return FSelectionMarks; }
+    const TSelectionMarks &SelectionMarks() const { return FSelectionMarks; }
     // Drawn in the fixed cell of the current row.
     QImage RowIndicator() const { return FRowIndicator; }
     void SetRowIndicator(const QImage &value) { StoreAndRepaint(FRowIndicator, value); }
@@ -218,20 +203,8 @@ public:
     TColor GradientEndColor() const { return FGradientEndColor; }
     void SetGradientEndColor(TColor value) { StoreAndRepaint(FGradientEndColor, value); }
 
-    // ---- Events ----------------------------------------------------------------
-    TGridAlignEvent OnGetAlignment;
-    TGridColorEvent OnGetCellColor;
-    TGridColorEvent OnGetCellPrintColor;
-    TIsFixedCellEvent OnIsFixedCell;
-    TDrawCellEvent OnDrawCell;
-    TCustomCellDrawEvent OnCustomCellDraw;
-    TIsPasswordCellEvent OnIsPasswordCell;
-    TGridBorderEvent OnGetCellBorder;
-    TGridBorderPropEvent OnGetCellBorderProp;
-    TNotifyEvent OnRichEditSelectionChange;
-
     // ---- Wheel, zoom and panning (CellGridWheel.cpp, CellGridPan.cpp) -----------
-    bool Panning() const { return FPanning; }
+    bool Panning() const { return FPan.Active(); }
     // Widens every column and heightens every row by the amount (those that
     // stay above 0), and the font follows; the total stays within -10..10.
     void ZoomCells(int amount);
@@ -246,15 +219,6 @@ public:
     bool CheckSelectCell(std::int32_t col, std::int32_t row);
     // Remembers the cell and its text, to tell later whether editing changed it.
     void RememberCellText(std::int32_t col, std::int32_t row);
-
-    TClickCellEvent OnClickCell;
-    TClickCellEvent OnRightClickCell;
-    TClickCellEvent OnDblClickCell;
-    TRowChangingEvent OnRowChanging;
-    TColChangingEvent OnColChanging;
-    TCellChangingEvent OnCellChanging;
-    TCanEditCellEvent OnCanEditCell;
-    TGridHintEvent OnGridHint;
 
 protected:
     bool event(QEvent *event) override;
@@ -319,22 +283,15 @@ private:
 
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
-    QStringList FLookupItems;
 
     // Grid state.
     bool FThemesActive = false;
     int FWheelMessage = 0;
     int FWheelScrollLines = 0;
-    std::array<bool, MaxColumns> FColumnVisible{};
-    int FHiddenColumnCount = 0;
+    THiddenColumns FHiddenColumns;
     TCursor FRestingCursor = crDefault;
     std::unique_ptr<TFormResizeHook> FFormHook;
-    struct TDropTarget
-    {
-        bool AcceptText = true;
-        bool AcceptFiles = true;
-    };
-    std::unique_ptr<TDropTarget> FDropTarget;
+    std::unique_ptr<TGridDropTarget> FDropTarget;
     bool FFlatScrollBarsOn = false;
     int FVerticalTextFlag = 0;
     QPoint FTextMargin;
@@ -353,9 +310,7 @@ private:
     void DrawCellBackGround(const TCellPaintContext &context, const platform::TRect &where);
     void DrawSelectionFrame(const TCellPaintContext &context);
 
-    std::set<std::int32_t> FRowSelect;
-    std::set<std::pair<std::int32_t, std::int32_t>> FCellSelect;
-    bool FMouseRowSelecting = false;
+    TSelectionMarks FSelectionMarks{*this};
     QImage FRowIndicator;
     TGridImages *FGridImages = nullptr;
     TColor FGradientStartColor = clWhite;
@@ -365,19 +320,11 @@ private:
     // False: the wheel message gets no further handling at all.
     bool WheelStep(const QWheelEvent &event);
     bool PanCanStart() const;
-    void PanStart(QPoint clientPoint);
-    void PanEnd();
     void WheelRowMoved(std::int32_t leftCol);
 
-    bool FPanning = false;
-    // Client point of the middle press that started panning.
-    QPoint FPanOrigin;
-    // Holds the pan cursor; the cursor from before panning comes back with it.
-    std::unique_ptr<platform::OverrideCursor> FPanCursor;
-    TPanMarker *FPanMarker = nullptr;
+    // Middle-button panning.
+    TGridPanning FPan{*this, Timers()};
     int FPaintLock = 0;
-    // Whether the grid answers hint requests; off until the first panning ends.
-    bool FShowHint = false;
 
     // Pointer and keyboard.
     void LeftButtonDown(QMouseEvent *event);

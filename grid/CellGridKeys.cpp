@@ -142,5 +142,5 @@ bool TCellGrid::CheckSelectCell(std::int32_t col, std::int32_t row)
 void TCellGrid::RememberCellText(std::int32_t col, std::int32_t row)
 {
     FRememberedCell = {col, row};
-    FRememberedText = ReadCellText(RealColIndex(col), row);
+    FRememberedText = ReadCellText(FHiddenColumns.RealColIndex(col), row);
 }

@@ -13,7 +13,7 @@ bool TCellGrid::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Timer:
-        if (FPanning && WheelMessage() != 0 && FIntelliPan != ipNone)
+        if (FPan.Active() && WheelMessage() != 0 && FIntelliPan != ipNone)
             PanStep();
         break;
     case QEvent::MouseButtonPress:
@@ -24,17 +24,22 @@ bool TCellGrid::event(QEvent *event)
         const Qt::MouseButton button = mouse->button();
         bool started = false;
         if (button == Qt::MiddleButton && PanCanStart()) {
-            PanStart(ClientPoint(mouse->position().toPoint()));
+            FPan.Start(ClientPoint(mouse->position().toPoint()));
+            DrawPanMarker();
             started = true;
         }
         const bool endsPanning = button == Qt::MiddleButton || button == Qt::LeftButton || button == Qt::RightButton;
-        if (!started && endsPanning && FPanning && WheelMessage() != 0)
-            PanEnd();
+        if (!started && endsPanning && FPan.Active() && WheelMessage() != 0) {
+            FPan.End();
+            ErasePanMarker();
+        }
         break;
     }
     case QEvent::KeyPress: {
-        if (FPanning && WheelMessage() != 0)
-            PanEnd();
+        if (FPan.Active() && WheelMessage() != 0) {
+            FPan.End();
+            ErasePanMarker();
+        }
         // Tab belongs to the grid only with goTabs, and never in row select
         // mode, which takes the arrow keys alone; otherwise it moves the focus
         // on through the window's controls.
@@ -49,7 +54,7 @@ bool TCellGrid::event(QEvent *event)
     }
     case QEvent::Wheel: {
         const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (WheelNotchDelta(*wheel) != 0 && WheelMessage() != 0 && !FPanning && !WheelStep(*wheel)) {
+        if (WheelNotchDelta(*wheel) != 0 && WheelMessage() != 0 && !FPan.Active() && !WheelStep(*wheel)) {
             event->accept();
             return true;
         }
@@ -61,7 +66,7 @@ bool TCellGrid::event(QEvent *event)
             return true;
         break;
     case QEvent::ToolTip:
-        if (FShowHint)
+        if (FPan.HintsOn())
             HintRequest(*static_cast<QHelpEvent *>(event));
         return true;
     default: break;

@@ -47,34 +47,6 @@ bool TCellGrid::HasKeyboardFocus() const
     return QApplication::focusWidget() == this;
 }
 
-bool TCellGrid::RowSelect(std::int32_t row) const
-{
-    return FRowSelect.count(row) != 0;
-}
-
-void TCellGrid::SetRowSelect(std::int32_t row, bool selected)
-{
-    if (selected)
-        FRowSelect.insert(row);
-    else
-        FRowSelect.erase(row);
-    update();
-}
-
-bool TCellGrid::CellSelect(std::int32_t col, std::int32_t row) const
-{
-    return FCellSelect.count({col, row}) != 0;
-}
-
-void TCellGrid::SetCellSelect(std::int32_t col, std::int32_t row, bool selected)
-{
-    if (selected)
-        FCellSelect.insert({col, row});
-    else
-        FCellSelect.erase({col, row});
-    update();
-}
-
 void TCellGrid::Paint(TCanvas &canvas)
 {
     canvas.pen().style = platform::TPenStyle::psSolid;
@@ -91,7 +63,7 @@ void TCellGrid::Paint(TCanvas &canvas)
 
 bool TCellGrid::IsFixedCell(std::int32_t col, std::int32_t row) const
 {
-    const TGridCoord base = BaseCellOf(RealColIndex(col), row);
+    const TGridCoord base = BaseCellOf(FHiddenColumns.RealColIndex(col), row);
     if (std::int64_t(base.Y) >= std::int64_t(RowCount()) - FFixedFooters
         || std::int64_t(base.X) >= std::int64_t(ColCount()) - FFixedRightCols + HiddenColumnCount())
         return true;
@@ -106,7 +78,7 @@ bool TCellGrid::IsSelectedCell(std::int32_t col, std::int32_t row) const
     if (col < FixedCols() || row < FixedRows())
         return false;
     if (MouseActions()->DisjunctRowSelect())
-        return RowSelect(row);
+        return FSelectionMarks.RowSelect(row);
     return Selection().contains(col, row);
 }
 
@@ -136,7 +108,7 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
     else
         font = ToCanvasFont(*Font());
 
-    const std::int32_t storedCol = mapColumn ? RealColIndex(col) : col;
+    const std::int32_t storedCol = mapColumn ? FHiddenColumns.RealColIndex(col) : col;
     brush.setColor(clNone);
 
     const TCellProperties *properties = CellProperties(storedCol, row);
@@ -173,9 +145,9 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
     const TMouseActions &actions = *MouseActions();
     if (col >= FixedCols() && row >= FixedRows() && !fixed && !printing && allowSelection && FShowSelection
         && actions.DisjunctRowSelect()) {
-        const bool marked = RowSelect(row);
-        if (((!MouseRowSelecting() || row != Row()) && marked)
-            || (MouseRowSelecting() && !marked && state.testFlag(gdSelected))) {
+        const bool marked = FSelectionMarks.RowSelect(row);
+        if (((!FSelectionMarks.MouseRowSelecting() || row != Row()) && marked)
+            || (FSelectionMarks.MouseRowSelecting() && !marked && state.testFlag(gdSelected))) {
             brush.setColor(FSelectionColor);
             font.setColor(FSelectionTextColor);
             state = gdSelected;
@@ -184,13 +156,13 @@ TCellAlignment TCellGrid::GetCellColors(TCanvas &canvas, std::int32_t col, std::
 
     if ((allowSelection && !printing && FShowSelection && !fixed && IsSelectedCell(col, row)
          && !actions.DisjunctRowSelect())
-        || (state.testFlag(gdSelected) && MouseRowSelecting())) {
+        || (state.testFlag(gdSelected) && FSelectionMarks.MouseRowSelecting())) {
         brush.setColor(FSelectionColor);
         font.setColor(FSelectionTextColor);
         state |= gdSelected;
     }
 
-    if (actions.DisjunctCellSelect() && CellSelect(col, row)) {
+    if (actions.DisjunctCellSelect() && FSelectionMarks.CellSelect(col, row)) {
         brush.setColor(FSelectionColor);
         font.setColor(FSelectionTextColor);
         state |= gdSelected;
@@ -232,8 +204,8 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         context.GraphicWidth = size.width();
         context.GraphicHeight = size.height();
     };
-    const auto *picture =
-        dynamic_cast<const TCellPicture *>(graphic->CellType == ctIcon ? graphic->IconObject : graphic->ImageObject);
+    const auto *picture = dynamic_cast<const TCellPicture *>(graphic->CellType == ctIcon ? graphic->IconObject()
+                                                                                         : graphic->ImageObject());
     switch (graphic->CellType) {
     case ctBitmap:
     case ctIcon:
@@ -257,7 +229,7 @@ void TCellGrid::GetCellGraphicLayout(std::int32_t col, std::int32_t row, TCellPa
         break;
     case ctImages:
         // The images stand side by side.
-        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject); indexes && FGridImages)
+        if (const auto *indexes = dynamic_cast<const TIntList *>(graphic->ImageObject()); indexes && FGridImages)
             setSize({int(indexes->Items.size()) * FGridImages->ImageSize.width(), FGridImages->ImageSize.height()});
         break;
     case ctRotated:
@@ -316,7 +288,7 @@ void TCellGrid::DrawCellContent(TCanvas &canvas, std::int32_t col, std::int32_t 
         celltext::ClearSingleLineWrapFlag();
     SetCtl3D(!Flat());
 
-    context.Col = RealColIndex(col);
+    context.Col = FHiddenColumns.RealColIndex(col);
     context.DisplayCol = col;
     context.Row = row;
 

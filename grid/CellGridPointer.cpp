@@ -158,7 +158,7 @@ void TCellGrid::HintRequest(const QHelpEvent &event)
             text = graphic->CellText;
             at = QPoint(rect.left() + rect.width(), rect.top());
         } else {
-            const QString cellText = ReadCellText(RealColIndex(cell.X), cell.Y);
+            const QString cellText = ReadCellText(FHiddenColumns.RealColIndex(cell.X), cell.Y);
             const bool tooWide = QFontMetrics(font()).horizontalAdvance(cellText) > ColWidths(cell.X);
             if (FHintShowCells || (FHintShowLargeText && tooWide))
                 text = cellText;

@@ -3,6 +3,7 @@
 #include "grid/BaseGrid.h"
 
 #include <QString>
+#include <QStringList>
 
 // The grid's plain published settings. Each is stored as it is set; a
 // change through the property system announces settingChanged, on which the
@@ -40,6 +41,8 @@ class TCellGridSettings : public TBaseGrid
     Q_PROPERTY(bool ScrollSynch MEMBER FScrollSynch NOTIFY settingChanged)
     Q_PROPERTY(TScrollHintType ScrollHints MEMBER FScrollHints NOTIFY settingChanged)
     Q_PROPERTY(bool OemConvert MEMBER FOemConvert NOTIFY settingChanged)
+    Q_PROPERTY(QString FloatFormat MEMBER FFloatFormat NOTIFY settingChanged)
+    Q_PROPERTY(QStringList LookupItems MEMBER FLookupItems)
     Q_PROPERTY(int FixedFooters MEMBER FFixedFooters NOTIFY settingChanged)
     Q_PROPERTY(int FixedRightCols MEMBER FFixedRightCols NOTIFY settingChanged)
     Q_PROPERTY(int FixedRowHeight MEMBER FFixedRowHeight)
@@ -117,6 +120,7 @@ protected:
     bool FLookup = false;
     bool FLookupCaseSensitive = false;
     bool FLookupHistory = false;
+    QStringList FLookupItems;
     bool FShowSelection = true;
     bool FHideFocusRect = false;
     TGridLook FLook = glSoft;

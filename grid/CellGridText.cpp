@@ -15,7 +15,8 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
     TColor linkColor = FURLColor;
 
     const bool countsSelected =
-        context.State.testFlag(gdSelected) || (RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
+        context.State.testFlag(gdSelected)
+        || (FSelectionMarks.RowSelect(row) && options.testFlag(goRowSelect) && col >= FixedCols());
     if (countsSelected && (!context.State.testFlag(gdFocused) || options.testFlag(goDrawFocusSelected))) {
         if (FShowSelection) {
             if (FSelectionColor != clNone)
@@ -44,8 +45,8 @@ void TCellGrid::DrawCellText(TCellPaintContext &context)
 
     TRect textRect = context.Rect;
 
-    if (MouseActions()->DisjunctRowSelect() && !MouseRowSelecting() && col >= FixedCols() && row >= FixedRows()
-        && !RowSelect(row)) {
+    if (MouseActions()->DisjunctRowSelect() && !FSelectionMarks.MouseRowSelecting() && col >= FixedCols()
+        && row >= FixedRows() && !FSelectionMarks.RowSelect(row)) {
         linkColor = FURLColor;
         canvas.brush().setColor(Color());
         canvas.font().setColor(Font()->Color());

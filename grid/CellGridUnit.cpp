@@ -28,7 +28,8 @@ void RegisterGridClass()
 {
     platform::ComponentClass gridClass{
         QStringLiteral("TCellGrid"), [](QWidget *owner) -> QObject * { return new TCellGrid(owner); }, {}};
-    platform::addEvent(gridClass, QStringLiteral("OnGetAlignment"), &TCellGrid::OnGetAlignment);
+    platform::addEvent<TCellGrid, TGridAlignEvent>(gridClass, QStringLiteral("OnGetAlignment"),
+                                                   &TCellGrid::OnGetAlignment);
     platform::registerComponentClass(std::move(gridClass));
 }
 

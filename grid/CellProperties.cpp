@@ -55,24 +55,32 @@ void TCellProperties::Assign(const TCellProperties &source)
     NodeLevel = source.NodeLevel;
 }
 
-TCellGraphic::~TCellGraphic()
+void TCellGraphic::SetImageObject(TCellObject *object)
 {
     switch (CellType) {
     case ctBitmap:
     case ctRadio:
     case ctPicture:
     case ctFilePicture:
-    case ctBitButton:
-        if (CellCreated)
-            delete ImageObject;
-        break;
-    case ctIcon:
-        if (CellCreated)
-            delete IconObject;
-        break;
-    case ctImages: delete ImageObject; break;
-    default: break;
+    case ctBitButton: Place(FImageObject, object, CellCreated); break;
+    case ctImages: Place(FImageObject, object, true); break;
+    default: Place(FImageObject, object, false); break;
     }
+}
+
+void TCellGraphic::SetIconObject(TCellObject *object)
+{
+    Place(FIconObject, object, CellType == ctIcon && CellCreated);
+}
+
+void TCellGraphic::Place(TPayloadSlot &slot, TCellObject *object, bool owned)
+{
+    std::unique_ptr<TCellObject> previous =
+        owned ? slot.Attach(std::unique_ptr<TCellObject>(object)) : slot.Lend(object);
+    // An object set before goes when the graphic owned it, unless it is the
+    // one set again: the slot holds that one now.
+    if (previous.get() == object)
+        (void)previous.release();
 }
 
 std::int32_t TCellGraphic::NormalizedAngle(std::int16_t angle)
@@ -107,25 +115,4 @@ void TCellGraphic::Assign(const TCellGraphic &source)
     CellErrLen = source.CellErrLen;
     CellText = source.CellText;
     CellCreated = source.CellCreated;
-}
-
-std::unique_ptr<TCellGraphic> TGraphicSlot::Attach(std::unique_ptr<TCellGraphic> graphic)
-{
-    std::unique_ptr<TCellGraphic> previous = std::move(FOwned);
-    FOwned = std::move(graphic);
-    FLent = nullptr;
-    return previous;
-}
-
-std::unique_ptr<TCellGraphic> TGraphicSlot::Lend(TCellObject *object)
-{
-    std::unique_ptr<TCellGraphic> previous = std::move(FOwned);
-    FLent = object;
-    return previous;
-}
-
-void TGraphicSlot::Clear()
-{
-    FOwned.reset();
-    FLent = nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/CellObjectSlot.h"
 #include "grid/GridTypes.h"
 #include "platform/Rect.h"
 
@@ -56,17 +57,13 @@ public:
     std::vector<QImage> Images;
 };
 
-// A cell's graphic: changes how the cell is drawn. The payload objects in
-// ImageObject and IconObject are released with it as its kind says.
+// A cell's graphic: changes how the cell is drawn. Its kind and CellCreated
+// decide, when a payload object is set, whether the graphic keeps it and
+// releases it with itself or only borrows it; so both are set first.
 class TCellGraphic : public TCellObject
 {
 public:
-    TCellGraphic() = default;
-    ~TCellGraphic() override;
-
     TCellType CellType = ctNone;
-    TCellObject *ImageObject = nullptr;
-    TCellObject *IconObject = nullptr;
     TCellVAlign CellVAlign = vaTop;
     TCellHAlign CellHAlign = haLeft;
     std::int32_t CellIndex = 0;
@@ -81,6 +78,11 @@ public:
     QString CellText;
     QVariant CellVariant;
 
+    TCellObject *ImageObject() const { return FImageObject.Get(); }
+    void SetImageObject(TCellObject *object);
+    TCellObject *IconObject() const { return FIconObject.Get(); }
+    void SetIconObject(TCellObject *object);
+
     // Turns the graphic into rotated text at the angle brought into 0..360.
     TCellGraphic &MakeRotated(std::int16_t angle);
 
@@ -89,25 +91,19 @@ public:
 
     // The angle that MakeRotated stores for a given angle.
     static std::int32_t NormalizedAngle(std::int16_t angle);
+
+private:
+    using TPayloadSlot = TCellObjectSlot<TCellObject>;
+    static void Place(TPayloadSlot &slot, TCellObject *object, bool owned);
+
+    TPayloadSlot FImageObject;
+    TPayloadSlot FIconObject;
 };
 
 // A cell's graphic slot. It owns the graphic attached to it; an object lent
 // to it (a virtual check box, or an object of another class) stays its
 // lender's and is only forgotten when the slot empties.
-class TGraphicSlot
-{
-public:
-    TCellObject *Get() const { return FOwned ? FOwned.get() : FLent; }
-    // Takes the graphic and hands back the one owned before, if any.
-    [[nodiscard]] std::unique_ptr<TCellGraphic> Attach(std::unique_ptr<TCellGraphic> graphic);
-    [[nodiscard]] std::unique_ptr<TCellGraphic> Lend(TCellObject *object);
-    // Empties the slot: an owned graphic is released, a lent object forgotten.
-    void Clear();
-
-private:
-    std::unique_ptr<TCellGraphic> FOwned;
-    TCellObject *FLent = nullptr;
-};
+using TGraphicSlot = TCellObjectSlot<TCellGraphic>;
 
 // What a cell carries besides its text: colours, font, span, alignment, and
 // the slot for its graphic. At most one per cell, owned by the grid's store.

@@ -20,9 +20,9 @@ public:
     int VerticalTextFlag() const { return m_grid.FVerticalTextFlag; }
     QString CheckTrue() const { return m_grid.FCheckTrue; }
     QString CheckFalse() const { return m_grid.FCheckFalse; }
-    QPoint PanOrigin() const { return m_grid.FPanOrigin; }
+    QPoint PanOrigin() const { return m_grid.FPan.Origin(); }
     int PaintLock() const { return m_grid.FPaintLock; }
-    bool ShowHint() const { return m_grid.FShowHint; }
+    bool ShowHint() const { return m_grid.FPan.HintsOn(); }
     int PointerZone() const { return m_grid.FPointerZone; }
     TGridCoord HintCell() const { return m_grid.FHintCell; }
     TGridCoord RememberedCell() const { return m_grid.FRememberedCell; }

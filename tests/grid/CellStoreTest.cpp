@@ -119,7 +119,7 @@ TEST_F(CellStore, NewGraphicReleasesTheOldOneAndKeepsTheProperties)
     EXPECT_EQ(fresh.CellType, ctNone);
     EXPECT_FALSE(fresh.CellCreated);
     EXPECT_EQ(fresh.CellAngle, 0);
-    EXPECT_EQ(fresh.ImageObject, nullptr);
+    EXPECT_EQ(fresh.ImageObject(), nullptr);
 }
 
 TEST_F(CellStore, ReplacedPropertiesTakeTheirOwnGraphicButNotALentOne)
@@ -324,14 +324,14 @@ TEST(CellObjectCopies, AssignCopiesValuesButNeverObjects)
     payloadOwner.CellAngle = 45;
     payloadOwner.CellErrLen = 3;
     payloadOwner.CellCreated = true;
-    payloadOwner.ImageObject = new LoggedPayload;
+    payloadOwner.SetImageObject(new LoggedPayload);
     TCellGraphic copy;
     copy.Assign(payloadOwner);
     EXPECT_EQ(copy.CellType, ctBitmap);
     EXPECT_EQ(copy.CellAngle, 45);
     EXPECT_EQ(copy.CellErrLen, 3);
     EXPECT_TRUE(copy.CellCreated);
-    EXPECT_EQ(copy.ImageObject, nullptr);
+    EXPECT_EQ(copy.ImageObject(), nullptr);
 }
 
 TEST(CellGraphicRelease, PayloadGoesWithTheGraphicAsItsKindSays)
@@ -344,21 +344,41 @@ TEST(CellGraphicRelease, PayloadGoesWithTheGraphicAsItsKindSays)
         bool released;
     };
     const Case cases[] = {
-        {ctBitmap, true, false, true},   {ctBitmap, false, false, false},  {ctPicture, true, false, true},
-        {ctIcon, true, true, true},      {ctIcon, false, true, false},     {ctImages, false, false, true},
-        {ctRotated, true, false, false}, {ctCheckBox, true, false, false},
+        {ctBitmap, true, false, true},    {ctBitmap, false, false, false}, {ctPicture, true, false, true},
+        {ctBitButton, true, false, true}, {ctIcon, true, true, true},      {ctIcon, false, true, false},
+        {ctIcon, true, false, false},     {ctBitmap, true, true, false},   {ctImages, false, false, true},
+        {ctImages, true, true, false},    {ctRotated, true, false, false}, {ctCheckBox, true, false, false},
     };
     for (const Case &c : cases) {
         releaseLog().clear();
-        LoggedPayload *payload = new LoggedPayload;
+        auto payload = std::make_unique<LoggedPayload>();
         {
             TCellGraphic graphic;
             graphic.CellType = c.kind;
             graphic.CellCreated = c.created;
-            (c.inIcon ? graphic.IconObject : graphic.ImageObject) = payload;
+            if (c.inIcon)
+                graphic.SetIconObject(payload.get());
+            else
+                graphic.SetImageObject(payload.get());
         }
-        EXPECT_EQ(releaseLog().size(), c.released ? 1u : 0u) << int(c.kind);
-        if (!c.released)
-            delete payload;
+        EXPECT_EQ(releaseLog().size(), c.released ? 1u : 0u) << int(c.kind) << c.inIcon;
+        if (c.released)
+            (void)payload.release();
     }
+}
+
+TEST(CellGraphicRelease, AnOwnedPayloadSetAgainStaysAndAReplacedOneGoes)
+{
+    releaseLog().clear();
+    {
+        TCellGraphic graphic;
+        graphic.CellType = ctImages;
+        auto *first = new LoggedPayload;
+        graphic.SetImageObject(first);
+        graphic.SetImageObject(first);
+        EXPECT_TRUE(releaseLog().empty());
+        graphic.SetImageObject(new LoggedPayload);
+        EXPECT_EQ(releaseLog().size(), 1u);
+    }
+    EXPECT_EQ(releaseLog().size(), 2u);
 }

@@ -218,7 +218,7 @@ TEST_F(GridPaintPipeline, CellsFixedByTheHandlerAndSeparatelySelectedCells)
         isFixed = row == 2 && col == 4;
     };
     grid.MouseActions()->setProperty("DisjunctCellSelect", true);
-    grid.SetCellSelect(1, 4, true);
+    grid.SelectionMarks().SetCellSelect(1, 4, true);
     const QImage image = paint();
     EXPECT_EQ(image.pixel(135, 50), kFixed);
     EXPECT_EQ(image.pixel(149, 50), kGray);
@@ -254,7 +254,7 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
 TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
-    grid.SetRowSelect(2, true);
+    grid.SelectionMarks().SetRowSelect(2, true);
     grid.setProperty("ActiveCellShow", QVariant::fromValue(true));
     grid.setProperty("ActiveCellColor", QVariant::fromValue(clRed));
     const QImage image = paint();
@@ -347,10 +347,10 @@ TEST(CellGraphicLayout, EachKindTakesItsSizeAndSaysWhetherTheTextIsDrawn)
         if (c.kind == ctImages) {
             auto *indexes = new TIntList;
             indexes->Items = {0, 2, 1};
-            graphic.ImageObject = indexes;
+            graphic.SetImageObject(indexes);
         } else {
-            graphic.ImageObject = &bitmap;
-            graphic.IconObject = &icon;
+            graphic.SetImageObject(&bitmap);
+            graphic.SetIconObject(&icon);
         }
         grid.SetGridImages(c.withImages ? &images : nullptr);
         TCellPaintContext context;
