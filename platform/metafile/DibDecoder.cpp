@@ -1,6 +1,6 @@
 #include "platform/metafile/DibDecoder.h"
 
-#include "platform/metafile/ByteReader.h"
+#include "platform/ByteReader.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -187,6 +187,8 @@ bool isBottomUp(const DibData &dib)
         return readHeader(dib.info).height > 0;
     } catch (const MetafileError &) {
         return true;
+    } catch (const DataCutShort &) {
+        return true;
     }
 }
 
@@ -198,6 +200,8 @@ QImage decodeDib(const DibData &dib, const PlayLimits &limits, bool withAlpha)
         if (infoSize(h) > std::uint64_t(dib.info.size()))
             return {};
     } catch (const MetafileError &) {
+        return {};
+    } catch (const DataCutShort &) {
         return {};
     }
     const std::int64_t width = h.width;

@@ -1,7 +1,7 @@
 #include "platform/metafile/WmfPlayer.h"
 
+#include "platform/ByteReader.h"
 #include "platform/metafile/AnsiText.h"
-#include "platform/metafile/ByteReader.h"
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
@@ -171,6 +171,8 @@ std::optional<DibData> packedDib(ByteReader &r)
     try {
         return splitPackedDib(r.bytes(r.remaining()));
     } catch (const MetafileError &) {
+        return std::nullopt;
+    } catch (const DataCutShort &) {
         return std::nullopt;
     }
 }

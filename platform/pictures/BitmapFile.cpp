@@ -54,16 +54,19 @@ std::optional<LoadedPicture> loadBitmap(QIODevice &device, const QSize &viewSize
     if (!device.seek(0))
         return std::nullopt;
     const QByteArray head = device.read(kFileHeaderBytes + kLargestInfoBytes);
+    if (head.size() < kFileHeaderBytes || !head.startsWith("BM"))
+        return std::nullopt;
     ByteReader fileHeader(head);
-    const bool signature = fileHeader.u8() == 'B' && fileHeader.u8() == 'M';
     fileHeader.seek(10);
-    const qint64 pixels = fileHeader.le32();
+    const qint64 pixels = fileHeader.u32();
+    if (pixels < kFileHeaderBytes)
+        return std::nullopt;
     // The info block ends where the pixel data starts.
     const QByteArray infoBlock = head.left(qsizetype(std::min<qint64>(pixels, head.size())));
     ByteReader reader(infoBlock);
     reader.seek(kFileHeaderBytes);
     const std::optional<DibInfo> info = readDibInfo(reader);
-    if (!signature || !info || pixels < kFileHeaderBytes + info->infoBytes || pixels > fileSize)
+    if (!info || pixels < kFileHeaderBytes + info->infoBytes || pixels > fileSize)
         return std::nullopt;
 
     const bool compressed = info->compression == DibCompression::Rle4 || info->compression == DibCompression::Rle8;

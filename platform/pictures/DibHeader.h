@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pictures/ByteReader.h"
+#include "platform/ByteReader.h"
 
 #include <QList>
 #include <QRgb>
