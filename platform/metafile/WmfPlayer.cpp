@@ -168,13 +168,7 @@ QString textOf(const QByteArray &bytes, const GdiFont &font)
 // the record, which then draws nothing.
 std::optional<DibData> packedDib(ByteReader &r)
 {
-    try {
-        return splitPackedDib(r.bytes(r.remaining()));
-    } catch (const MetafileError &) {
-        return std::nullopt;
-    } catch (const DataCutShort &) {
-        return std::nullopt;
-    }
+    return splitPackedDib(r.bytes(r.remaining()));
 }
 
 class WmfPlayer

@@ -69,7 +69,6 @@ std::optional<DibInfo> parseDibInfo(ByteReader &reader)
     DibInfo info;
     std::uint32_t planes = 0;
     std::uint32_t storedCompression = kRgb;
-    std::uint32_t colorsUsed = 0;
     if (core) {
         info.width = reader.u16();
         info.height = reader.u16();
@@ -89,7 +88,7 @@ std::optional<DibInfo> parseDibInfo(ByteReader &reader)
             info.imageSize = reader.u32();
         if (headerSize >= 36) {
             reader.seek(start + 32);
-            colorsUsed = reader.u32();
+            info.colorsUsed = reader.u32();
         }
     }
     const std::optional<DibCompression> compression = compressionFor(storedCompression, os2);
@@ -108,21 +107,24 @@ std::optional<DibInfo> parseDibInfo(ByteReader &reader)
             reader.seek(start + kInfoHeader);
         for (std::uint32_t &mask : info.masks)
             mask = reader.u32();
-        if (headerSize == kInfoHeader && storedCompression == kAlphaBitfields)
-            reader.u32();
-        else if (headerSize > kInfoHeader)
+        // Version 3 and later headers hold an alpha mask; the info header is
+        // followed by one when its compression says so.
+        if (headerSize >= 56 || (headerSize == kInfoHeader && storedCompression == kAlphaBitfields))
+            info.alphaMask = reader.u32();
+        if (headerSize > kInfoHeader)
             reader.seek(start + headerSize);
     }
 
     if (info.indexed()) {
         const std::uint32_t full = 1u << info.bitCount;
-        if (colorsUsed > full)
+        if (info.colorsUsed > full)
             return std::nullopt;
         // A table whose length is not stated may stop where the reader ends,
         // as old OS/2 files do by starting their pixels early.
         const std::size_t entryBytes = core ? 3 : 4;
-        const std::uint32_t count =
-            colorsUsed != 0 ? colorsUsed : std::uint32_t(std::min<std::size_t>(reader.remaining() / entryBytes, full));
+        const std::uint32_t count = info.colorsUsed != 0
+                                        ? info.colorsUsed
+                                        : std::uint32_t(std::min<std::size_t>(reader.remaining() / entryBytes, full));
         info.colors.fill(qRgb(0, 0, 0), full);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint32_t blue = reader.u8();
