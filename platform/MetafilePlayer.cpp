@@ -1,5 +1,6 @@
 #include "platform/MetafilePlayer.h"
 
+#include "platform/ByteReader.h"
 #include "platform/metafile/EmfPlayer.h"
 #include "platform/metafile/MetafileError.h"
 #include "platform/metafile/PlayLimits.h"
@@ -21,6 +22,8 @@ std::optional<LoadedPicture> playMetafile(const QByteArray &data, MetafileFormat
             return std::nullopt;
         return picture;
     } catch (const MetafileError &) {
+        return std::nullopt;
+    } catch (const DataCutShort &) {
         return std::nullopt;
     } catch (const std::bad_alloc &) {
         return std::nullopt;

@@ -5,23 +5,25 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <optional>
+
 namespace platform::metafile {
 
-// A device-independent bitmap: its info block (header, masks, colour table)
-// and its pixel bits.
+// A device-independent bitmap as a record holds it: its info block (header,
+// masks, colour table) and its pixel bits.
 struct DibData
 {
     QByteArray info;
     QByteArray bits;
 };
 
-// Splits a packed DIB (info directly followed by bits); throws when the info
-// block does not fit.
-DibData splitPackedDib(const QByteArray &packed);
+// Splits a packed DIB (info directly followed by bits); nothing when the
+// info block is not valid or does not fit.
+std::optional<DibData> splitPackedDib(const QByteArray &packed);
 
-// Decodes a DIB through Qt's bitmap reader by putting a file header in front.
-// withAlpha reads the fourth byte of 32-bit pixels as premultiplied alpha.
-// A DIB that cannot be decoded or is too large gives a null image.
+// Decodes a DIB through the bitmap loader's decoder. withAlpha reads the
+// fourth byte of 32-bit pixels as premultiplied alpha. A DIB that cannot be
+// decoded or is larger than the limits allow gives a null image.
 QImage decodeDib(const DibData &dib, const PlayLimits &limits, bool withAlpha = false);
 
 // Whether the DIB's rows run from the bottom up, so that a source rectangle's

@@ -1,7 +1,7 @@
 #include "platform/metafile/EmfPlayer.h"
 
+#include "platform/ByteReader.h"
 #include "platform/metafile/AnsiText.h"
-#include "platform/metafile/ByteReader.h"
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
@@ -284,7 +284,8 @@ void EmfPlayer::playRecords(std::size_t pos)
         } catch (const LimitError &) {
             throw;
         } catch (const MetafileError &) {
-            // The damaged record ends here; play goes on with the next one.
+            // A damaged or cut-short record ends here; play goes on with the next one.
+        } catch (const DataCutShort &) {
         }
         pos += size;
     }

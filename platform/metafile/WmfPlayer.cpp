@@ -1,7 +1,7 @@
 #include "platform/metafile/WmfPlayer.h"
 
+#include "platform/ByteReader.h"
 #include "platform/metafile/AnsiText.h"
-#include "platform/metafile/ByteReader.h"
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
@@ -168,11 +168,7 @@ QString textOf(const QByteArray &bytes, const GdiFont &font)
 // the record, which then draws nothing.
 std::optional<DibData> packedDib(ByteReader &r)
 {
-    try {
-        return splitPackedDib(r.bytes(r.remaining()));
-    } catch (const MetafileError &) {
-        return std::nullopt;
-    }
+    return splitPackedDib(r.bytes(r.remaining()));
 }
 
 class WmfPlayer

@@ -56,45 +56,43 @@ std::array<std::uint32_t, 3> defaultMasks(int bitCount)
     return {0xFF0000, 0x00FF00, 0x0000FF};
 }
 
-} // namespace
-
-std::optional<DibInfo> readDibInfo(ByteReader &reader)
+// readDibInfo without its guard: a read past the reader's end throws.
+std::optional<DibInfo> parseDibInfo(ByteReader &reader)
 {
-    const qint64 start = reader.pos();
-    const std::uint32_t headerSize = reader.le32();
+    const std::size_t start = reader.pos();
+    const std::uint32_t headerSize = reader.u32();
     const bool core = headerSize == kCoreHeader;
     const bool os2 = isOs2Header(headerSize);
-    if (!reader.ok() || (!core && !os2 && !isWindowsHeader(headerSize)))
+    if (!core && !os2 && !isWindowsHeader(headerSize))
         return std::nullopt;
 
     DibInfo info;
     std::uint32_t planes = 0;
     std::uint32_t storedCompression = kRgb;
-    std::uint32_t colorsUsed = 0;
     if (core) {
-        info.width = reader.le16();
-        info.height = reader.le16();
-        planes = reader.le16();
-        info.bitCount = int(reader.le16());
+        info.width = reader.u16();
+        info.height = reader.u16();
+        planes = reader.u16();
+        info.bitCount = int(reader.u16());
     } else {
-        info.width = reader.leS32();
-        const qint64 height = reader.leS32();
+        info.width = reader.i32();
+        const qint64 height = reader.i32();
         info.topDown = height < 0;
         info.height = info.topDown ? -height : height;
-        planes = reader.le16();
-        info.bitCount = int(reader.le16());
+        planes = reader.u16();
+        info.bitCount = int(reader.u16());
         // Short OS/2 headers end early; the fields they leave out are zero.
         if (headerSize >= 20)
-            storedCompression = reader.le32();
+            storedCompression = reader.u32();
         if (headerSize >= 24)
-            info.imageSize = reader.le32();
+            info.imageSize = reader.u32();
         if (headerSize >= 36) {
             reader.seek(start + 32);
-            colorsUsed = reader.le32();
+            info.colorsUsed = reader.u32();
         }
     }
     const std::optional<DibCompression> compression = compressionFor(storedCompression, os2);
-    if (!reader.ok() || !compression || info.width <= 0 || info.height == 0 || planes != 1
+    if (!compression || info.width <= 0 || info.height == 0 || planes != 1
         || info.height > std::numeric_limits<int>::max())
         return std::nullopt;
     info.compression = *compression;
@@ -108,23 +106,25 @@ std::optional<DibInfo> readDibInfo(ByteReader &reader)
         if (headerSize > kInfoHeader)
             reader.seek(start + kInfoHeader);
         for (std::uint32_t &mask : info.masks)
-            mask = reader.le32();
-        if (headerSize == kInfoHeader && storedCompression == kAlphaBitfields)
-            reader.le32();
-        else if (headerSize > kInfoHeader)
+            mask = reader.u32();
+        // Version 3 and later headers hold an alpha mask; the info header is
+        // followed by one when its compression says so.
+        if (headerSize >= 56 || (headerSize == kInfoHeader && storedCompression == kAlphaBitfields))
+            info.alphaMask = reader.u32();
+        if (headerSize > kInfoHeader)
             reader.seek(start + headerSize);
     }
 
     if (info.indexed()) {
         const std::uint32_t full = 1u << info.bitCount;
-        if (colorsUsed > full)
+        if (info.colorsUsed > full)
             return std::nullopt;
         // A table whose length is not stated may stop where the reader ends,
         // as old OS/2 files do by starting their pixels early.
-        const qint64 entryBytes = core ? 3 : 4;
-        const std::uint32_t count =
-            colorsUsed != 0 ? colorsUsed
-                            : std::uint32_t(std::clamp<qint64>((reader.size() - reader.pos()) / entryBytes, 0, full));
+        const std::size_t entryBytes = core ? 3 : 4;
+        const std::uint32_t count = info.colorsUsed != 0
+                                        ? info.colorsUsed
+                                        : std::uint32_t(std::min<std::size_t>(reader.remaining() / entryBytes, full));
         info.colors.fill(qRgb(0, 0, 0), full);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint32_t blue = reader.u8();
@@ -135,10 +135,19 @@ std::optional<DibInfo> readDibInfo(ByteReader &reader)
             info.colors[i] = qRgb(int(red), int(green), int(blue));
         }
     }
-    if (!reader.ok())
-        return std::nullopt;
-    info.infoBytes = reader.pos() - start;
+    info.infoBytes = qint64(reader.pos() - start);
     return info;
+}
+
+} // namespace
+
+std::optional<DibInfo> readDibInfo(ByteReader &reader)
+{
+    try {
+        return parseDibInfo(reader);
+    } catch (const DataCutShort &) {
+        return std::nullopt;
+    }
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pictures/ByteReader.h"
+#include "platform/ByteReader.h"
 
 #include <QList>
 #include <QRgb>
@@ -25,12 +25,18 @@ struct DibInfo
     DibCompression compression = DibCompression::Rgb;
     std::uint32_t imageSize = 0;          // bytes of pixel data stated; 0 when not
     std::array<std::uint32_t, 3> masks{}; // red, green, blue of 16- and 32-bit pixels
+    std::uint32_t alphaMask = 0;          // of pixels with bit fields that hold alpha; 0 when none do
+    std::uint32_t colorsUsed = 0;         // colours the header states; 0 when it states none
     QList<QRgb> colors;                   // indexed depths: one opaque colour per index
     qint64 infoBytes = 0;                 // header, masks and colour table
 
     bool indexed() const { return bitCount <= 8; }
+    bool runLength() const { return compression == DibCompression::Rle8 || compression == DibCompression::Rle4; }
     // Bytes of one stored row, padded to four bytes.
     qint64 stride() const { return (width * bitCount + 31) / 32 * 4; }
+    // Where the pixels start when they directly follow the info block: a
+    // direct-colour bitmap may state a colour table that its pixels do not use.
+    qint64 packedPixelsAt() const { return infoBytes + (indexed() ? 0 : qint64(colorsUsed) * 4); }
 };
 
 // Reads the info block at the reader's position. Nothing when any part of it

@@ -2,13 +2,15 @@
 
 namespace platform {
 
-DibPixelFormat::DibPixelFormat(const DibInfo &info)
+DibPixelFormat::DibPixelFormat(const DibInfo &info, bool withAlpha)
     : m_bitCount(info.bitCount),
       m_colors(info.colors)
 {
+    const std::array<std::uint32_t, 4> masks{info.masks[0], info.masks[1], info.masks[2],
+                                             withAlpha ? info.alphaMask : 0};
     for (std::size_t i = 0; i < m_channels.size(); ++i) {
         Channel &channel = m_channels[i];
-        channel.mask = info.masks[i];
+        channel.mask = masks[i];
         if (channel.mask == 0)
             continue;
         while (((channel.mask >> channel.shift) & 1u) == 0)
@@ -19,7 +21,9 @@ DibPixelFormat::DibPixelFormat(const DibInfo &info)
 
 QRgb DibPixelFormat::packed(std::uint32_t pixel) const
 {
-    return qRgb(m_channels[0].value(pixel), m_channels[1].value(pixel), m_channels[2].value(pixel));
+    const Channel &alpha = m_channels[3];
+    return qRgba(m_channels[0].value(pixel), m_channels[1].value(pixel), m_channels[2].value(pixel),
+                 alpha.mask == 0 ? 255 : alpha.value(pixel));
 }
 
 void DibPixelFormat::convertRow(const uchar *stored, int count, QRgb *out) const

@@ -6,11 +6,12 @@
 
 namespace platform {
 
-// Turns a DIB's stored pixels into opaque colours.
+// Turns a DIB's stored pixels into colours: opaque, unless withAlpha asks
+// for the alpha of pixels whose bit fields hold it.
 class DibPixelFormat
 {
 public:
-    explicit DibPixelFormat(const DibInfo &info);
+    DibPixelFormat(const DibInfo &info, bool withAlpha);
 
     // The first `count` pixels of a stored row.
     void convertRow(const uchar *stored, int count, QRgb *out) const;
@@ -33,7 +34,7 @@ private:
 
     int m_bitCount;
     QList<QRgb> m_colors;
-    std::array<Channel, 3> m_channels;
+    std::array<Channel, 4> m_channels; // red, green, blue, alpha
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/pictures/IconFile.h"
 
-#include "platform/pictures/ByteReader.h"
+#include "platform/ByteReader.h"
 #include "platform/pictures/DibHeader.h"
 
 #include <QBuffer>
@@ -23,25 +23,28 @@ const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
 bool isCompletePng(const QByteArray &png)
 {
     ByteReader reader(png);
-    reader.seek(kPngSignature.size());
-    bool first = true;
-    while (reader.ok()) {
-        const qint64 length = reader.be32();
-        const std::uint32_t type = reader.be32();
-        const qint64 data = reader.pos();
-        if (first) {
-            const qint64 width = reader.be32();
-            const qint64 height = reader.be32();
-            if (type != 0x49484452u /* IHDR */ || length != 13 || width == 0 || height == 0
-                || width > kMaxIconPixels / height)
-                return false;
-            first = false;
+    try {
+        reader.seek(kPngSignature.size());
+        bool first = true;
+        for (;;) {
+            const qint64 length = reader.bigEndianU32();
+            const std::uint32_t type = reader.bigEndianU32();
+            const std::size_t data = reader.pos();
+            if (first) {
+                const qint64 width = reader.bigEndianU32();
+                const qint64 height = reader.bigEndianU32();
+                if (type != 0x49484452u /* IHDR */ || length != 13 || width == 0 || height == 0
+                    || width > kMaxIconPixels / height)
+                    return false;
+                first = false;
+            }
+            reader.seek(data + length + 4);
+            if (type == 0x49454E44u /* IEND */)
+                return true;
         }
-        reader.seek(data + length + 4);
-        if (reader.ok() && type == 0x49454E44u /* IEND */)
-            return true;
+    } catch (const DataCutShort &) {
+        return false;
     }
-    return false;
 }
 
 // The bitmap of an icon image, its info and where its AND mask starts.
@@ -107,14 +110,21 @@ std::optional<IconEntry> firstEntry(QIODevice &device)
         return std::nullopt;
     const QByteArray head = device.read(kDirectoryHeaderBytes + kDirectoryEntryBytes);
     ByteReader reader(head);
-    const std::uint32_t reserved = reader.le16();
-    const std::uint32_t type = reader.le16();
-    const qint64 count = reader.le16();
-    reader.seek(kDirectoryHeaderBytes + 8);
+    std::uint32_t reserved = 0;
+    std::uint32_t type = 0;
+    qint64 count = 0;
     IconEntry entry{head.mid(kDirectoryHeaderBytes), 0, 0};
-    entry.bytes = reader.le32();
-    entry.offset = reader.le32();
-    if (!reader.ok() || reserved != 0 || type != 1 || count == 0 || entry.bytes == 0 || entry.bytes > kMaxEntryBytes
+    try {
+        reserved = reader.u16();
+        type = reader.u16();
+        count = reader.u16();
+        reader.seek(kDirectoryHeaderBytes + 8);
+        entry.bytes = reader.u32();
+        entry.offset = reader.u32();
+    } catch (const DataCutShort &) {
+        return std::nullopt;
+    }
+    if (reserved != 0 || type != 1 || count == 0 || entry.bytes == 0 || entry.bytes > kMaxEntryBytes
         || entry.offset < kDirectoryHeaderBytes + count * kDirectoryEntryBytes || entry.offset >= device.size())
         return std::nullopt;
     return entry;

@@ -1,7 +1,6 @@
 #include "MetafileWriter.h"
 
 #include "platform/metafile/DibDecoder.h"
-#include "platform/metafile/MetafileError.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +80,7 @@ TEST(DibDecoder, EveryHeaderSizeDecodes)
 
 TEST(DibDecoder, BitFieldsAfterTheHeaderOrInsideIt)
 {
-    // 5-6-5 pixels: red, green, blue, widened by shifting.
+    // 5-6-5 pixels: red, green, blue, each scaled to the full range.
     Bytes bits;
     bits.u16(0xF800).u16(0x07E0).u16(0x001F).u16(0);
     Bytes info;
@@ -89,9 +88,9 @@ TEST(DibDecoder, BitFieldsAfterTheHeaderOrInsideIt)
     info.u32(0xF800).u32(0x07E0).u32(0x001F);
     QImage decoded = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{});
     ASSERT_EQ(decoded.size(), QSize(3, 1));
-    EXPECT_EQ(decoded.pixel(0, 0) | 0xFF000000u, qRgb(248, 0, 0));
-    EXPECT_EQ(decoded.pixel(1, 0) | 0xFF000000u, qRgb(0, 252, 0));
-    EXPECT_EQ(decoded.pixel(2, 0) | 0xFF000000u, qRgb(0, 0, 248));
+    EXPECT_EQ(decoded.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 255));
 
     // A 56-byte header carries the masks, alpha included, in itself.
     Bytes argb;
@@ -149,9 +148,48 @@ TEST(DibDecoder, BadBitmapsGiveNothing)
 TEST(DibDecoder, PackedBitmapsSplitAfterTheirColourTable)
 {
     const Dib dib = makeDib(sample(), 4);
-    const DibData split = splitPackedDib(dib.packed());
-    EXPECT_EQ(split.info, dib.info);
-    EXPECT_EQ(split.bits, dib.bits);
+    const std::optional<DibData> split = splitPackedDib(dib.packed());
+    ASSERT_TRUE(split);
+    EXPECT_EQ(split->info, dib.info);
+    EXPECT_EQ(split->bits, dib.bits);
     // A colour table reaching past the data is no bitmap.
-    EXPECT_THROW(splitPackedDib(dib.info.left(44)), platform::metafile::MetafileError);
+    EXPECT_FALSE(splitPackedDib(dib.info.left(44)));
+
+    // A direct-colour bitmap may carry a table that its pixels do not use.
+    Bytes info;
+    info.u32(40).i32(1).i32(1).u16(1).u16(24).u32(0).u32(0).i32(0).i32(0).u32(2).u32(0);
+    info.u32(0x111111).u32(0x222222);
+    const QByteArray bits("\x01\x02\x03\x00", 4);
+    const std::optional<DibData> direct = splitPackedDib(info.data() + bits);
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(direct->bits, bits);
+    EXPECT_EQ(decodeDib(*direct, PlayLimits{}).pixel(0, 0), qRgb(3, 2, 1));
+}
+
+TEST(DibDecoder, ShortColourTablesAndTwoBitPixelsDecode)
+{
+    // An 8-bit table whose length is not stated ends with the info block;
+    // indexes past it show black.
+    Bytes info;
+    info.u32(40).i32(3).i32(1).u16(1).u16(8).u32(0).u32(0).i32(0).i32(0).u32(0).u32(0);
+    info.u32(0x0000FF).u32(0x00FF00);
+    Bytes bits;
+    bits.u8(1).u8(0).u8(7).u8(0);
+    QImage decoded = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{});
+    ASSERT_EQ(decoded.size(), QSize(3, 1));
+    EXPECT_EQ(decoded.pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 0));
+
+    Bytes twoBitInfo;
+    twoBitInfo.u32(40).i32(4).i32(1).u16(1).u16(2).u32(0).u32(0).i32(0).i32(0).u32(4).u32(0);
+    twoBitInfo.u32(0xFF0000).u32(0x00FF00).u32(0x0000FF).u32(0xFFFFFF);
+    Bytes twoBits;
+    twoBits.u32(0x1B);
+    decoded = decodeDib(DibData{twoBitInfo.data(), twoBits.data()}, PlayLimits{});
+    ASSERT_EQ(decoded.size(), QSize(4, 1));
+    EXPECT_EQ(decoded.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(decoded.pixel(3, 0), qRgb(255, 255, 255));
 }

@@ -1,17 +1,24 @@
 #pragma once
 
-#include "platform/metafile/MetafileError.h"
-
 #include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
-namespace platform::metafile {
+namespace platform {
 
-// Little-endian reads from a byte range; any read past its end throws, so a
-// record can never reach outside itself.
+// Thrown when a read reaches past the bytes a reader was given.
+class DataCutShort : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads from bytes it does not own, little-endian unless named otherwise.
+// Any read past the end throws DataCutShort, so a parser can never reach
+// outside the range it was given.
 class ByteReader
 {
 public:
@@ -29,11 +36,11 @@ public:
     std::size_t remaining() const { return m_size - m_pos; }
     const char *data() const { return m_data; }
 
-    void seek(std::size_t pos)
+    void seek(std::uint64_t pos)
     {
         if (pos > m_size)
             throw DataCutShort("seek outside data");
-        m_pos = pos;
+        m_pos = static_cast<std::size_t>(pos);
     }
     void skip(std::uint64_t count)
     {
@@ -53,6 +60,12 @@ public:
         const auto *p = reinterpret_cast<const unsigned char *>(take(4));
         return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
                | (std::uint32_t(p[3]) << 24);
+    }
+    std::uint32_t bigEndianU32()
+    {
+        const auto *p = reinterpret_cast<const unsigned char *>(take(4));
+        return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8)
+               | std::uint32_t(p[3]);
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
@@ -92,7 +105,8 @@ private:
     std::size_t m_pos = 0;
 };
 
-// count * size, throwing when the product does not fit what a record can hold.
+// count * size, throwing when the product is larger than any data we read,
+// so that comparing it with what remains cannot overflow.
 inline std::uint64_t checkedBytes(std::uint64_t count, std::uint64_t size)
 {
     if (size != 0 && count > (std::uint64_t(1) << 40) / size)
@@ -100,4 +114,4 @@ inline std::uint64_t checkedBytes(std::uint64_t count, std::uint64_t size)
     return count * size;
 }
 
-} // namespace platform::metafile
+} // namespace platform
