@@ -79,7 +79,10 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     case TextBottom: baseline = -metrics.descent(); break;
     default: break;
     }
-    const double angle = -gdi.escapement / 10.0;
+    // The escapement turns counterclockwise as the logical axes run: where
+    // the mapping mirrors them (a window with y up), it turns clockwise on
+    // the device, so a y-axis label at 270 degrees reads upwards.
+    const double angle = (t.determinant() < 0 ? 1 : -1) * gdi.escapement / 10.0;
 
     QTransform placement;
     placement.translate(origin.x(), origin.y());

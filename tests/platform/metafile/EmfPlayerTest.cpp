@@ -329,8 +329,10 @@ TEST(EmfPlayer, PathsFillStrokeAndAbort)
 
 TEST(EmfPlayer, TextColourAlignmentAndAngle)
 {
-    const auto text = [](int escapement, int align) {
+    const auto text = [](int escapement, int align, int windowHeight = 0) {
         EmfWriter w;
+        if (windowHeight)
+            w.setMapMode(8).rec(9, {100, windowHeight}).rec(11, {100, 100}).rec(10, {0, windowHeight < 0 ? 100 : 0});
         w.createFont(1, -20, escapement, "Tahoma")
             .selectObject(1)
             .rec(24, {0x0000FF})
@@ -351,6 +353,11 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
     const QRect upward = inkBounds(text(900, 0));
     EXPECT_GT(upward.height(), upward.width());
     EXPECT_LE(upward.bottom(), 50);
+    // A window whose y runs up mirrors the turn: 270 degrees reads upwards.
+    const QRect mirrored = inkBounds(text(2700, 0, -100));
+    EXPECT_GT(mirrored.height(), mirrored.width());
+    EXPECT_LE(mirrored.bottom(), 50);
+    EXPECT_EQ(inkBounds(text(900, 0, 100)), upward);
 
     // On the baseline the text stands above the reference point; centred it
     // spreads to both sides.
