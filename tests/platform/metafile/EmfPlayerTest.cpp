@@ -370,6 +370,17 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
     EXPECT_NEAR(flatInk.height(), 15, 3);
 }
 
+TEST(EmfPlayer, TextInCommonFontsKeepsTheirMetrics)
+{
+    // Top-aligned Arial capitals start 0.19 em below the point (ascent less
+    // cap height); a substitute with other metrics puts them elsewhere.
+    EmfWriter w;
+    w.createFont(1, -100, 0, "Arial").selectObject(1).rec(18, {1}).textOutW(10, 10, "H");
+    const QRect ink = inkBounds(play(w, QSize(200, 200)));
+    EXPECT_NEAR(ink.top(), 10 + 19, 3);
+    EXPECT_NEAR(ink.height(), 72, 3);
+}
+
 TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
 {
     EmfWriter spaced;
