@@ -1,5 +1,7 @@
 #include "platform/pictures/DibPixelFormat.h"
 
+#include <QtEndian>
+
 namespace platform {
 
 DibPixelFormat::DibPixelFormat(const DibInfo &info, bool withAlpha)
@@ -45,10 +47,23 @@ void DibPixelFormat::convertRow(const uchar *stored, int count, QRgb *out) const
         for (int x = 0; x < count; ++x, stored += 2)
             out[x] = packed(std::uint32_t(stored[0]) | (std::uint32_t(stored[1]) << 8));
         break;
-    case 24:
-        for (int x = 0; x < count; ++x, stored += 3)
+    case 24: {
+        // Four pixels from three little-endian words: the stored blue, green
+        // and red bytes already stand where QRgb wants them.
+        int x = 0;
+        for (; x + 4 <= count; x += 4, stored += 12) {
+            const std::uint32_t w0 = qFromLittleEndian<std::uint32_t>(stored);
+            const std::uint32_t w1 = qFromLittleEndian<std::uint32_t>(stored + 4);
+            const std::uint32_t w2 = qFromLittleEndian<std::uint32_t>(stored + 8);
+            out[x] = 0xFF000000u | (w0 & 0xFFFFFFu);
+            out[x + 1] = 0xFF000000u | (w0 >> 24) | ((w1 & 0xFFFFu) << 8);
+            out[x + 2] = 0xFF000000u | (w1 >> 16) | ((w2 & 0xFFu) << 16);
+            out[x + 3] = 0xFF000000u | (w2 >> 8);
+        }
+        for (; x < count; ++x, stored += 3)
             out[x] = qRgb(stored[2], stored[1], stored[0]);
         break;
+    }
     case 32:
         for (int x = 0; x < count; ++x, stored += 4)
             out[x] = packed(std::uint32_t(stored[0]) | (std::uint32_t(stored[1]) << 8)
