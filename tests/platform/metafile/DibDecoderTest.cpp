@@ -1,8 +1,12 @@
+#include "../pictures/PictureFiles.h"
 #include "MetafileWriter.h"
 
 #include "platform/metafile/DibDecoder.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
 
 using namespace testsupport;
 using platform::metafile::decodeDib;
@@ -11,6 +15,23 @@ using platform::metafile::PlayLimits;
 using platform::metafile::splitPackedDib;
 
 namespace {
+
+// An info block: a negative height runs top-down; the table's length is stated.
+QByteArray infoBlock(int width, int height, int bitCount, std::uint32_t compression = 0, const QList<QRgb> &colors = {},
+                     const std::array<std::uint32_t, 4> &masks = {},
+                     picturefiles::DibHeaderKind header = picturefiles::DibHeaderKind::Info)
+{
+    picturefiles::DibFields fields;
+    fields.header = header;
+    fields.width = width;
+    fields.height = std::abs(height);
+    fields.topDown = height < 0;
+    fields.bitCount = bitCount;
+    fields.compression = compression;
+    fields.colors = colors;
+    fields.masks = masks;
+    return picturefiles::dibInfo(fields);
+}
 
 // Three colours in a 5 x 3 picture: odd sizes catch row padding faults, the
 // asymmetry catches rows read upside down.
@@ -83,10 +104,8 @@ TEST(DibDecoder, BitFieldsAfterTheHeaderOrInsideIt)
     // 5-6-5 pixels: red, green, blue, each scaled to the full range.
     Bytes bits;
     bits.u16(0xF800).u16(0x07E0).u16(0x001F).u16(0);
-    Bytes info;
-    info.u32(40).i32(3).i32(-1).u16(1).u16(16).u32(3).u32(0).i32(0).i32(0).u32(0).u32(0);
-    info.u32(0xF800).u32(0x07E0).u32(0x001F);
-    QImage decoded = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{});
+    QImage decoded =
+        decodeDib(DibData{infoBlock(3, -1, 16, 3, {}, {0xF800, 0x07E0, 0x001F, 0}), bits.data()}, PlayLimits{});
     ASSERT_EQ(decoded.size(), QSize(3, 1));
     EXPECT_EQ(decoded.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 255, 0));
@@ -95,10 +114,9 @@ TEST(DibDecoder, BitFieldsAfterTheHeaderOrInsideIt)
     // A 56-byte header carries the masks, alpha included, in itself.
     Bytes argb;
     argb.u32(0x800000FF).u32(0xFFFF0000);
-    Bytes v3;
-    v3.u32(56).i32(2).i32(1).u16(1).u16(32).u32(6).u32(0).i32(0).i32(0).u32(0).u32(0);
-    v3.u32(0x00FF0000).u32(0x0000FF00).u32(0x000000FF).u32(0xFF000000);
-    decoded = decodeDib(DibData{v3.data(), argb.data()}, PlayLimits{});
+    const QByteArray v3 =
+        infoBlock(2, 1, 32, 6, {}, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, picturefiles::DibHeaderKind::V3);
+    decoded = decodeDib(DibData{v3, argb.data()}, PlayLimits{});
     ASSERT_EQ(decoded.size(), QSize(2, 1));
     EXPECT_EQ(QColor::fromRgba(decoded.pixel(1, 0)), QColor(255, 0, 0, 255));
     EXPECT_EQ(qAlpha(decoded.pixel(0, 0)), 0x80);
@@ -108,11 +126,10 @@ TEST(DibDecoder, AlphaAskedForKeepsTheFourthByte)
 {
     Bytes bits;
     bits.u32(0x40400000).u32(0xFF00FF00);
-    Bytes info;
-    info.u32(40).i32(2).i32(1).u16(1).u16(32).u32(0).u32(0).i32(0).i32(0).u32(0).u32(0);
-    const QImage plain = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{});
+    const QByteArray info = infoBlock(2, 1, 32);
+    const QImage plain = decodeDib(DibData{info, bits.data()}, PlayLimits{});
     EXPECT_EQ(qAlpha(plain.pixel(0, 0)), 255);
-    const QImage alpha = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{}, true);
+    const QImage alpha = decodeDib(DibData{info, bits.data()}, PlayLimits{}, true);
     ASSERT_EQ(alpha.format(), QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(qAlpha(alpha.pixel(0, 0)), 0x40);
     EXPECT_EQ(qRed(alpha.pixel(0, 0)), 0x40);
@@ -156,11 +173,9 @@ TEST(DibDecoder, PackedBitmapsSplitAfterTheirColourTable)
     EXPECT_FALSE(splitPackedDib(dib.info.left(44)));
 
     // A direct-colour bitmap may carry a table that its pixels do not use.
-    Bytes info;
-    info.u32(40).i32(1).i32(1).u16(1).u16(24).u32(0).u32(0).i32(0).i32(0).u32(2).u32(0);
-    info.u32(0x111111).u32(0x222222);
+    const QByteArray info = infoBlock(1, 1, 24, 0, {qRgb(0x11, 0x11, 0x11), qRgb(0x22, 0x22, 0x22)});
     const QByteArray bits("\x01\x02\x03\x00", 4);
-    const std::optional<DibData> direct = splitPackedDib(info.data() + bits);
+    const std::optional<DibData> direct = splitPackedDib(info + bits);
     ASSERT_TRUE(direct);
     EXPECT_EQ(direct->bits, bits);
     EXPECT_EQ(decodeDib(*direct, PlayLimits{}).pixel(0, 0), qRgb(3, 2, 1));
@@ -170,23 +185,21 @@ TEST(DibDecoder, ShortColourTablesAndTwoBitPixelsDecode)
 {
     // An 8-bit table whose length is not stated ends with the info block;
     // indexes past it show black.
-    Bytes info;
-    info.u32(40).i32(3).i32(1).u16(1).u16(8).u32(0).u32(0).i32(0).i32(0).u32(0).u32(0);
-    info.u32(0x0000FF).u32(0x00FF00);
+    QByteArray info = infoBlock(3, 1, 8, 0, {qRgb(0, 0, 255), qRgb(0, 255, 0)});
+    picturefiles::setLe32(info, 32, 0);
     Bytes bits;
     bits.u8(1).u8(0).u8(7).u8(0);
-    QImage decoded = decodeDib(DibData{info.data(), bits.data()}, PlayLimits{});
+    QImage decoded = decodeDib(DibData{info, bits.data()}, PlayLimits{});
     ASSERT_EQ(decoded.size(), QSize(3, 1));
     EXPECT_EQ(decoded.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 0, 255));
     EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 0));
 
-    Bytes twoBitInfo;
-    twoBitInfo.u32(40).i32(4).i32(1).u16(1).u16(2).u32(0).u32(0).i32(0).i32(0).u32(4).u32(0);
-    twoBitInfo.u32(0xFF0000).u32(0x00FF00).u32(0x0000FF).u32(0xFFFFFF);
+    const QByteArray twoBitInfo =
+        infoBlock(4, 1, 2, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)});
     Bytes twoBits;
     twoBits.u32(0x1B);
-    decoded = decodeDib(DibData{twoBitInfo.data(), twoBits.data()}, PlayLimits{});
+    decoded = decodeDib(DibData{twoBitInfo, twoBits.data()}, PlayLimits{});
     ASSERT_EQ(decoded.size(), QSize(4, 1));
     EXPECT_EQ(decoded.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 255, 0));

@@ -1,5 +1,7 @@
 #include "MetafileWriter.h"
 
+#include "../pictures/PictureFiles.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -89,30 +91,20 @@ Dib makeDib(const QImage &source, int bitCount, bool rle, bool coreHeader, bool 
         bits = rowsPadded(rows);
     }
 
-    Bytes info;
-    if (coreHeader) {
-        info.u32(12).u16(image.width()).u16(image.height()).u16(1).u16(bitCount);
-        for (QRgb c : palette)
-            info.u8(qBlue(c)).u8(qGreen(c)).u8(qRed(c));
-        if (bitCount <= 8)
-            for (int i = int(palette.size()); i < (1 << bitCount); ++i)
-                info.u8(0).u8(0).u8(0);
-    } else {
-        info.u32(40)
-            .i32(image.width())
-            .i32(topDown ? -image.height() : image.height())
-            .u16(1)
-            .u16(bitCount)
-            .u32(std::uint32_t(compression))
-            .u32(std::uint32_t(bits.size()))
-            .i32(2835)
-            .i32(2835)
-            .u32(std::uint32_t(palette.size()))
-            .u32(0);
-        for (QRgb c : palette)
-            info.u8(qBlue(c)).u8(qGreen(c)).u8(qRed(c)).u8(0);
-    }
-    return Dib{info.data(), bits};
+    picturefiles::DibFields fields;
+    fields.header = coreHeader ? picturefiles::DibHeaderKind::Core : picturefiles::DibHeaderKind::Info;
+    fields.width = image.width();
+    fields.height = image.height();
+    fields.topDown = topDown && !coreHeader;
+    fields.bitCount = bitCount;
+    fields.compression = std::uint32_t(compression);
+    fields.imageSize = std::uint32_t(bits.size());
+    fields.colors = palette;
+    // A core header's table always has the depth's full length.
+    if (coreHeader && bitCount <= 8)
+        while (fields.colors.size() < (1 << bitCount))
+            fields.colors.append(qRgb(0, 0, 0));
+    return Dib{picturefiles::dibInfo(fields), bits};
 }
 
 Dib withHeaderSize(const Dib &dib, int headerSize)
