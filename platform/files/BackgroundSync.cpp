@@ -1,0 +1,52 @@
+#include "platform/files/BackgroundSync.h"
+
+#include <fcntl.h>
+
+namespace platform {
+
+BackgroundSync::BackgroundSync(std::function<int(int)> sync)
+    : m_sync(std::move(sync)),
+      m_thread([this] { run(); })
+{}
+
+BackgroundSync::~BackgroundSync()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_ending = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
+
+void BackgroundSync::request(const FileDescriptor &file)
+{
+    FileDescriptor own(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+    if (!own.isValid())
+        return;
+    {
+        // A file asked for earlier and not yet synced is dropped: its writer
+        // asks only after replacing it by a synced file.
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_pending = std::move(own);
+    }
+    m_wake.notify_one();
+}
+
+void BackgroundSync::run()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_ending || m_pending.isValid(); });
+        if (m_pending.isValid()) {
+            const FileDescriptor file = std::move(m_pending);
+            lock.unlock();
+            m_sync(file.get());
+            lock.lock();
+        } else if (m_ending) {
+            return;
+        }
+    }
+}
+
+} // namespace platform

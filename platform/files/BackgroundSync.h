@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/files/FileDescriptor.h"
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace platform {
+
+// Brings what was written to a file onto the disk (fdatasync) on a thread
+// of its own, as soon as it can, so that the writer never waits for the
+// disk. Requests that come while a sync runs are taken together by the next.
+class BackgroundSync
+{
+public:
+    // The sync function is replaceable for tests; it gets a descriptor of
+    // the file that was requested.
+    explicit BackgroundSync(std::function<int(int)> sync = ::fdatasync);
+    // Syncs what is still asked for, then ends the thread.
+    ~BackgroundSync();
+    BackgroundSync(const BackgroundSync &) = delete;
+    BackgroundSync &operator=(const BackgroundSync &) = delete;
+
+    // Asks for the file's data to reach the disk. The file may be closed
+    // right after: the request holds a descriptor of its own.
+    void request(const FileDescriptor &file);
+
+private:
+    void run();
+
+    std::function<int(int)> m_sync;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    FileDescriptor m_pending;
+    bool m_ending = false;
+    std::thread m_thread;
+};
+
+} // namespace platform
