@@ -1,6 +1,7 @@
 #include "app/LevelRecordFile.h"
 
-#include <QSaveFile>
+#include "platform/files/FileReplacement.h"
+
 #include <QStringEncoder>
 
 namespace {
@@ -19,15 +20,7 @@ std::optional<QString> writeLevelRecords(const QString &fileName, const QString 
     // A character the encoding cannot hold would be written as something else.
     if (encoder.hasError())
         return failure(fileName, QStringLiteral("the text holds characters that the system's encoding cannot store"));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(fileName, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(fileName, reason);
-    }
-    if (!file.commit())
-        return failure(fileName, file.errorString());
+    if (const std::optional<QString> reason = platform::replaceFile(fileName, bytes))
+        return failure(fileName, *reason);
     return std::nullopt;
 }

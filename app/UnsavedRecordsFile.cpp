@@ -1,11 +1,17 @@
 #include "app/UnsavedRecordsFile.h"
 
+#include "platform/files/FileReplacement.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
+
+#include <unistd.h>
+
+using namespace platform;
 
 namespace {
 
@@ -39,20 +45,23 @@ UnsavedRecordsFile::UnsavedRecordsFile(std::function<QString()> text, QObject *p
       m_path(freshName())
 {
     m_pending.setSingleShot(true);
-    connect(&m_pending, &QTimer::timeout, this, &UnsavedRecordsFile::rewrite);
+    connect(&m_pending, &QTimer::timeout, this, &UnsavedRecordsFile::writeWhole);
 }
 
 void UnsavedRecordsFile::appended(const QString &added)
 {
-    // The write goes to the system before the click returns: a killed
-    // process loses nothing that write() took.
-    if (!m_pending.isActive() && m_appending.isOpen()) {
-        const QByteArray bytes = added.toUtf8();
-        if (m_appending.write(bytes) == bytes.size())
+    // The record goes to the system before the click returns, so a killed
+    // process loses nothing; the disk gets it in the background.
+    if (!m_pending.isActive() && m_whole) {
+        if (const std::optional<QString> failure = appendWhole(m_file, added.toUtf8())) {
+            m_whole = false;
+            reportFailure(*failure);
+        } else {
+            m_sync.request(m_file);
             return;
-        reportFailure(m_appending.errorString());
+        }
     }
-    rewrite();
+    writeWhole();
 }
 
 void UnsavedRecordsFile::changed()
@@ -61,37 +70,39 @@ void UnsavedRecordsFile::changed()
         m_pending.start(kTypingDelayMs);
 }
 
-void UnsavedRecordsFile::discard()
+bool UnsavedRecordsFile::writeWhole()
 {
     m_pending.stop();
-    m_appending.close();
-    QFile::remove(m_path);
-}
-
-void UnsavedRecordsFile::rewrite()
-{
-    m_pending.stop();
-    m_appending.close();
     const QByteArray bytes = m_text().toUtf8();
     if (bytes.isEmpty()) {
-        QFile::remove(m_path);
-        return;
+        discard();
+        return true;
     }
     if (!QDir().mkpath(QFileInfo(m_path).path())) {
         reportFailure(QStringLiteral("the folder cannot be made"));
-        return;
+        return false;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reportFailure(file.errorString());
-        return;
+    // On failure the old file stays, and so does its lock.
+    FileDescriptor written;
+    if (const std::optional<QString> failure = replaceLockedFile(m_path, bytes, written)) {
+        m_whole = false;
+        reportFailure(*failure);
+        return false;
     }
-    m_appending.setFileName(m_path);
-    if (!m_appending.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        reportFailure(m_appending.errorString());
-        return;
-    }
+    m_file = std::move(written);
+    m_whole = true;
     m_failureReported = false;
+    return true;
+}
+
+void UnsavedRecordsFile::discard()
+{
+    m_pending.stop();
+    // The name goes before the lock, so no other run can take the file.
+    if (m_file.isValid())
+        QFile::remove(m_path);
+    m_file.reset();
+    m_whole = false;
 }
 
 void UnsavedRecordsFile::reportFailure(const QString &reason)

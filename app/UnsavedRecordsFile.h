@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QFile>
+#include "platform/files/BackgroundSync.h"
+#include "platform/files/FileDescriptor.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 
-// Keeps the text area's unsaved text in a file, so that a crash, a kill or a
-// lost display loses no record. The file lies in the user's state folder,
-// "$XDG_STATE_HOME/QuorinLevelMaker" (by default "~/.local/state/QuorinLevelMaker"),
-// holds the text as UTF-8 with CR LF line breaks, and is named after the
-// time this run started, so a file left by an earlier run is never
-// overwritten.
+// Keeps the text area's unsaved text in a file, so that a crash, a kill, a
+// lost display or a power cut loses no record. The file lies in the user's
+// state folder, "$XDG_STATE_HOME/QuorinLevelMaker" (by default
+// "~/.local/state/QuorinLevelMaker"), holds the text as UTF-8 with CR LF
+// line breaks, and is named after the time this run started, so a file left
+// by an earlier run is never overwritten. The run holds a lock on its file
+// for as long as the file exists, which tells a later start that the file
+// is not left over.
 //
-// Added records reach the file before appended() returns; other changes
-// (typing, "Clear", undo) are written whole and atomically within half a
-// second. An empty text has no file.
+// Added records reach the system before appended() returns and the disk
+// within a second; other changes (typing, "Clear", undo) are written whole
+// within half a second. A write that fails leaves the file as it was. An
+// empty text has no file.
 class UnsavedRecordsFile : public QObject
 {
     Q_OBJECT
@@ -31,18 +36,22 @@ public:
     void appended(const QString &added);
     // The text changed in any other way.
     void changed();
+    // Writes the whole text now; false when that failed.
+    bool writeWhole();
     // The text was saved or given up: the file goes.
     void discard();
 
 private:
-    void rewrite();
     void reportFailure(const QString &reason);
 
     std::function<QString()> m_text;
     QString m_path;
-    // Open for appending exactly while the file holds the whole text.
-    QFile m_appending;
+    // This run's file, open and locked while it exists.
+    platform::FileDescriptor m_file;
+    // The file holds the whole text, so records can be appended to it.
+    bool m_whole = false;
     QTimer m_pending;
+    platform::BackgroundSync m_sync;
     bool m_failureReported = false;
 };
 

@@ -25,8 +25,8 @@ bool childTestPasses(const QString &name, const QProcessEnvironment &environment
     child->waitForFinished(120000);
     const QByteArray output = child->readAllStandardOutput();
     // A name that matches no test would pass too.
-    const bool passed = child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0 &&
-                        output.contains("[  PASSED  ] 1 test.");
+    const bool passed = child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0
+                        && output.contains("[  PASSED  ] 1 test.");
     if (!passed)
         std::cout << output.constData() << child->readAllStandardError().constData();
     return passed;

@@ -1,3 +1,5 @@
+#include "ChildTest.h"
+#include "MessageBoxAnswerer.h"
 #include "TestSupport.h"
 #include "app/Main.h"
 #include "platform/controls/TButton.h"
@@ -19,38 +21,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers every message box that comes up, as a user would, and remembers it.
-class MessageBoxAnswerer
-{
-public:
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer)
-        : m_answer(answer)
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts << box->text();
-            titles << box->windowTitle();
-            icons.push_back(box->icon());
-            // A box without that answer (the error box) is confirmed with OK.
-            QAbstractButton *button = box->button(m_answer);
-            (button ? button : box->button(QMessageBox::Ok))->click();
-        });
-        m_poll.start(10);
-    }
-
-    void answerNext(QMessageBox::StandardButton answer) { m_answer = answer; }
-
-    QStringList texts;
-    QStringList titles;
-    std::vector<QMessageBox::Icon> icons;
-
-private:
-    QMessageBox::StandardButton m_answer;
-    QTimer m_poll;
-};
 
 const QString kQuestion = QStringLiteral("Save changes to the level records?");
 
@@ -267,4 +237,39 @@ TEST_F(SaveRecordsTest, NormalEndRemovesTheUnsavedRecordsFileCancelKeepsIt)
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(QFile::exists(unsaved));
     EXPECT_EQ(user.texts, (QStringList{kQuestion, kQuestion}));
+}
+
+// In a child test: saving over an older level file onto a disk that fills up.
+TEST_F(SaveRecordsTest, DISABLED_FullDisk)
+{
+    for (int i = 0; i < 20; ++i)
+        addRecord();
+    const QString level = dir.filePath(QStringLiteral("level.txt"));
+    {
+        QFile file(level);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("older level\r\n");
+    }
+    const QByteArray unsaved = contents(form.unsavedRecordsPath());
+    ASSERT_EQ(unsaved, form.Memo1->text().toUtf8());
+    limitFileSize(200);
+
+    MessageBoxAnswerer user(QMessageBox::Ok);
+    save(level);
+    ASSERT_EQ(user.texts.size(), 1);
+    EXPECT_TRUE(user.texts[0].contains(level)) << user.texts[0].toStdString();
+    EXPECT_TRUE(user.texts[0].contains(qt_error_string(EFBIG))) << user.texts[0].toStdString();
+    EXPECT_EQ(user.icons[0], QMessageBox::Critical);
+    EXPECT_EQ(contents(level), "older level\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("level.txt")});
+    EXPECT_EQ(contents(form.unsavedRecordsPath()), unsaved);
+
+    user.answerNext(QMessageBox::Cancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(user.texts.value(1), kQuestion);
+}
+
+TEST(SaveRecordsFullDisk, OlderFileStaysAndTheRecordsStayUnsaved)
+{
+    EXPECT_TRUE(childTestPasses(QStringLiteral("SaveRecordsTest.DISABLED_FullDisk")));
 }

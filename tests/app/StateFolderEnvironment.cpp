@@ -6,14 +6,14 @@
 namespace {
 
 // Main windows keep their unsaved records in the user's state folder: the
-// tests give them a folder of their own, never the user's. A child process
-// of the kill test works in the folder its parent gave it.
+// tests give them a folder of their own, never the user's. A child test
+// works in the folder its parent gave it.
 class StateFolderEnvironment : public ::testing::Environment
 {
 public:
     void SetUp() override
     {
-        if (qEnvironmentVariableIsSet("QLM_CHILD_SCENARIO"))
+        if (qEnvironmentVariableIsSet("QLM_CHILD_TEST"))
             return;
         m_folder = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", m_folder->path().toLocal8Bit());
