@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/EarlierRunRecords.h"
 #include "app/LevelRecord.h"
 #include "app/LevelRecordFile.h"
 #include "app/UnsavedRecordsFile.h"
@@ -21,6 +22,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <stdexcept>
 
@@ -108,6 +110,39 @@ void TForm1::OpenTerrainClick(QObject *)
 QString TForm1::unsavedRecordsPath() const
 {
     return m_unsaved->path();
+}
+
+void TForm1::offerEarlierRecords()
+{
+    EarlierRunRecords earlier(unsavedRecordsFolder(), m_unsaved->path());
+    if (earlier.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Level records of an earlier run were not saved. Restore them?"),
+                    QMessageBox::NoButton, this);
+    if (!earlier.unreadable().isEmpty())
+        box.setInformativeText(QStringLiteral("These files cannot be restored and stay where they are:\n%1")
+                                   .arg(earlier.unreadable().join(QLatin1Char('\n'))));
+    QPushButton *restore = nullptr;
+    if (earlier.hasText()) {
+        restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Not now"), QMessageBox::RejectRole);
+        box.setDefaultButton(restore);
+    } else {
+        // Nothing to restore: the box only names the files.
+        box.setIcon(QMessageBox::Warning);
+        box.setText(QStringLiteral("Level records of an earlier run were not saved."));
+        box.addButton(QMessageBox::Ok);
+    }
+    box.exec();
+    if (restore && box.clickedButton() == restore) {
+        Memo1->setText(Memo1->text() + earlier.text());
+        // The old files go only once this run's file holds their text.
+        if (m_unsaved->writeWhole())
+            earlier.removeRestored();
+    }
+    if (!focusWidget())
+        OpenTerrain->setFocus();
 }
 
 void TForm1::Button1Click(QObject *)

@@ -49,6 +49,9 @@ public:
 
     // Where the text area's unsaved text is kept while the program runs.
     QString unsavedRecordsPath() const;
+    // Offers the records that earlier runs kept and did not save, if any;
+    // called once the window is shown.
+    void offerEarlierRecords();
 
     platform::TBevel *Bevel1 = nullptr;
     platform::TImage *Image1 = nullptr;

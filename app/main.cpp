@@ -5,6 +5,8 @@
 #include "platform/SystemServices.h"
 #include "platform/forms/TApplication.h"
 
+#include <QTimer>
+
 #include <exception>
 #include <iostream>
 
@@ -20,6 +22,7 @@ int main(int argc, char **argv)
         QGuiApplication::setDesktopFileName(QStringLiteral("org.quorinlevelmaker.QuorinLevelMaker"));
         TForm1 form;
         form.show();
+        QTimer::singleShot(0, &form, &TForm1::offerEarlierRecords);
         return application.exec();
     } catch (const std::exception &failure) {
         // Nothing can be shown before the application stands; the start stops here.

@@ -1,3 +1,5 @@
+#include "ChildTest.h"
+#include "MessageBoxAnswerer.h"
 #include "TestSupport.h"
 #include "app/Main.h"
 #include "app/UnsavedRecordsFile.h"
@@ -9,13 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <iostream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -80,11 +83,50 @@ TEST_F(UnsavedRecordsTest, RecordsReachTheFileAtOnceOtherChangesWithinASecond)
     EXPECT_EQ(onDisk(), shown());
 }
 
+// In a child test: the state folder's disk fills up after three records.
+TEST_F(UnsavedRecordsTest, DISABLED_FullDisk)
+{
+    int warnings = 0;
+    static int *counted = nullptr;
+    counted = &warnings;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        *counted += message.contains(QStringLiteral("cannot be kept"));
+    });
+    for (int i = 0; i < 3; ++i)
+        click(i, i);
+    const QByteArray kept = onDisk();
+    ASSERT_EQ(kept, shown());
+    limitFileSize(kept.size() + 10);
+
+    // Neither a rewrite nor an append leaves less than the file held.
+    type(QStringLiteral("a note longer than what still fits"));
+    QTest::qWait(800);
+    EXPECT_EQ(onDisk(), kept);
+    click(4, 4);
+    EXPECT_EQ(onDisk(), kept);
+    type(QStringLiteral("more"));
+    QTest::qWait(800);
+    EXPECT_EQ(onDisk(), kept);
+    EXPECT_EQ(warnings, 1);
+
+    // Room again: the next write brings the file up to date.
+    limitFileSize(RLIM_INFINITY);
+    type(QStringLiteral("!"));
+    EXPECT_TRUE(onDiskWithinASecond(shown()));
+    click(5, 5);
+    EXPECT_EQ(onDisk(), shown());
+    EXPECT_TRUE(QDir(unsavedRecordsFolder()).entryList(QDir::Files).filter(QStringLiteral(".new")).isEmpty());
+}
+
+TEST(UnsavedRecordsFullDisk, FileKeepsWhatItHeldUntilItCanBeWrittenAgain)
+{
+    EXPECT_TRUE(childTestPasses(QStringLiteral("UnsavedRecordsTest.DISABLED_FullDisk")));
+}
+
 namespace {
 
-// Started as a child process by the kill test: drives a main window as the
-// scenario in QLM_CHILD_SCENARIO says, prints the text it then holds and
-// waits to be killed.
+// Started as a child test: drives a main window as QLM_CHILD_SCENARIO says,
+// prints the text it then holds and waits to be killed.
 TEST(UnsavedRecordsChild, DISABLED_DriveThenWaitToBeKilled)
 {
     TForm1 form;
@@ -109,29 +151,71 @@ TEST(UnsavedRecordsChild, DISABLED_DriveThenWaitToBeKilled)
     std::this_thread::sleep_for(std::chrono::seconds(60));
 }
 
-// Runs the child scenario in a state folder, kills it with SIGKILL as soon
-// as it reports, and returns the text it held then.
-QByteArray textWhenKilled(const char *scenario, const QString &stateHome)
+// A run of the program in a child process, in a state folder of its own.
+class RunningChild
 {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
-    environment.insert(QStringLiteral("QLM_CHILD_SCENARIO"), QString::fromLatin1(scenario));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=UnsavedRecordsChild.DISABLED_DriveThenWaitToBeKilled")});
-    QByteArray output;
-    while (!output.contains("\nTEXT ") || !output.endsWith('\n')) {
-        if (!child.waitForReadyRead(20000))
-            break;
-        output += child.readAllStandardOutput();
+public:
+    RunningChild(const char *scenario, const QString &stateHome)
+    {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
+        environment.insert(QStringLiteral("QLM_CHILD_SCENARIO"), QString::fromLatin1(scenario));
+        m_child = startChildTest(QStringLiteral("UnsavedRecordsChild.DISABLED_DriveThenWaitToBeKilled"), environment);
+        QByteArray output;
+        while (!output.contains("\nTEXT ") || !output.endsWith('\n')) {
+            if (!m_child->waitForReadyRead(20000))
+                break;
+            output += m_child->readAllStandardOutput();
+        }
+        const qsizetype start = output.indexOf("\nTEXT ") + 6;
+        text = QByteArray::fromHex(output.mid(start, output.indexOf('\n', start) - start));
     }
-    ::kill(pid_t(child.processId()), SIGKILL);
-    child.waitForFinished();
-    const qsizetype start = output.indexOf("\nTEXT ") + 6;
-    return QByteArray::fromHex(output.mid(start, output.indexOf('\n', start) - start));
+    ~RunningChild() { kill(); }
+
+    void kill()
+    {
+        if (m_child->state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(m_child->processId()), SIGKILL);
+        m_child->waitForFinished();
+    }
+
+    // The text its window held when it reported.
+    QByteArray text;
+
+private:
+    std::unique_ptr<QProcess> m_child;
+};
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Points this process's main windows at another state folder while it lives.
+class StateHome
+{
+public:
+    explicit StateHome(const QString &path)
+        : m_old(qgetenv("XDG_STATE_HOME"))
+    {
+        qputenv("XDG_STATE_HOME", path.toLocal8Bit());
+    }
+    ~StateHome() { qputenv("XDG_STATE_HOME", m_old); }
+
+private:
+    QByteArray m_old;
+};
+
+// Shows a main window and lets it offer what earlier runs left.
+void showAndOffer(TForm1 &form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.offerEarlierRecords();
 }
 
 } // namespace
@@ -142,20 +226,82 @@ TEST(UnsavedRecordsKill, FileHoldsTheTextByteForByteAndAnEarlierRunsFileStays)
     const QDir folder(stateHome.filePath(QStringLiteral("QuorinLevelMaker")));
     ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
     const QString earlier = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-1.txt"));
-    {
-        QFile file(earlier);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("pos=1,2,3\r\n");
-    }
+    put(earlier, "pos=1,2,3\r\n");
     for (const char *scenario : {"clicks", "typing"}) {
         const QStringList before = folder.entryList(QDir::Files);
-        const QByteArray text = textWhenKilled(scenario, stateHome.path());
-        ASSERT_FALSE(text.isEmpty()) << scenario;
+        RunningChild child(scenario, stateHome.path());
+        child.kill();
+        ASSERT_FALSE(child.text.isEmpty()) << scenario;
         QStringList added = folder.entryList(QDir::Files);
         for (const QString &name : before)
             added.removeOne(name);
         ASSERT_EQ(added.size(), 1) << scenario;
-        EXPECT_EQ(contents(folder.filePath(added[0])), text) << scenario;
+        EXPECT_EQ(contents(folder.filePath(added[0])), child.text) << scenario;
     }
     EXPECT_EQ(contents(earlier), QByteArray("pos=1,2,3\r\n"));
+}
+
+TEST(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingElse)
+{
+    const QTemporaryDir stateHome;
+    const QDir folder(stateHome.filePath(QStringLiteral("QuorinLevelMaker")));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    const QString earliest = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-1.txt"));
+    put(earliest, "pos=1,2,3\r\nrot=0,0.0000,0");
+    // Named like ours, but not what a run of ours leaves.
+    const QString binary = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-7.txt"));
+    put(binary, QByteArray("pos=\0\x01\xff", 7));
+    const QString enormous = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-8.txt"));
+    {
+        QFile file(enormous);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(17 * 1024 * 1024));
+    }
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-9.txt"))), 0600),
+        0);
+    put(folder.filePath(QStringLiteral("unsaved-records-later.txt")), "pos=9,2,9\r\n");
+    put(folder.filePath(QStringLiteral("unsaved-records-2022-01-01-000000-3.txt")), "");
+
+    RunningChild running("clicks", stateHome.path());
+    ASSERT_FALSE(running.text.isEmpty());
+    const QStringList before = folder.entryList(QDir::Files | QDir::System);
+    const StateHome home(stateHome.path());
+    {
+        // A running program's file is not offered; "Not now" keeps every file.
+        MessageBoxAnswerer user([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        TForm1 form;
+        showAndOffer(form);
+        ASSERT_EQ(user.texts,
+                  QStringList{QStringLiteral("Level records of an earlier run were not saved. Restore them?")});
+        EXPECT_EQ(user.titles[0], QCoreApplication::applicationName());
+        EXPECT_TRUE(user.informativeTexts[0].contains(binary)) << user.informativeTexts[0].toStdString();
+        EXPECT_TRUE(user.informativeTexts[0].contains(enormous));
+        EXPECT_EQ(user.informativeTexts[0].count(QStringLiteral("unsaved-records-")), 2);
+        EXPECT_EQ(form.Memo1->text(), QString());
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::System), before);
+    }
+    running.kill();
+    {
+        // Enter restores, oldest first; the restored files go, the rest stay.
+        MessageBoxAnswerer user([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Return); });
+        TForm1 form;
+        showAndOffer(form);
+        EXPECT_EQ(user.texts.size(), 1);
+        const QString restored = QStringLiteral("pos=1,2,3\r\nrot=0,0.0000,0\r\n") + QString::fromUtf8(running.text)
+                                 + QStringLiteral("\r\n");
+        EXPECT_EQ(form.Memo1->text(), restored);
+        EXPECT_EQ(contents(form.unsavedRecordsPath()), restored.toUtf8());
+        EXPECT_FALSE(QFile::exists(earliest));
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::System).size(), before.size() - 1);
+        EXPECT_TRUE(QFile::exists(binary) && QFile::exists(enormous));
+        // Once the window is active again, the focus is on "OpenTerrain".
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_EQ(QApplication::focusWidget(), form.OpenTerrain);
+
+        // Restored records are unsaved: closing asks.
+        user.answerNext(QMessageBox::Cancel);
+        EXPECT_FALSE(form.close());
+        EXPECT_EQ(user.texts.size(), 2);
+    }
 }
