@@ -90,6 +90,7 @@ bool UnsavedRecordsFile::writeWhole()
         return false;
     }
     m_file = std::move(written);
+    m_sync.request(m_file, QFile::encodeName(QFileInfo(m_path).path()));
     m_whole = true;
     m_failureReported = false;
     return true;

@@ -19,7 +19,7 @@ BackgroundSync::~BackgroundSync()
     m_thread.join();
 }
 
-void BackgroundSync::request(const FileDescriptor &file)
+void BackgroundSync::request(const FileDescriptor &file, const QByteArray &folder)
 {
     FileDescriptor own(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
     if (!own.isValid())
@@ -29,6 +29,8 @@ void BackgroundSync::request(const FileDescriptor &file)
         // asks only after replacing it by a synced file.
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_pending = std::move(own);
+        if (!folder.isEmpty())
+            m_pendingFolder = folder;
     }
     m_wake.notify_one();
 }
@@ -40,8 +42,15 @@ void BackgroundSync::run()
         m_wake.wait(lock, [this] { return m_ending || m_pending.isValid(); });
         if (m_pending.isValid()) {
             const FileDescriptor file = std::move(m_pending);
+            const QByteArray folder = std::exchange(m_pendingFolder, QByteArray());
             lock.unlock();
             m_sync(file.get());
+            // The folder after the file: its new name must not lead to missing data.
+            if (!folder.isEmpty()) {
+                const FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+                if (dir.isValid())
+                    m_sync(dir.get());
+            }
             lock.lock();
         } else if (m_ending) {
             return;

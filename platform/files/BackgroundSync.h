@@ -2,6 +2,8 @@
 
 #include "platform/files/FileDescriptor.h"
 
+#include <QByteArray>
+
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -16,16 +18,17 @@ class BackgroundSync
 {
 public:
     // The sync function is replaceable for tests; it gets a descriptor of
-    // the file that was requested.
+    // the file or folder that was requested.
     explicit BackgroundSync(std::function<int(int)> sync = ::fdatasync);
     // Syncs what is still asked for, then ends the thread.
     ~BackgroundSync();
     BackgroundSync(const BackgroundSync &) = delete;
     BackgroundSync &operator=(const BackgroundSync &) = delete;
 
-    // Asks for the file's data to reach the disk. The file may be closed
-    // right after: the request holds a descriptor of its own.
-    void request(const FileDescriptor &file);
+    // Asks for the file's data to reach the disk, and the folder's names
+    // too when one is given. The file may be closed right after: the
+    // request holds a descriptor of its own.
+    void request(const FileDescriptor &file, const QByteArray &folder = {});
 
 private:
     void run();
@@ -34,6 +37,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     FileDescriptor m_pending;
+    QByteArray m_pendingFolder;
     bool m_ending = false;
     std::thread m_thread;
 };

@@ -65,9 +65,13 @@ bool fillAndRename(FileDescriptor &file, const QByteArray &temporary, const QByt
 {
     if (keep && ::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
         return false;
-    if (replaced && ::fchmod(file.get(), replaced->st_mode & 07777) != 0)
+    if (replaced && !keep && ::fchmod(file.get(), replaced->st_mode & 07777) != 0)
         return false;
-    if (!writeAll(file.get(), bytes) || ::fdatasync(file.get()) != 0)
+    if (!writeAll(file.get(), bytes))
+        return false;
+    // Renamed before its data is on the disk, the file could replace the
+    // old one empty after a power cut. A name that is new loses nothing.
+    if ((replaced || !keep) && ::fdatasync(file.get()) != 0)
         return false;
     // Some file systems report a failed write only when the file is closed.
     if (!keep && ::close(file.release()) != 0)
@@ -80,7 +84,7 @@ std::optional<QString> replace(const QString &path, QByteArrayView bytes, mode_t
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.isSymLink() ? info.symLinkTarget() : path);
     struct stat old = {};
-    const bool replacing = !kept && ::stat(target.constData(), &old) == 0;
+    const bool replacing = ::stat(target.constData(), &old) == 0;
 
     QByteArray temporary;
     FileDescriptor file = createBeside(target, newMode, temporary);
@@ -91,7 +95,8 @@ std::optional<QString> replace(const QString &path, QByteArrayView bytes, mode_t
         ::unlink(temporary.constData());
         return reasonFor(error);
     }
-    syncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()));
+    if (replacing || !kept)
+        syncFolder(QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath()));
     if (kept)
         *kept = std::move(file);
     return std::nullopt;

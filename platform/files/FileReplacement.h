@@ -24,6 +24,8 @@ std::optional<QString> replaceFile(const QString &path, QByteArrayView bytes);
 // The same for a file that only this user may read, handed back open for
 // appending and locked (flock, exclusive) from before it took the name, so
 // that another process never sees it unlocked while this one holds it.
+// Where no file had the name, the new one takes it without waiting for the
+// disk: the caller syncs it and its folder later (BackgroundSync).
 std::optional<QString> replaceLockedFile(const QString &path, QByteArrayView bytes, FileDescriptor &locked);
 
 // Appends the bytes whole or, on failure, cuts the file back to what it

@@ -1,6 +1,7 @@
 #include "platform/files/BackgroundSync.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
@@ -55,10 +56,15 @@ TEST(BackgroundSyncTest, SyncsTheRequestedFileWithinASecondEvenWhenItIsClosedAtO
         BackgroundSync sync([&](int fd) { return log.sync(fd); });
         FileDescriptor file(::open(QFile::encodeName(first.fileName()).constData(), O_RDONLY));
         const ino_t inode = inodeOf(file);
-        sync.request(file);
+        const QByteArray folder = QFile::encodeName(QFileInfo(first.fileName()).path());
+        sync.request(file, folder);
         file.reset();
-        ASSERT_TRUE(log.waitFor(1));
+        // The file's data before the folder that names it.
+        ASSERT_TRUE(log.waitFor(2));
         EXPECT_EQ(log.synced[0], inode);
+        struct stat dir = {};
+        ::stat(folder.constData(), &dir);
+        EXPECT_EQ(log.synced[1], dir.st_ino);
 
         // The last request before the end is synced before the thread ends.
         {
