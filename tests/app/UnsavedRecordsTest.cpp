@@ -83,6 +83,36 @@ TEST_F(UnsavedRecordsTest, RecordsReachTheFileAtOnceOtherChangesWithinASecond)
     EXPECT_EQ(onDisk(), shown());
 }
 
+TEST_F(UnsavedRecordsTest, DiscardingLeavesNoWriteBehindThatBringsTheFileBack)
+{
+    // Typing right before "Discard": the write it had pending does not come.
+    click(1, 2);
+    type(QStringLiteral("x"));
+    MessageBoxAnswerer user(QMessageBox::Discard);
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(form.unsavedRecordsPath()));
+    QTest::qWait(700);
+    EXPECT_FALSE(QFile::exists(form.unsavedRecordsPath()));
+
+    // Records after the discard start the file anew, whole.
+    form.show();
+    click(3, 4);
+    EXPECT_EQ(onDisk(), shown());
+}
+
+TEST(UnsavedRecordsFolder, IsTheStateFolderWhenItIsAnAbsolutePathElseTheDefault)
+{
+    const QByteArray set = qgetenv("XDG_STATE_HOME");
+    const QString byDefault = QDir::homePath() + QStringLiteral("/.local/state/QuorinLevelMaker");
+    qputenv("XDG_STATE_HOME", "/srv/state");
+    EXPECT_EQ(unsavedRecordsFolder(), QStringLiteral("/srv/state/QuorinLevelMaker"));
+    qputenv("XDG_STATE_HOME", "relative/state");
+    EXPECT_EQ(unsavedRecordsFolder(), byDefault);
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(unsavedRecordsFolder(), byDefault);
+    qputenv("XDG_STATE_HOME", set);
+}
+
 // In a child test: the state folder's disk fills up after three records.
 TEST_F(UnsavedRecordsTest, DISABLED_FullDisk)
 {
@@ -246,7 +276,8 @@ TEST(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingEls
     const QTemporaryDir stateHome;
     const QDir folder(stateHome.filePath(QStringLiteral("QuorinLevelMaker")));
     ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-    const QString earliest = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-1.txt"));
+    // Oldest by when its run started, though its process id is the largest.
+    const QString earliest = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-99999999.txt"));
     put(earliest, "pos=1,2,3\r\nrot=0,0.0000,0");
     // Named like ours, but not what a run of ours leaves.
     const QString binary = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-7.txt"));
