@@ -13,5 +13,6 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(testsupport::fixedPalette());
     platform::registerFormFonts();
+    testsupport::failUnansweredMessageBoxes();
     return RUN_ALL_TESTS();
 }

@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
 #include <QStyleOptionSlider>
+#include <QTimer>
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
@@ -50,6 +54,21 @@ void typeCharacters(QWidget *widget, const QString &text)
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+void failUnansweredMessageBoxes()
+{
+    static QTimer watch;
+    static QPointer<QMessageBox> seen;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box == seen && box->isVisible()) {
+            ADD_FAILURE() << "Unanswered message box: " << box->text().toStdString();
+            box->reject();
+        }
+        seen = box;
+    });
+    watch.start(5000);
 }
 
 } // namespace testsupport

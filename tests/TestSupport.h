@@ -20,4 +20,8 @@ QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control);
 // Typing, as a keyboard layout delivers characters that have no key code of their own.
 void typeCharacters(QWidget *widget, const QString &text);
 
+// A message box that no test answers fails the running test and is closed,
+// instead of waiting for the test's time to run out.
+void failUnansweredMessageBoxes();
+
 } // namespace testsupport
