@@ -248,13 +248,20 @@ void showAndOffer(TForm1 &form)
     form.offerEarlierRecords();
 }
 
+// Runs of the program in child processes, with a state folder of their own.
+class UnsavedRecordsKill : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.mkpath(QStringLiteral("."))); }
+
+    const QTemporaryDir stateHome;
+    const QDir folder{stateHome.filePath(QStringLiteral("QuorinLevelMaker"))};
+};
+
 } // namespace
 
-TEST(UnsavedRecordsKill, FileHoldsTheTextByteForByteAndAnEarlierRunsFileStays)
+TEST_F(UnsavedRecordsKill, FileHoldsTheTextByteForByteAndAnEarlierRunsFileStays)
 {
-    const QTemporaryDir stateHome;
-    const QDir folder(stateHome.filePath(QStringLiteral("QuorinLevelMaker")));
-    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
     const QString earlier = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-1.txt"));
     put(earlier, "pos=1,2,3\r\n");
     for (const char *scenario : {"clicks", "typing"}) {
@@ -271,11 +278,8 @@ TEST(UnsavedRecordsKill, FileHoldsTheTextByteForByteAndAnEarlierRunsFileStays)
     EXPECT_EQ(contents(earlier), QByteArray("pos=1,2,3\r\n"));
 }
 
-TEST(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingElse)
+TEST_F(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingElse)
 {
-    const QTemporaryDir stateHome;
-    const QDir folder(stateHome.filePath(QStringLiteral("QuorinLevelMaker")));
-    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
     // Oldest by when its run started, though its process id is the largest.
     const QString earliest = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-99999999.txt"));
     put(earliest, "pos=1,2,3\r\nrot=0,0.0000,0");
