@@ -113,6 +113,28 @@ TEST(UnsavedRecordsFolder, IsTheStateFolderWhenItIsAnAbsolutePathElseTheDefault)
     qputenv("XDG_STATE_HOME", set);
 }
 
+TEST(UnsavedRecordsFolder, ThatCannotBeMadeIsReportedOnceAndTheRecordsStayShown)
+{
+    QTemporaryDir home;
+    const QString notAFolder = home.filePath(QStringLiteral("file"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    const QByteArray set = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", notAFolder.toLocal8Bit());
+    static QStringList warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { warnings << message; });
+    {
+        TForm1 form;
+        form.show();
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(i, i));
+        EXPECT_EQ(form.Memo1->text().count(QStringLiteral("pos=")), 3);
+    }
+    qInstallMessageHandler(previous);
+    qputenv("XDG_STATE_HOME", set);
+    EXPECT_EQ(warnings.filter(QStringLiteral("cannot be kept")).size(), 1) << warnings.join('\n').toStdString();
+}
+
 // In a child test: the state folder's disk fills up after three records.
 TEST_F(UnsavedRecordsTest, DISABLED_FullDisk)
 {
