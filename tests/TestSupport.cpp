@@ -58,9 +58,10 @@ void typeCharacters(QWidget *widget, const QString &text)
 
 void failUnansweredMessageBoxes()
 {
-    static QTimer watch;
+    // The application owns the timer, so it goes before the event loop does.
+    auto *watch = new QTimer(qApp);
     static QPointer<QMessageBox> seen;
-    QObject::connect(&watch, &QTimer::timeout, [] {
+    QObject::connect(watch, &QTimer::timeout, [] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (box && box == seen && box->isVisible()) {
             ADD_FAILURE() << "Unanswered message box: " << box->text().toStdString();
@@ -68,7 +69,7 @@ void failUnansweredMessageBoxes()
         }
         seen = box;
     });
-    watch.start(5000);
+    watch->start(5000);
 }
 
 } // namespace testsupport
