@@ -141,8 +141,6 @@ void TForm1::offerEarlierRecords()
         if (m_unsaved->writeWhole())
             earlier.removeRestored();
     }
-    if (!focusWidget())
-        OpenTerrain->setFocus();
 }
 
 void TForm1::Button1Click(QObject *)
