@@ -182,6 +182,8 @@ public:
     LoadedPicture play();
 
 private:
+    std::optional<QRectF> recordedFrame(std::uint16_t originFunction, std::uint16_t extentFunction) const;
+    QRectF drawnFrame();
     void setUpMapping(MetafileCanvas &canvas);
     void playRecords(MetafileCanvas &canvas);
     void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
@@ -197,19 +199,23 @@ private:
     PlayBudget &m_budget;
     std::size_t m_recordsStart = 0;
     std::uint16_t m_objectCount = 0;
-    // The placeable header's box in logical units; none without that header.
+    // The logical box that fills the picture: the placeable header's, or
+    // the records' first window without that header.
     std::optional<QRectF> m_box;
-    // Device units are the placeable header's logical units, or hundredths
-    // of a millimetre without it; the records give viewport settings in
-    // hundredths of a millimetre.
-    double m_deviceUnitsPerInch = kHundredthsOfMmPerInch;
+    // Device units are the placeable header's logical units, whose viewport
+    // records are in hundredths of a millimetre; without that header they
+    // are pixels, as are the viewport records.
+    double m_deviceUnitsPerInch = kPixelsPerInch;
+    double m_devicePerRecorded = 1;
+    bool m_windowIsFrame = false;
     bool m_viewportExtSet = false;
 };
 
 LoadedPicture WmfPlayer::play()
 {
     std::size_t start = 0;
-    if (m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey) {
+    const bool placeable = m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey;
+    if (placeable) {
         ByteReader header = m_file.slice(0, kPlaceableSize);
         std::uint16_t checksum = 0;
         for (int i = 0; i < 10; ++i)
@@ -224,6 +230,7 @@ LoadedPicture WmfPlayer::play()
         m_deviceUnitsPerInch = header.u16();
         if (m_deviceUnitsPerInch == 0)
             throw MetafileError("placeable header without units");
+        m_devicePerRecorded = m_deviceUnitsPerInch / kHundredthsOfMmPerInch;
         m_box = QRectF(QPointF(left, top), QPointF(right, bottom));
         start = kPlaceableSize;
     }
@@ -237,37 +244,75 @@ LoadedPicture WmfPlayer::play()
     m_objectCount = header.u16();
     m_recordsStart = start + kHeaderSize;
 
-    double outputPerDevice = kPixelsPerInch / m_deviceUnitsPerInch;
-    const double deviceUnitsPerMm = m_deviceUnitsPerInch / 25.4;
-    QSize size;
-    if (m_box) {
-        const PictureFit fit = fitPicture(m_box->size() * outputPerDevice);
-        size = fit.size;
-        outputPerDevice *= fit.scale;
+    // Without a placeable header a logical unit is a pixel, and the picture
+    // is the records' first window, else their first viewport, else the
+    // extent of what they draw.
+    QRectF deviceFrame;
+    if (!placeable) {
+        m_box = recordedFrame(MetaSetWindowOrg, MetaSetWindowExt);
+        m_windowIsFrame = m_box.has_value();
+        if (!m_box) {
+            const std::optional<QRectF> viewport = recordedFrame(MetaSetViewportOrg, MetaSetViewportExt);
+            deviceFrame = viewport ? viewport->normalized() : drawnFrame();
+        }
     }
-    QTransform deviceToOutput = QTransform::fromScale(outputPerDevice, outputPerDevice);
-    if (!m_box) {
-        // Without a frame the picture is the extent of what its records draw.
-        MetafileCanvas measure(m_budget, deviceUnitsPerMm, deviceToOutput);
-        setUpMapping(measure);
-        playRecords(measure);
-        const QRectF drawn = measure.drawnBounds();
-        const QPoint topLeft(int(std::floor(drawn.left())), int(std::floor(drawn.top())));
-        size = QSize(int(std::ceil(drawn.right())) - topLeft.x(), int(std::ceil(drawn.bottom())) - topLeft.y());
-        deviceToOutput *= QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
-    }
-    QImage image = shownPartImage(size, m_budget);
+    if (m_box)
+        deviceFrame = QRectF(QPointF(0, 0), QSizeF(std::abs(m_box->width()), std::abs(m_box->height())));
+
+    const double outputPerDevice = kPixelsPerInch / m_deviceUnitsPerInch;
+    const PictureFit fit =
+        placeable ? fitPicture(deviceFrame.size() * outputPerDevice) : fitUnplacedPicture(deviceFrame.size());
+    const double scale = outputPerDevice * fit.scale;
+    const QTransform deviceToOutput =
+        QTransform::fromTranslate(-deviceFrame.left(), -deviceFrame.top()) * QTransform::fromScale(scale, scale);
+    QImage image = shownPartImage(fit.size, m_budget);
     QPainter painter(&image);
-    MetafileCanvas canvas(m_budget, deviceUnitsPerMm, deviceToOutput);
+    MetafileCanvas canvas(m_budget, m_deviceUnitsPerInch / 25.4, deviceToOutput);
     setUpMapping(canvas);
     canvas.setPainter(&painter);
     playRecords(canvas);
     painter.end();
-    return LoadedPicture{image, size};
+    return LoadedPicture{image, fit.size};
 }
 
-// The placeable header's box fills the picture until the records set their
-// own window.
+// The box that the first records of a kind set, from its origin (0, 0 when
+// none is set) and extent; none without an extent.
+std::optional<QRectF> WmfPlayer::recordedFrame(std::uint16_t originFunction, std::uint16_t extentFunction) const
+{
+    std::optional<QPointF> origin;
+    std::optional<QPointF> extent;
+    std::size_t pos = m_recordsStart;
+    while (m_file.size() - pos >= 6 && !(origin && extent)) {
+        ByteReader head = m_file.slice(pos, 6);
+        const std::uint64_t bytes = std::uint64_t(head.u32()) * 2;
+        const std::uint16_t function = head.u16();
+        if (bytes < 6 || bytes > m_file.size() - pos || function == MetaEof)
+            break;
+        if ((function == originFunction && !origin) || (function == extentFunction && !extent)) {
+            ByteReader params = m_file.slice(pos + 6, bytes - 6);
+            if (params.remaining() >= 4)
+                (function == originFunction ? origin : extent) = readPointYX(params);
+        }
+        pos += std::size_t(bytes);
+    }
+    if (!extent || extent->x() == 0 || extent->y() == 0)
+        return std::nullopt;
+    const QPointF at = origin.value_or(QPointF(0, 0));
+    return QRectF(at, QSizeF(extent->x(), extent->y()));
+}
+
+// The whole pixels that the records draw on, measured by playing them.
+QRectF WmfPlayer::drawnFrame()
+{
+    MetafileCanvas measure(m_budget, m_deviceUnitsPerInch / 25.4, QTransform());
+    setUpMapping(measure);
+    playRecords(measure);
+    const QRectF drawn = measure.drawnBounds();
+    const QPointF topLeft(std::floor(drawn.left()), std::floor(drawn.top()));
+    return QRectF(topLeft, QPointF(std::ceil(drawn.right()), std::ceil(drawn.bottom())));
+}
+
+// The frame's box fills the picture; the records' later windows map into it.
 void WmfPlayer::setUpMapping(MetafileCanvas &canvas)
 {
     m_viewportExtSet = false;
@@ -442,14 +487,18 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
 void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
 {
     const DrawingState &s = canvas.state();
-    const double devicePerRecorded = m_deviceUnitsPerInch / kHundredthsOfMmPerInch;
+    // A window that is the frame fills the picture whatever the viewport says.
+    const bool viewportRecord = function == MetaSetViewportOrg || function == MetaOffsetViewportOrg
+                                || function == MetaSetViewportExt || function == MetaScaleViewportExt;
+    if (m_windowIsFrame && viewportRecord)
+        return;
     switch (function) {
     case MetaSetWindowOrg: canvas.setWindowOrg(readPointYX(r)); return;
     case MetaOffsetWindowOrg: canvas.offsetWindowOrg(readPointYX(r)); return;
-    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r) * devicePerRecorded); return;
-    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r) * devicePerRecorded); return;
+    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r) * m_devicePerRecorded); return;
+    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r) * m_devicePerRecorded); return;
     case MetaSetViewportExt: {
-        const QPointF e = readPointYX(r) * devicePerRecorded;
+        const QPointF e = readPointYX(r) * m_devicePerRecorded;
         canvas.setViewportExt(QSizeF(e.x(), e.y()));
         m_viewportExtSet = true;
         return;
@@ -474,11 +523,8 @@ void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, Byte
     }
     // Without a placeable header nothing sizes the viewport but the records;
     // until they do, a window unit is a pixel whatever the window's extent.
-    if (!m_box && !m_viewportExtSet) {
-        const double devicePerWindowUnit = m_deviceUnitsPerInch / kPixelsPerInch;
-        canvas.setViewportExt(QSizeF(std::abs(s.windowExt.width()) * devicePerWindowUnit,
-                                     std::abs(s.windowExt.height()) * devicePerWindowUnit));
-    }
+    if (!m_box && !m_viewportExtSet)
+        canvas.setViewportExt(QSizeF(std::abs(s.windowExt.width()), std::abs(s.windowExt.height())));
 }
 
 void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)

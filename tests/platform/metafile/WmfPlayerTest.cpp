@@ -51,28 +51,49 @@ TEST(WmfPlayer, PlaceableSizeFromBoundingBoxAndUnitsPerInch)
     EXPECT_EQ(inkBounds(*image), QRect(0, 0, 47, 47));
 }
 
-TEST(WmfPlayer, PlainSizeFromWhatTheRecordsDraw)
+TEST(WmfPlayer, PlainFrameFromTheFirstWindowElseViewportElseTheDrawing)
 {
-    // A window without a viewport: a window unit is a pixel, not a
-    // viewport unit, and the picture starts where the drawing does.
+    // The first window is the frame at a pixel per unit; a viewport does not
+    // change that, and a later window maps into the frame.
     WmfWriter window = filling(red);
     window.rec(0x0103, {8})
-        .rec(0x020C, {400, 300})
-        .rectangle(10, 20, 50, 60)
-        .rec(0x020C, {800, 600})
-        .rectangle(60, 20, 70, 30);
+        .rec(0x020B, {-20, -10})
+        .rec(0x020C, {60, 80})
+        .rec(0x020E, {5000, 5000})
+        .rectangle(-10, -20, 30, 20)
+        .rec(0x020C, {120, 160})
+        .rectangle(80, 60, 100, 80);
     const QImage windowed = play(window.plain());
-    EXPECT_EQ(windowed.size(), QSize(59, 39));
-    EXPECT_EQ(inkBounds(windowed), QRect(0, 0, 59, 39));
+    EXPECT_EQ(windowed.size(), QSize(80, 60));
+    EXPECT_EQ(pixel(windowed, 0, 0), red);
+    EXPECT_TRUE(isBlank(windowed, 40, 0));
+    EXPECT_EQ(pixel(windowed, 45, 40), red);
+    EXPECT_TRUE(isBlank(windowed, 55, 45));
 
-    // Text mode units are hundredths of a millimetre, as are the viewport's:
-    // an inch is 96 pixels either way (less the edge a rectangle leaves out).
-    WmfWriter text = filling(blue);
-    text.rectangle(0, 0, 2540, 1270);
-    EXPECT_EQ(play(text.plain()).size(), QSize(95, 47));
+    // A window with y running up is turned over; one wider than 1024
+    // pixels is scaled down to that width.
+    WmfWriter wide = filling(blue);
+    wide.rec(0x020B, {100, 0}).rec(0x020C, {-100, 2048}).rectangle(0, 50, 1024, 100);
+    const QImage scaled = play(wide.plain());
+    EXPECT_EQ(scaled.size(), QSize(1024, 50));
+    EXPECT_EQ(pixel(scaled, 5, 5), blue);
+    EXPECT_TRUE(isBlank(scaled, 5, 30));
+    EXPECT_TRUE(isBlank(scaled, 520, 5));
+
+    // Without a window the viewport is the frame, in pixels.
     WmfWriter viewport = filling(blue);
-    viewport.rec(0x0103, {8}).rec(0x020C, {10, 10}).rec(0x020E, {1270, 2540}).rectangle(0, 0, 10, 10);
-    EXPECT_EQ(play(viewport.plain()).size(), QSize(95, 47));
+    viewport.rec(0x020D, {10, 20}).rec(0x020E, {30, 40}).rectangle(0, 0, 10, 10);
+    const QImage placed = play(viewport.plain());
+    EXPECT_EQ(placed.size(), QSize(40, 30));
+    EXPECT_EQ(inkBounds(placed), QRect(0, 0, 9, 9));
+
+    // Without either, the picture is what the records draw, text included.
+    WmfWriter drawing = filling(blue);
+    drawing.rectangle(2000, 100, 3000, 600).createFont(-40, 0, "Arial").selectObject(2).textOut(0, 0, "Reef");
+    const QImage drawn = play(drawing.plain());
+    EXPECT_EQ(drawn.width(), 1024);
+    EXPECT_NEAR(drawn.height(), 600 * 1024 / 2999, 2);
+    EXPECT_FALSE(inkBounds(drawn.copy(0, 0, 100, 30)).isEmpty());
 
     // Drawing nothing gives no picture.
     EXPECT_FALSE(playWmf(WmfWriter().plain()).has_value());
