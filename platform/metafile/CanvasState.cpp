@@ -227,6 +227,28 @@ void MetafileCanvas::selectStockObject(std::uint32_t stock)
         m_state.font = GdiFont{};
 }
 
+void MetafileCanvas::selectPalette(std::optional<std::uint32_t> index)
+{
+    const GdiObject *object = index ? objectAt(*index) : nullptr;
+    const auto *palette = object ? std::get_if<GdiPalette>(object) : nullptr;
+    if (index && !palette)
+        return;
+    m_state.palette = palette ? palette->colors : defaultPalette();
+    m_state.paletteObject = index;
+}
+
+void MetafileCanvas::setPaletteEntries(std::uint32_t index, std::uint32_t start, const QVector<QColor> &colors)
+{
+    auto &slot = m_objects[checkedIndex(index)];
+    auto *palette = slot ? std::get_if<GdiPalette>(&*slot) : nullptr;
+    if (!palette)
+        return;
+    for (qsizetype i = 0; i < colors.size() && start + i < std::uint64_t(palette->colors.size()); ++i)
+        palette->colors[qsizetype(start + i)] = colors[i];
+    if (m_state.paletteObject == index)
+        m_state.palette = palette->colors;
+}
+
 void MetafileCanvas::changeClip(const QPainterPath &with, int mode)
 {
     QPainterPath whole;

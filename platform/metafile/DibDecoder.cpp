@@ -1,6 +1,7 @@
 #include "platform/metafile/DibDecoder.h"
 
 #include "platform/ByteReader.h"
+#include "platform/metafile/GdiObjects.h"
 #include "platform/pictures/DibHeader.h"
 #include "platform/pictures/DibPixels.h"
 
@@ -25,6 +26,36 @@ std::optional<DibData> splitPackedDib(const QByteArray &packed)
         return std::nullopt;
     const auto at = qsizetype(info->packedPixelsAt());
     return DibData{packed.left(at), packed.mid(at)};
+}
+
+QByteArray withPaletteColors(const QByteArray &dib, const QVector<QColor> &palette)
+{
+    try {
+        ByteReader r(dib);
+        const std::uint32_t headerSize = r.u32();
+        const bool core = headerSize == 12;
+        r.seek(core ? 10 : 14);
+        const int bitCount = r.u16();
+        std::uint32_t count = bitCount >= 1 && bitCount <= 8 ? 1u << bitCount : 0;
+        if (!core && headerSize >= 36) {
+            r.seek(32);
+            const std::uint32_t used = r.u32();
+            if (used != 0)
+                count = std::min(count, used);
+        }
+        if (count == 0 || headerSize + std::uint64_t(count) * 2 > std::uint64_t(dib.size()))
+            return dib;
+        r.seek(headerSize);
+        QByteArray result = dib.left(qsizetype(headerSize));
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const QColor c = resolveColor(0x01000000u | r.u16(), palette);
+            const char entry[4] = {char(c.blue()), char(c.green()), char(c.red()), 0};
+            result.append(entry, core ? 3 : 4);
+        }
+        return result + dib.mid(qsizetype(r.pos()));
+    } catch (const DataCutShort &) {
+        return dib;
+    }
 }
 
 bool isBottomUp(const DibData &dib)

@@ -3,7 +3,9 @@
 #include "platform/metafile/PlayLimits.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
+#include <QVector>
 
 #include <optional>
 
@@ -20,6 +22,11 @@ struct DibData
 // Splits a packed DIB (info directly followed by bits); nothing when the
 // info block is not valid or does not fit.
 std::optional<DibData> splitPackedDib(const QByteArray &packed);
+
+// A DIB, or the start of one, whose colour table holds 16-bit indexes into
+// the selected palette, with the colours they stand for in their place; the
+// bytes after the table are kept. Unchanged when the table does not fit.
+QByteArray withPaletteColors(const QByteArray &dib, const QVector<QColor> &palette);
 
 // Decodes a DIB through the bitmap loader's decoder. withAlpha reads the
 // fourth byte of 32-bit pixels as premultiplied alpha. A DIB that cannot be

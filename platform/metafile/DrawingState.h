@@ -66,6 +66,8 @@ struct DrawingState
     GdiPen pen;
     GdiBrush brush;
     GdiFont font;
+    std::optional<std::uint32_t> paletteObject; // none: the default palette
+    QVector<QColor> palette = defaultPalette(); // the selected palette's colours
 
     int backgroundMode = BkOpaque;
     QColor backgroundColor = Qt::white;

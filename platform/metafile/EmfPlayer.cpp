@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kSignature = 0x464D4520;
 constexpr std::uint32_t kStockBit = 0x80000000;
+constexpr std::uint32_t kDefaultPalette = 15;
 constexpr std::size_t kMinHeader = 88;
 constexpr double kPixelsPerInch = 96;
 
@@ -64,6 +65,7 @@ enum RecordType : std::uint32_t {
     EmrPie = 47,
     EmrSelectPalette = 48,
     EmrCreatePalette = 49,
+    EmrSetPaletteEntries = 50,
     EmrLineTo = 54,
     EmrArcTo = 55,
     EmrPolyDraw = 56,
@@ -165,6 +167,21 @@ QPainterPath readRegionData(ByteReader r, PlayBudget &budget)
     return path;
 }
 
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw MetafileError("palette entries outside their record");
+    QVector<QColor> colors;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const int red = r.u8();
+        const int green = r.u8();
+        const int blue = r.u8();
+        r.u8();
+        colors.append(QColor(red, green, blue));
+    }
+    return colors;
+}
+
 class EmfPlayer
 {
 public:
@@ -183,7 +200,7 @@ private:
     void playText(std::uint32_t type, ByteReader &record);
     void createObject(std::uint32_t type, ByteReader &record);
     DibData dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
-                  std::uint32_t sizeBits) const;
+                  std::uint32_t sizeBits, std::uint32_t usage) const;
     GdiBrush brushAt(std::uint32_t index) const;
 
     ByteReader m_file;
@@ -301,12 +318,17 @@ GdiBrush EmfPlayer::brushAt(std::uint32_t index) const
     return GdiBrush{BrushNull, Qt::black, 0, {}};
 }
 
+// The bitmap a record holds; a colour table of palette indexes (usage 1)
+// comes in the colours they stand for.
 DibData EmfPlayer::dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
-                         std::uint32_t sizeBits) const
+                         std::uint32_t sizeBits, std::uint32_t usage) const
 {
     ByteReader info = record.slice(offInfo, sizeInfo);
     ByteReader bits = record.slice(offBits, sizeBits);
-    return DibData{info.bytes(info.size()), bits.bytes(bits.size())};
+    QByteArray infoBytes = info.bytes(info.size());
+    if (usage == 1)
+        infoBytes = withPaletteColors(infoBytes, m_canvas->state().palette);
+    return DibData{infoBytes, bits.bytes(bits.size())};
 }
 
 void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
@@ -356,7 +378,7 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     }
     case EmrSetPixelV: {
         const QPointF at = readPointL(r);
-        canvas.setPixel(at, colorFromRef(r.u32()));
+        canvas.setPixel(at, canvas.color(r.u32()));
         break;
     }
     case EmrSetMapMode: canvas.setMapMode(r.i32()); break;
@@ -364,8 +386,8 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrSetPolyFillMode: s.windingFill = r.u32() == 2; break;
     case EmrSetRop2: s.rop2 = r.i32(); break;
     case EmrSetTextAlign: s.textAlign = r.u32(); break;
-    case EmrSetTextColor: s.textColor = colorFromRef(r.u32()); break;
-    case EmrSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
+    case EmrSetTextColor: s.textColor = canvas.color(r.u32()); break;
+    case EmrSetBkColor: s.backgroundColor = canvas.color(r.u32()); break;
     case EmrSetArcDirection: s.clockwiseArcs = r.u32() == 2; break;
     case EmrOffsetClipRgn: canvas.offsetClip(readPointL(r)); break;
     case EmrMoveToEx: canvas.moveTo(readPointL(r)); break;
@@ -402,7 +424,15 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrSelectPalette: {
         const std::uint32_t index = r.u32();
         if (!(index & kStockBit))
-            canvas.objectAt(index);
+            canvas.selectPalette(index);
+        else if (index == (kStockBit | kDefaultPalette))
+            canvas.selectPalette(std::nullopt);
+        break;
+    }
+    case EmrSetPaletteEntries: {
+        const std::uint32_t index = r.u32();
+        const std::uint32_t start = r.u32();
+        canvas.setPaletteEntries(index, start, readPaletteEntries(r, r.u32()));
         break;
     }
     case EmrCreatePen:
@@ -586,7 +616,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         pen.style = r.u32();
         pen.width = std::abs(double(r.i32()));
         r.i32();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         pen.cosmetic = pen.width == 0;
         canvas.putObject(index, pen);
         return;
@@ -597,7 +627,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         pen.style = r.u32();
         pen.width = r.u32();
         const std::uint32_t brushStyle = r.u32();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         r.u32();
         const std::uint32_t dashes = r.u32();
         pen.cosmetic = (pen.style & 0xF0000) == 0;
@@ -614,7 +644,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
     case EmrCreateBrushIndirect: {
         GdiBrush brush;
         brush.style = r.u32();
-        brush.color = colorFromRef(r.u32());
+        brush.color = canvas.color(r.u32());
         brush.hatch = r.u32();
         if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
             brush.style = BrushSolid;
@@ -623,14 +653,14 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
     }
     case EmrCreateMonoBrush:
     case EmrCreateDibPatternBrushPt: {
-        r.u32();
+        const std::uint32_t usage = r.u32();
         const std::uint32_t offInfo = r.u32();
         const std::uint32_t sizeInfo = r.u32();
         const std::uint32_t offBits = r.u32();
         const std::uint32_t sizeBits = r.u32();
         GdiBrush brush;
         brush.style = BrushDibPatternPt;
-        brush.pattern = decodeDib(dibAt(r, offInfo, sizeInfo, offBits, sizeBits), m_budget.limits());
+        brush.pattern = decodeDib(dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage), m_budget.limits());
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         canvas.putObject(index, brush);
@@ -657,6 +687,11 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         }
         font.face = face;
         canvas.putObject(index, font);
+        return;
+    }
+    case EmrCreatePalette: {
+        r.u16();
+        canvas.putObject(index, GdiPalette{readPaletteEntries(r, r.u16())});
         return;
     }
     default: canvas.putObject(index, GdiPlaceholder{}); return;
@@ -733,7 +768,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
         const std::uint32_t sizeInfo = r.u32();
         const std::uint32_t offBits = r.u32();
         const std::uint32_t sizeBits = r.u32();
-        r.u32();
+        const std::uint32_t usage = r.u32();
         std::uint32_t rop = 0x00CC0020;
         QPointF destSize = srcSize;
         if (type == EmrStretchDiBits) {
@@ -744,7 +779,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
             canvas.patBlt(QRectF(dest, QSizeF(destSize.x(), destSize.y())), rop);
             return;
         }
-        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits);
+        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
         const QImage image = decodeDib(dib, limits);
         double y = src.y();
         if (isBottomUp(dib))
@@ -759,7 +794,8 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
     const QRectF dest(destAt, QSizeF(destSize.x(), destSize.y()));
     const std::uint32_t rop = r.u32();
     const QPointF src = readPointL(r);
-    r.skip(24 + 4 + 4);
+    r.skip(24 + 4);
+    const std::uint32_t usage = r.u32();
     const std::uint32_t offInfo = r.u32();
     const std::uint32_t sizeInfo = r.u32();
     const std::uint32_t offBits = r.u32();
@@ -773,7 +809,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
         canvas.patBlt(dest, rop);
         return;
     }
-    const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits);
+    const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
     const QRectF source(src, srcSize);
     switch (type) {
     case EmrAlphaBlend: {

@@ -80,6 +80,11 @@ public:
     void deleteObject(std::uint32_t index);
     const GdiObject *objectAt(std::uint32_t index) const;
     void selectStockObject(std::uint32_t stock);
+    // A palette object, or none for the default palette.
+    void selectPalette(std::optional<std::uint32_t> index);
+    void setPaletteEntries(std::uint32_t index, std::uint32_t start, const QVector<QColor> &colors);
+    // A colour reference through the selected palette.
+    QColor color(std::uint32_t ref) const { return resolveColor(ref, m_state.palette); }
 
     // Clipping; rectangles in logical units, regions in device units.
     void intersectClipRect(const QRectF &rect);

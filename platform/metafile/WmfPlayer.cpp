@@ -164,11 +164,30 @@ QString textOf(const QByteArray &bytes, const GdiFont &font)
     return decodeAnsi(bytes, SymbolFont::named(font.face) ? 0 : font.charset);
 }
 
-// The rest of a record as a packed bitmap; none when its header does not fit
-// the record, which then draws nothing.
-std::optional<DibData> packedDib(ByteReader &r)
+constexpr std::uint16_t kDibPalColors = 1;
+
+// The rest of a record as a packed bitmap, its colour table in colours
+// whatever the usage; none when its header does not fit the record, which
+// then draws nothing.
+std::optional<DibData> packedDib(ByteReader &r, std::uint16_t usage, const QVector<QColor> &palette)
 {
-    return splitPackedDib(r.bytes(r.remaining()));
+    const QByteArray packed = r.bytes(r.remaining());
+    return splitPackedDib(usage == kDibPalColors ? withPaletteColors(packed, palette) : packed);
+}
+
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint16_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw DataCutShort("palette entries outside their record");
+    QVector<QColor> colors;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        const int red = r.u8();
+        const int green = r.u8();
+        const int blue = r.u8();
+        r.u8();
+        colors.append(QColor(red, green, blue));
+    }
+    return colors;
 }
 
 class WmfPlayer
@@ -191,7 +210,7 @@ private:
     void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
     void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
-    GdiObject readObject(std::uint16_t function, ByteReader &r) const;
+    GdiObject readObject(const MetafileCanvas &canvas, std::uint16_t function, ByteReader &r) const;
     GdiBrush brushAt(MetafileCanvas &canvas, std::uint16_t index) const;
     QPainterPath regionAt(MetafileCanvas &canvas, std::uint16_t index) const;
 
@@ -382,8 +401,8 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaSetRop2: s.rop2 = r.u16(); break;
     case MetaSetPolyFillMode: s.windingFill = r.u16() == 2; break;
     case MetaSetTextAlign: s.textAlign = r.u16(); break;
-    case MetaSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
-    case MetaSetTextColor: s.textColor = colorFromRef(r.u32()); break;
+    case MetaSetBkColor: s.backgroundColor = canvas.color(r.u32()); break;
+    case MetaSetTextColor: s.textColor = canvas.color(r.u32()); break;
     case MetaSetWindowOrg:
     case MetaSetWindowExt:
     case MetaSetViewportOrg:
@@ -415,7 +434,7 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
         break;
     }
     case MetaSetPixel: {
-        const QColor color = colorFromRef(r.u32());
+        const QColor color = canvas.color(r.u32());
         canvas.setPixel(readPointYX(r), color);
         break;
     }
@@ -465,7 +484,14 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaInvertRegion: canvas.invertRegion(regionAt(canvas, r.u16())); break;
     case MetaSelectClipRegion:
     case MetaSelectObject: canvas.selectObject(r.u16()); break;
-    case MetaSelectPalette: canvas.objectAt(r.u16()); break;
+    case MetaSelectPalette: canvas.selectPalette(r.u16()); break;
+    case MetaSetPalEntries: {
+        const std::uint16_t start = r.u16();
+        const QVector<QColor> colors = readPaletteEntries(r, r.u16());
+        if (s.paletteObject)
+            canvas.setPaletteEntries(*s.paletteObject, start, colors);
+        break;
+    }
     case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
     case MetaTextOut:
     case MetaExtTextOut: playText(canvas, function, r); break;
@@ -531,7 +557,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
 {
     GdiObject object;
     try {
-        object = readObject(function, r);
+        object = readObject(canvas, function, r);
     } catch (const DataCutShort &) {
         // A damaged object still takes its slot, so later indexes keep theirs.
         canvas.addObject(GdiPlaceholder{});
@@ -540,7 +566,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
     canvas.addObject(std::move(object));
 }
 
-GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
+GdiObject WmfPlayer::readObject(const MetafileCanvas &canvas, std::uint16_t function, ByteReader &r) const
 {
     switch (function) {
     case MetaCreatePenIndirect: {
@@ -548,14 +574,14 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
         pen.style = r.u16();
         pen.width = std::abs(r.i16());
         r.i16();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         pen.cosmetic = pen.width == 0;
         return pen;
     }
     case MetaCreateBrushIndirect: {
         GdiBrush brush;
         brush.style = r.u16();
-        brush.color = colorFromRef(r.u32());
+        brush.color = canvas.color(r.u32());
         brush.hatch = r.u16();
         if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
             brush.style = BrushSolid;
@@ -579,13 +605,17 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
         return font;
     }
     case MetaCreateRegion: return GdiRegion{readRegion(r, m_budget)};
+    case MetaCreatePalette: {
+        r.u16();
+        return GdiPalette{readPaletteEntries(r, r.u16())};
+    }
     case MetaDibCreatePatternBrush: {
         GdiBrush brush;
         brush.style = BrushDibPattern;
         const std::uint16_t style = r.u16();
-        r.u16();
+        const std::uint16_t usage = r.u16();
         if (style != BrushPattern) {
-            if (const auto dib = packedDib(r))
+            if (const auto dib = packedDib(r, usage, canvas.state().palette))
                 brush.pattern = decodeDib(*dib, m_budget.limits());
         }
         if (brush.pattern.isNull())
@@ -663,7 +693,7 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
             canvas.patBlt(destRect, rop);
             return;
         }
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, 0, {});
         if (!dib)
             return;
         canvas.drawImage(destRect, decodeDib(*dib, limits), QRectF(src.x(), src.y(), srcW, srcH), rop);
@@ -671,12 +701,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
     }
     case MetaStretchDib: {
         const std::uint32_t rop = r.u32();
-        r.u16();
+        const std::uint16_t usage = r.u16();
         const QPointF srcSize = readPointYX(r);
         const QPointF src = readPointYX(r);
         const QPointF destSize = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, usage, canvas.state().palette);
         if (!dib)
             return;
         const QImage image = decodeDib(*dib, limits);
@@ -685,11 +715,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
         return;
     }
     case MetaSetDibToDev: {
-        r.skip(2 + 2 + 2);
+        const std::uint16_t usage = r.u16();
+        r.skip(2 + 2);
         const QPointF src = readPointYX(r);
         const QPointF size = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, usage, canvas.state().palette);
         if (!dib)
             return;
         const QImage image = decodeDib(*dib, limits);

@@ -261,6 +261,32 @@ TEST(EmfPlayer, ObjectTableAndStockObjects)
     EXPECT_EQ(pixel(image, 25, 5), blue);
 }
 
+TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
+{
+    const std::int32_t paletteIndex = 0x01000000;
+    Bytes palette;
+    palette.u32(2).u16(0x0300).u16(1).u32(colorRef(green));
+    EmfWriter w;
+    w.selectObject(NullPen)
+        .createBrush(1, 0, Qt::black)
+        .rec(39, {1, 0, paletteIndex | 13, 0}) // the default palette's red
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .rec(49, palette)
+        .rec(48, {2})
+        .rec(39, {3, 0, paletteIndex, 0})
+        .selectObject(3)
+        .rectangle(10, 0, 20, 10)
+        .rec(48, {std::int32_t(0x8000000F)}) // back to the default palette
+        .rec(39, {4, 0, paletteIndex | 12, 0})
+        .selectObject(4)
+        .rectangle(20, 0, 30, 10);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 5, 5), red);
+    EXPECT_EQ(pixel(image, 15, 5), green);
+    EXPECT_EQ(pixel(image, 25, 5), QColor(128, 128, 128));
+}
+
 TEST(EmfPlayer, HatchedBrushesRepeatEveryEightPixels)
 {
     EmfWriter w;

@@ -427,3 +427,40 @@ TEST(WmfPlayer, BitmapRecords)
     EXPECT_EQ(pixel(tiled, 0, 0), pixel(tiled, 2, 2));
     EXPECT_NE(pixel(tiled, 0, 0), pixel(tiled, 1, 0));
 }
+
+TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
+{
+    const int paletteIndex = 0x0100; // high word of a PALETTEINDEX reference
+    Bytes entries;
+    entries.u16(0x0300).u16(2).u32(colorRef(green)).u32(colorRef(blue));
+    QImage two(2, 1, QImage::Format_RGB32);
+    two.setPixel(0, 0, qRgb(1, 1, 1));
+    two.setPixel(1, 0, qRgb(2, 2, 2));
+    // The bitmap's colour table names palette entries 1 and 0.
+    const Dib dib = makeDib(two, 1);
+    const QByteArray indexed = dib.info.left(40) + Bytes().u16(1).u16(0).data() + dib.bits;
+
+    WmfWriter w;
+    w.rec(0x02FC, {0, 13, paletteIndex, 0}) // before any palette: the default one's red
+        .createPen(kNullPen, 0, Qt::black)
+        .selectObject(1)
+        .selectObject(0)
+        .rectangle(0, 0, 20, 20)
+        .rec(0x00F7, {}, entries.data())
+        .rec(0x0234, {2})
+        .rec(0x0035, {})
+        .rec(0x02FC, {0, 1, paletteIndex, 0})
+        .selectObject(3)
+        .rectangle(20, 0, 40, 20)
+        .rec(0x0F43, {0x0020, 0x00CC, 1, 1, 2, 0, 0, 20, 20, 20, 0}, indexed)
+        .rec(0x0037, {1, 1, 0x00FF, 0}) // entry 1 becomes red
+        .rec(0x02FC, {0, 1, paletteIndex, 0})
+        .selectObject(4)
+        .rectangle(40, 0, 60, 20);
+    const QImage image = playPlaced(w);
+    EXPECT_EQ(pixel(image, 5, 5), red);
+    EXPECT_EQ(pixel(image, 25, 5), blue);
+    EXPECT_EQ(pixel(image, 5, 25), blue);
+    EXPECT_EQ(pixel(image, 15, 25), green);
+    EXPECT_EQ(pixel(image, 45, 5), red);
+}
