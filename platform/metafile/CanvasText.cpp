@@ -25,7 +25,7 @@ double mappedLength(const QTransform &t, QPointF vector)
 } // namespace
 
 void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned options,
-                             const std::optional<QRectF> &rect, const QVector<double> &dx)
+                             const std::optional<QRectF> &rect, const QVector<QPointF> &dx)
 {
     m_budget.takePoints(std::uint64_t(codes.size()));
     const QTransform t = logicalToOutput();
@@ -56,13 +56,18 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     const bool updateCp = m_state.textAlign & TextUpdateCp;
     const QPointF origin = toOutput(updateCp ? m_state.position : reference);
     const double xScale = mappedLength(t, QPointF(1, 0));
+    // A y advance raises the next character above the baseline.
+    const double yScale = -mappedLength(t, QPointF(0, 1));
 
-    QVector<double> advances;
+    QVector<QPointF> advances;
     double width = 0;
+    double rise = 0;
     for (int i = 0; i < characters.size(); ++i) {
-        const double a = i < dx.size() ? dx[i] * xScale : metrics.horizontalAdvance(characters[i]);
+        const QPointF a = i < dx.size() ? QPointF(dx[i].x() * xScale, dx[i].y() * yScale)
+                                        : QPointF(metrics.horizontalAdvance(characters[i]), 0);
         advances.append(a);
-        width += a;
+        width += a.x();
+        rise += a.y();
     }
     if (dx.isEmpty())
         width = metrics.horizontalAdvance(text);
@@ -96,7 +101,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
         case TextCenter: moved = 0; break;
         default: break;
         }
-        m_state.position = t.inverted().map(placement.map(QPointF(moved, 0)));
+        m_state.position = t.inverted().map(placement.map(QPointF(moved, rise)));
     }
 
     std::optional<QPainterPath> box;
@@ -130,9 +135,10 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     if (dx.isEmpty()) {
         m_painter->drawText(QPointF(x, baseline), text);
     } else {
+        QPointF at(x, baseline);
         for (int i = 0; i < characters.size(); ++i) {
-            m_painter->drawText(QPointF(x, baseline), characters[i]);
-            x += advances[i];
+            m_painter->drawText(at, characters[i]);
+            at += advances[i];
         }
     }
     m_painter->restore();

@@ -741,14 +741,14 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
     // Glyph indexes name no characters we could draw; the box still shows.
     if (options & 0x10)
         text.clear();
-    QVector<double> dx;
+    // With ETO_PDY each character has an x and a y advance.
+    QVector<QPointF> dx;
     if (offDx != 0) {
-        const std::uint64_t step = (options & 0x2000) ? 8 : 4;
-        ByteReader advances = r.slice(offDx, checkedBytes(count, step));
+        const bool pairs = options & 0x2000;
+        ByteReader advances = r.slice(offDx, checkedBytes(count, pairs ? 8 : 4));
         for (std::uint32_t i = 0; i < count; ++i) {
-            dx.append(advances.i32());
-            if (step == 8)
-                advances.i32();
+            const double x = advances.i32();
+            dx.append(QPointF(x, pairs ? advances.i32() : 0));
         }
     }
     const bool hasRect = (options & 0x6) && !rect.isEmpty();

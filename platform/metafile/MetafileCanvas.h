@@ -134,9 +134,10 @@ public:
     void gradientRect(const GradientVertex &a, const GradientVertex &b, bool vertical);
     void gradientTriangle(const GradientVertex &a, const GradientVertex &b, const GradientVertex &c);
 
-    // Text at a logical reference point; dx are logical advances per character.
+    // Text at a logical reference point; dx are logical advances per
+    // character, along the text and across it.
     void textOut(QPointF reference, const QString &text, unsigned options, const std::optional<QRectF> &rect,
-                 const QVector<double> &dx);
+                 const QVector<QPointF> &dx);
 
 private:
     QTransform pageToDevice() const;

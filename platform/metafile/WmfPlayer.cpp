@@ -165,6 +165,7 @@ QString textOf(const QByteArray &bytes, const GdiFont &font)
 }
 
 constexpr std::uint16_t kDibPalColors = 1;
+constexpr std::uint16_t kTextPdy = 0x2000;
 
 // The rest of a record as a packed bitmap, its colour table in colours
 // whatever the usage; none when its header does not fit the record, which
@@ -650,10 +651,14 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
     const QByteArray text = r.bytes(length);
     if (r.remaining() > 0)
         r.skip(length % 2);
-    QVector<double> dx;
-    if (r.remaining() >= checkedBytes(length, 2)) {
-        for (std::uint16_t i = 0; i < length; ++i)
-            dx.append(r.i16());
+    // With ETO_PDY each character has an x and a y advance.
+    const bool pairs = options & kTextPdy;
+    QVector<QPointF> dx;
+    if (r.remaining() >= checkedBytes(length, pairs ? 4 : 2)) {
+        for (std::uint16_t i = 0; i < length; ++i) {
+            const double x = r.i16();
+            dx.append(QPointF(x, pairs ? r.i16() : 0));
+        }
     }
     canvas.textOut(at, textOf(text, canvas.state().font), options, rect, dx);
 }

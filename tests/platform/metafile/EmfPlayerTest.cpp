@@ -396,6 +396,15 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
     EXPECT_NEAR(flatInk.height(), 15, 3);
 }
 
+TEST(EmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
+{
+    EmfWriter w;
+    w.rec(18, {1}).createFont(1, -20, 0, "Arial").selectObject(1).textOutW(10, 60, "II", {40, 40, 0, 0}, 0x2000);
+    const QImage image = play(w);
+    EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
+    EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
+}
+
 TEST(EmfPlayer, TextInCommonFontsKeepsTheirMetrics)
 {
     // Top-aligned Arial capitals start 0.19 em below the point (ascent less

@@ -464,3 +464,15 @@ TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
     EXPECT_EQ(pixel(image, 15, 25), green);
     EXPECT_EQ(pixel(image, 45, 5), red);
 }
+
+TEST(WmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
+{
+    WmfWriter w;
+    w.rec(0x0102, {1})
+        .createFont(-20, 0, "Arial")
+        .selectObject(0)
+        .rec(0x0A32, {60, 10, 2, 0x2000}, QByteArray("II") + Bytes().u16(40).u16(40).u16(0).u16(0).data());
+    const QImage image = playPlaced(w);
+    EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
+    EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
+}
