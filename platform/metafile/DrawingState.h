@@ -4,6 +4,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QRegion>
 #include <QSizeF>
 #include <QTransform>
 
@@ -77,8 +78,8 @@ struct DrawingState
     int rop2 = R2CopyPen;
     bool clockwiseArcs = false;
 
-    std::optional<QPainterPath> clip; // output pixels; none means unclipped
-    QPointF position;                 // logical current position
+    std::optional<QRegion> clip; // output pixels; none means unclipped
+    QPointF position;            // logical current position
 };
 
 } // namespace platform::metafile

@@ -325,6 +325,16 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
     EXPECT_TRUE(isBlank(regionImage, 30, 30));
     EXPECT_EQ(inkBounds(regionImage), QRect(0, 0, 60, 60));
 
+    // A region selected again after the clip was dropped still clips.
+    EmfWriter again = filling(blue);
+    again.clipRegion({QRect(0, 0, 10, 10)}, 5)
+        .rectangle(0, 0, 100, 100)
+        .rec(75, {0, 5})
+        .rectangle(90, 90, 100, 100)
+        .clipRegion({QRect(0, 0, 10, 10)}, 5)
+        .rectangle(0, 0, 100, 100);
+    EXPECT_TRUE(isBlank(play(again), 50, 50));
+
     // A triangle path as the clip.
     EmfWriter path = filling(green);
     path.rec(59, {}).poly(3, {{0, 0}, {100, 0}, {0, 100}}).rec(60, {}).rec(67, {5}).rectangle(0, 0, 100, 100);

@@ -1,0 +1,160 @@
+#include "platform/metafile/MetafileCanvas.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::metafile {
+
+namespace {
+
+// An axis-aligned rectangle as a polygon of four corners, closed or not;
+// none for any other shape.
+std::optional<QRectF> asRectangle(const QPolygonF &polygon)
+{
+    if (polygon.size() < 4 || polygon.size() > 5 || (polygon.size() == 5 && polygon.first() != polygon.last()))
+        return std::nullopt;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % 4];
+        if ((a.x() == b.x()) == (a.y() == b.y()))
+            return std::nullopt;
+    }
+    return polygon.boundingRect();
+}
+
+// Unites rectangles pairwise, so that each merge joins regions of about
+// the same size and the whole costs n log n rather than n squared.
+QRegion unitedRects(QVector<QRect> rects)
+{
+    QVector<QRegion> regions;
+    regions.reserve(rects.size());
+    for (const QRect &r : rects)
+        regions.append(QRegion(r));
+    while (regions.size() > 1) {
+        QVector<QRegion> merged;
+        merged.reserve(regions.size() / 2 + 1);
+        for (qsizetype i = 0; i + 1 < regions.size(); i += 2)
+            merged.append(regions[i].united(regions[i + 1]));
+        if (regions.size() % 2)
+            merged.append(regions.last());
+        regions.swap(merged);
+    }
+    return regions.value(0);
+}
+
+QRect pixelRect(const QRectF &r)
+{
+    const QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
+    const QPoint end(int(std::lround(r.right())), int(std::lround(r.bottom())));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
+} // namespace
+
+// The device keeps clips as sets of whole pixels: each change costs what
+// the two sets hold, however many changes came before.
+QRegion MetafileCanvas::pixelRegion(const QPainterPath &output) const
+{
+    const Qt::FillRule rule = output.fillRule();
+    QVector<QRect> rects;
+    QRegion shapes;
+    bool anyShape = false;
+    for (const QPolygonF &polygon : output.toSubpathPolygons()) {
+        if (const std::optional<QRectF> box = asRectangle(polygon)) {
+            rects.append(pixelRect(*box));
+            continue;
+        }
+        const QRegion shape(polygon.toPolygon(), rule);
+        m_budget.checkClipWork(double(shapes.rectCount()) + double(shape.rectCount()));
+        shapes = rule == Qt::OddEvenFill ? shapes.xored(shape) : shapes.united(shape);
+        anyShape = true;
+    }
+    const QRegion boxes = unitedRects(rects);
+    if (!anyShape)
+        return boxes;
+    return rule == Qt::OddEvenFill ? shapes.xored(boxes) : shapes.united(boxes);
+}
+
+void MetafileCanvas::changeClip(const QPainterPath &with, int mode)
+{
+    const QRegion region = pixelRegion(with);
+    const QRegion current = m_state.clip.value_or(QRegion(QRect(QPoint(-int(kCoordinateLimit), -int(kCoordinateLimit)),
+                                                                QPoint(int(kCoordinateLimit), int(kCoordinateLimit)))));
+    // Combining two sets of pixel bands costs about what they hold.
+    if (mode != ClipCopy)
+        m_budget.checkClipWork(double(current.rectCount()) + double(region.rectCount()));
+    switch (mode) {
+    case ClipAnd: m_state.clip = current.intersected(region); break;
+    case ClipOr: m_state.clip = current.united(region); break;
+    case ClipXor: m_state.clip = current.xored(region); break;
+    case ClipDiff: m_state.clip = current.subtracted(region); break;
+    case ClipCopy: m_state.clip = region; break;
+    default: return;
+    }
+    ++m_clipGeneration;
+}
+
+void MetafileCanvas::intersectClipRect(const QRectF &rect)
+{
+    QPainterPath path;
+    path.addRect(rect.normalized());
+    changeClip(toOutput(path), ClipAnd);
+}
+
+void MetafileCanvas::excludeClipRect(const QRectF &rect)
+{
+    QPainterPath path;
+    path.addRect(rect.normalized());
+    changeClip(toOutput(path), ClipDiff);
+}
+
+void MetafileCanvas::offsetClip(QPointF by)
+{
+    if (!m_state.clip)
+        return;
+    const QTransform t = logicalToOutput();
+    const QPointF delta = t.map(by) - t.map(QPointF(0, 0));
+    const auto whole = [](double v) {
+        return std::isfinite(v) ? int(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit))) : 0;
+    };
+    m_state.clip->translate(QPoint(whole(delta.x()), whole(delta.y())));
+    ++m_clipGeneration;
+}
+
+void MetafileCanvas::selectClipRegion(const std::optional<QPainterPath> &deviceRegion, int mode)
+{
+    if (!deviceRegion) {
+        if (mode == ClipCopy) {
+            m_state.clip.reset();
+            ++m_clipGeneration;
+        }
+        return;
+    }
+    changeClip(m_deviceToOutput.map(*deviceRegion), mode);
+}
+
+void MetafileCanvas::selectClipPath(int mode)
+{
+    changeClip(m_path, mode);
+    m_path = QPainterPath();
+    m_pathOpen = false;
+}
+
+void MetafileCanvas::applyClip()
+{
+    if (!m_painter || m_appliedClipGeneration == m_clipGeneration)
+        return;
+    if (m_state.clip) {
+        m_budget.checkRasterWork(double(m_state.clip->rectCount()));
+        m_painter->setClipRegion(*m_state.clip);
+    } else {
+        // Qt ignores a clip region set again after clipping was switched
+        // off, so "unclipped" is the whole picture.
+        m_painter->setClipRect(QRect(0, 0, m_painter->device()->width(), m_painter->device()->height()));
+    }
+    m_appliedClipGeneration = m_clipGeneration;
+}
+
+} // namespace platform::metafile
