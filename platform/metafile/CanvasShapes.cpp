@@ -172,6 +172,11 @@ QBrush MetafileCanvas::brushFor(const GdiBrush &brush) const
     case BrushPattern:
     case BrushDibPattern:
     case BrushDibPatternPt:
+        if (brush.monochrome) {
+            QImage pattern = brush.pattern;
+            pattern.setColorTable({m_state.textColor.rgb(), m_state.backgroundColor.rgb()});
+            return QBrush(pattern);
+        }
         if (!brush.pattern.isNull())
             return QBrush(brush.pattern);
         return QBrush(brush.color);

@@ -33,6 +33,14 @@ QByteArray withPaletteColors(const QByteArray &dib, const QVector<QColor> &palet
 // decoded or is larger than the limits allow gives a null image.
 QImage decodeDib(const DibData &dib, const PlayLimits &limits, bool withAlpha = false);
 
+// A 1-bit DIB as an indexed image of its bits, whatever its colour table
+// says; a null image for any other DIB or one that cannot be decoded.
+QImage decodeMonochromeDib(const DibData &dib, const PlayLimits &limits);
+
+// A monochrome device-dependent bitmap (its rows top down, widthBytes each)
+// as an indexed image of its bits; a null image when the bits do not fit.
+QImage monochromeBits(const QByteArray &bits, int width, int height, int widthBytes, const PlayLimits &limits);
+
 // Whether the DIB's rows run from the bottom up, so that a source rectangle's
 // y is counted from the last row.
 bool isBottomUp(const DibData &dib);

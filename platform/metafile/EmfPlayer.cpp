@@ -660,7 +660,10 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         const std::uint32_t sizeBits = r.u32();
         GdiBrush brush;
         brush.style = BrushDibPatternPt;
-        brush.pattern = decodeDib(dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage), m_budget.limits());
+        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
+        brush.monochrome = type == EmrCreateMonoBrush;
+        brush.pattern =
+            brush.monochrome ? decodeMonochromeDib(dib, m_budget.limits()) : decodeDib(dib, m_budget.limits());
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         canvas.putObject(index, brush);

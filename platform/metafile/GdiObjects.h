@@ -54,6 +54,9 @@ struct GdiBrush
     QColor color = Qt::white;
     std::uint32_t hatch = 0;
     QImage pattern; // pattern and DIB pattern brushes
+    // A monochrome pattern holds indexes: 0 paints in the text colour and 1
+    // in the background colour of the moment it is drawn with.
+    bool monochrome = false;
 };
 
 struct GdiFont

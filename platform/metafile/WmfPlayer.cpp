@@ -615,15 +615,34 @@ GdiObject WmfPlayer::readObject(const MetafileCanvas &canvas, std::uint16_t func
         brush.style = BrushDibPattern;
         const std::uint16_t style = r.u16();
         const std::uint16_t usage = r.u16();
-        if (style != BrushPattern) {
-            if (const auto dib = packedDib(r, usage, canvas.state().palette))
-                brush.pattern = decodeDib(*dib, m_budget.limits());
+        // A pattern (rather than DIB pattern) brush of one bit per pixel
+        // paints in the text and background colours.
+        brush.monochrome = style == BrushPattern;
+        if (const auto dib = packedDib(r, brush.monochrome ? 0 : usage, canvas.state().palette)) {
+            brush.pattern =
+                brush.monochrome ? decodeMonochromeDib(*dib, m_budget.limits()) : decodeDib(*dib, m_budget.limits());
         }
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         return brush;
     }
-    case MetaCreatePatternBrush: return GdiBrush{BrushSolid, Qt::gray, 0, {}};
+    case MetaCreatePatternBrush: {
+        // A device-dependent bitmap; only monochrome ones are device independent.
+        r.skip(2);
+        const int width = r.i16();
+        const int height = r.i16();
+        const int widthBytes = r.i16();
+        const int planes = r.u8();
+        const int bitsPerPixel = r.u8();
+        r.skip(4);
+        GdiBrush brush{BrushPattern, Qt::gray, 0, {}};
+        if (planes == 1 && bitsPerPixel == 1)
+            brush.pattern = monochromeBits(r.bytes(r.remaining()), width, height, widthBytes, m_budget.limits());
+        brush.monochrome = !brush.pattern.isNull();
+        if (!brush.monochrome)
+            brush.style = BrushSolid;
+        return brush;
+    }
     default: return GdiPlaceholder{};
     }
 }

@@ -287,6 +287,30 @@ TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
     EXPECT_EQ(pixel(image, 25, 5), QColor(128, 128, 128));
 }
 
+TEST(EmfPlayer, MonochromeBrushesPaintInTheTextAndBackgroundColours)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.fill(Qt::white);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    const Dib dib = makeDib(checker, 1);
+    Bytes brush;
+    brush.u32(1).u32(0).u32(32).u32(std::uint32_t(dib.info.size()));
+    brush.u32(std::uint32_t(32 + dib.info.size())).u32(std::uint32_t(dib.bits.size())).raw(dib.packed());
+    EmfWriter w;
+    w.selectObject(NullPen)
+        .rec(93, brush)
+        .selectObject(1)
+        .rec(24, {std::int32_t(colorRef(red))}) // colours chosen after the brush
+        .rec(25, {std::int32_t(colorRef(blue))})
+        .rec(18, {1})
+        .rectangle(0, 0, 10, 10);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 0, 0), red);
+    EXPECT_EQ(pixel(image, 1, 0), blue);
+    EXPECT_EQ(pixel(image, 1, 1), red);
+}
+
 TEST(EmfPlayer, HatchedBrushesRepeatEveryEightPixels)
 {
     EmfWriter w;

@@ -476,3 +476,33 @@ TEST(WmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
     EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
     EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
 }
+
+TEST(WmfPlayer, MonochromePatternBrushesPaintInTheTextAndBackgroundColours)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.fill(Qt::white);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    // The same checker as a pattern brush's DIB and as a device bitmap of
+    // two-byte rows.
+    const QByteArray bitmap =
+        Bytes().u16(0).u16(2).u16(2).u16(2).u8(1).u8(1).u32(0).data() + QByteArray("\x40\0\x80\0", 4);
+    WmfWriter w;
+    w.createPen(kNullPen, 0, Qt::black)
+        .selectObject(0)
+        .rec(0x0142, {3, 0}, makeDib(checker, 1).packed())
+        .rec(0x01F9, {}, bitmap)
+        .rec(0x0209, {0x00FF, 0}) // red text, blue background
+        .rec(0x0201, {0, 0x00FF})
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .selectObject(2)
+        .rectangle(20, 0, 30, 10);
+    const QImage image = playPlaced(w);
+    for (const int x : {0, 20}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(pixel(image, x, 0), red);
+        EXPECT_EQ(pixel(image, x + 1, 0), blue);
+        EXPECT_EQ(pixel(image, x + 1, 1), red);
+    }
+}
