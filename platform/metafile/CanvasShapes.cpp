@@ -247,6 +247,7 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
     // rasterises it: one drawing cannot be stopped once it runs.
     if (brush.style() != Qt::NoBrush) {
         chargeFill(path);
+        layPaper(path);
         m_painter->fillPath(path, brush);
     }
     if (pen.style() != Qt::NoPen) {
@@ -254,12 +255,45 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
             thinOutDashes(pen, path);
             const QPainterPath outline = QPainterPathStroker(pen).createStroke(flattened(path));
             chargeFill(outline);
+            layPaper(outline);
             m_painter->fillPath(outline, pen.brush());
         } else {
+            layPaper(path, pen);
             m_painter->strokePath(path, pen);
         }
     }
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+namespace {
+
+// Raster operations that combine with what is already there.
+bool readsDestination(QPainter::CompositionMode mode)
+{
+    using M = QPainter::CompositionMode;
+    return mode >= M::RasterOp_SourceOrDestination && mode != M::RasterOp_NotSource
+           && mode != M::RasterOp_ClearDestination && mode != M::RasterOp_SetDestination;
+}
+
+} // namespace
+
+// The picture starts transparent, but an operation that combines with what
+// is there acts on the white paper a viewer assumes: paper goes under what
+// it covers, where nothing was drawn yet, and the rest stays transparent.
+void MetafileCanvas::layPaper(const QPainterPath &area, const QPen &cosmeticPen)
+{
+    const QPainter::CompositionMode mode = m_painter->compositionMode();
+    if (!readsDestination(mode))
+        return;
+    m_painter->setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    if (cosmeticPen.style() == Qt::NoPen) {
+        m_painter->fillPath(area, Qt::white);
+    } else {
+        QPen paper = cosmeticPen;
+        paper.setColor(Qt::white);
+        m_painter->strokePath(area, paper);
+    }
+    m_painter->setCompositionMode(mode);
 }
 
 void MetafileCanvas::chargeFill(const QPainterPath &outline)
@@ -304,6 +338,7 @@ void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush, Q
     applyClip();
     chargeFill(output);
     m_painter->setCompositionMode(mode);
+    layPaper(output);
     m_painter->fillPath(output, brush);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

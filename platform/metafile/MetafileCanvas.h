@@ -154,6 +154,7 @@ private:
     void emitPath(const QPainterPath &output, bool fill, bool stroke, bool continues);
     void paint(const QPainterPath &output, bool fill, bool stroke);
     void chargeFill(const QPainterPath &outline);
+    void layPaper(const QPainterPath &area, const QPen &cosmeticPen = Qt::NoPen);
     void thinOutDashes(QPen &pen, const QPainterPath &path) const;
     void fillWith(const QPainterPath &output, const QBrush &brush, QPainter::CompositionMode mode);
     void paintImage(const QRectF &dest, const QImage &image, const QRectF &source, QPainter::CompositionMode mode);

@@ -512,6 +512,30 @@ TEST(EmfPlayer, BitmapRecords)
     EXPECT_NEAR(mixed.green(), 127, 2);
 }
 
+TEST(EmfPlayer, RasterOperationsActOnWhitePaper)
+{
+    // The transparent-bitmap idiom: a mask ORed, then the image ANDed.
+    QImage mask(2, 1, QImage::Format_RGB32);
+    mask.setPixel(0, 0, qRgb(0, 0, 0));
+    mask.setPixel(1, 0, qRgb(255, 255, 255));
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(255, 255, 255));
+    EmfWriter w;
+    w.stretchDiBits(QRect(0, 0, 20, 10), QRect(0, 0, 2, 1), makeDib(mask, 24), 0x00EE0086)
+        .stretchDiBits(QRect(0, 0, 20, 10), QRect(0, 0, 2, 1), makeDib(image, 24), 0x008800C6)
+        .createBrush(1, 0, blue)
+        .selectObject(1)
+        .blit(76, QRect(0, 20, 10, 10), 0x005A0049, QRect(), Dib{}); // pattern XOR paper
+    const QImage played = play(w);
+    EXPECT_EQ(pixel(played, 5, 5), red);
+    EXPECT_EQ(pixel(played, 15, 5), QColor(Qt::white));
+    EXPECT_EQ(pixel(played, 5, 25), QColor(Qt::yellow));
+    // What no operation touched stays transparent.
+    EXPECT_TRUE(isBlank(played, 50, 50));
+    EXPECT_TRUE(isBlank(played, 15, 25));
+}
+
 TEST(EmfPlayer, RegionsAndGradients)
 {
     EmfWriter w;
