@@ -141,12 +141,17 @@ QPen MetafileCanvas::currentPen() const
         default: pen.setJoinStyle(Qt::RoundJoin); break;
         }
     }
+    // A thin pen's pattern is in pixels; a wide one's follows its width: a
+    // dash three widths on and one off, a dot one on and one off.
+    const bool wide = pen.widthF() > 0;
     switch (lineStyle) {
-    case PenDash: pen.setDashPattern({18, 6}); break;
+    case PenDash: pen.setDashPattern(wide ? QVector<qreal>{3, 1} : QVector<qreal>{18, 6}); break;
     case PenDot:
-    case PenAlternate: pen.setDashPattern({3, 3}); break;
-    case PenDashDot: pen.setDashPattern({9, 6, 3, 6}); break;
-    case PenDashDotDot: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+    case PenAlternate: pen.setDashPattern(wide ? QVector<qreal>{1, 1} : QVector<qreal>{3, 3}); break;
+    case PenDashDot: pen.setDashPattern(wide ? QVector<qreal>{3, 1, 1, 1} : QVector<qreal>{9, 6, 3, 6}); break;
+    case PenDashDotDot:
+        pen.setDashPattern(wide ? QVector<qreal>{3, 1, 1, 1, 1, 1} : QVector<qreal>{9, 3, 3, 3, 3, 3});
+        break;
     case PenUserStyle:
         if (gdi.dashes.size() >= 2 && gdi.dashes.size() % 2 == 0) {
             QVector<qreal> pattern;

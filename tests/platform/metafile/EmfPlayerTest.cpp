@@ -171,6 +171,24 @@ TEST(EmfPlayer, WidePensAndDashes)
         inked += isBlank(image, x, 50) ? 0 : 1;
     EXPECT_GT(inked, 40);
     EXPECT_LT(inked, 90);
+
+    // A wide pen's dash is three widths on and one off; its dot one and one.
+    EmfWriter wideDashes;
+    wideDashes.createPen(1, 0x200 | 1, 10, red)
+        .selectObject(1)
+        .moveTo(0, 20)
+        .lineTo(100, 20)
+        .createPen(2, 0x200 | 2, 10, red)
+        .selectObject(2)
+        .moveTo(0, 60)
+        .lineTo(100, 60);
+    const QImage widePattern = play(wideDashes);
+    EXPECT_EQ(pixel(widePattern, 25, 20), red);
+    EXPECT_TRUE(isBlank(widePattern, 35, 20));
+    EXPECT_EQ(pixel(widePattern, 45, 20), red);
+    EXPECT_EQ(pixel(widePattern, 5, 60), red);
+    EXPECT_TRUE(isBlank(widePattern, 15, 60));
+    EXPECT_EQ(pixel(widePattern, 25, 60), red);
 }
 
 TEST(EmfPlayer, MetricAndEnglishModesRunUpwards)
