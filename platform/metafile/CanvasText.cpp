@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,46 @@ double mappedLength(const QTransform &t, QPointF vector)
 }
 
 } // namespace
+
+QFont MetafileCanvas::currentFont() const
+{
+    const GdiFont &gdi = m_state.font;
+    LogicalFont record;
+    record.height = int(gdi.height);
+    record.weight = gdi.weight;
+    record.italic = gdi.italic;
+    record.underline = gdi.underline;
+    record.strikeOut = gdi.strikeOut;
+    record.faceName = SymbolFont::named(gdi.face) ? SymbolFont::family() : gdi.face;
+    return toQFont(record, mappedLength(logicalToOutput(), QPointF(0, 1)));
+}
+
+std::optional<QString> MetafileCanvas::textOfGlyphs(const QVector<std::uint16_t> &glyphs) const
+{
+    // Fonts that keep the standard glyph order put the printable ASCII
+    // characters at glyphs 3 to 97; a glyph counts only where the font we
+    // draw with really has its character there.
+    constexpr std::uint16_t kFirst = 3;
+    constexpr std::uint16_t kLast = 97;
+    constexpr int kFirstCharacter = 0x20;
+    if (SymbolFont::named(m_state.font.face))
+        return std::nullopt;
+    const QRawFont raw = QRawFont::fromFont(currentFont());
+    if (!raw.isValid())
+        return std::nullopt;
+    QString text;
+    for (const std::uint16_t glyph : glyphs) {
+        if (glyph < kFirst || glyph > kLast)
+            return std::nullopt;
+        text.append(QChar(kFirstCharacter + glyph - kFirst));
+    }
+    const QVector<quint32> indexes = raw.glyphIndexesForString(text);
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (i >= indexes.size() || indexes[i] != glyphs[i])
+            return std::nullopt;
+    }
+    return text;
+}
 
 void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned options,
                              const std::optional<QRectF> &rect, const QVector<QPointF> &dx)
@@ -43,14 +84,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     const QString text = characters.join(QString());
 
-    LogicalFont record;
-    record.height = int(gdi.height);
-    record.weight = gdi.weight;
-    record.italic = gdi.italic;
-    record.underline = gdi.underline;
-    record.strikeOut = gdi.strikeOut;
-    record.faceName = symbols ? SymbolFont::family() : gdi.face;
-    const QFont font = toQFont(record, mappedLength(t, QPointF(0, 1)));
+    const QFont font = currentFont();
     const QFontMetricsF metrics(font);
 
     const bool updateCp = m_state.textAlign & TextUpdateCp;

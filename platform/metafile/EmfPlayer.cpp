@@ -182,6 +182,8 @@ QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count)
     return colors;
 }
 
+constexpr std::uint32_t kGlyphIndexes = 0x10;
+
 class EmfPlayer
 {
 public:
@@ -202,6 +204,7 @@ private:
     DibData dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
                   std::uint32_t sizeBits, std::uint32_t usage) const;
     GdiBrush brushAt(std::uint32_t index) const;
+    QString textOfGlyphs(const QString &glyphs) const;
 
     ByteReader m_file;
     PlayBudget &m_budget;
@@ -721,6 +724,8 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
             for (std::uint32_t i = 0; i < count; ++i)
                 text.append(QChar(char16_t(r.u16())));
         }
+        if (options & kGlyphIndexes)
+            text = textOfGlyphs(text);
         canvas.textOut(at, text, options & 0x6, rect, {});
         return;
     }
@@ -741,9 +746,10 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
     } else {
         text = decodeAnsi(chars.bytes(count), canvas.state().font.charset);
     }
-    // Glyph indexes name no characters we could draw; the box still shows.
-    if (options & 0x10)
-        text.clear();
+    // Glyph indexes are drawn where the font shows which characters they
+    // are; elsewhere the run is left out and only its box shows.
+    if (options & kGlyphIndexes)
+        text = textOfGlyphs(text);
     // With ETO_PDY each character has an x and a y advance.
     QVector<QPointF> dx;
     if (offDx != 0) {
@@ -756,6 +762,16 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
     }
     const bool hasRect = (options & 0x6) && !rect.isEmpty();
     canvas.textOut(at, text, options & 0x6, hasRect ? std::optional<QRectF>(rect) : std::nullopt, dx);
+}
+
+// A run of glyph indexes, read as 16-bit codes, as the characters they
+// show; empty where they cannot be told.
+QString EmfPlayer::textOfGlyphs(const QString &glyphs) const
+{
+    QVector<std::uint16_t> indexes;
+    for (const QChar c : glyphs)
+        indexes.append(c.unicode());
+    return m_canvas->textOfGlyphs(indexes).value_or(QString());
 }
 
 void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)

@@ -4,6 +4,7 @@
 #include "platform/metafile/GdiObjects.h"
 #include "platform/metafile/PlayLimits.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -134,6 +135,10 @@ public:
     void gradientRect(const GradientVertex &a, const GradientVertex &b, bool vertical);
     void gradientTriangle(const GradientVertex &a, const GradientVertex &b, const GradientVertex &c);
 
+    // The characters that glyph indexes stand for in the font text would be
+    // drawn with, where that font keeps the standard order for all of them.
+    std::optional<QString> textOfGlyphs(const QVector<std::uint16_t> &glyphs) const;
+
     // Text at a logical reference point; dx are logical advances per
     // character, along the text and across it.
     void textOut(QPointF reference, const QString &text, unsigned options, const std::optional<QRectF> &rect,
@@ -141,6 +146,7 @@ public:
 
 private:
     QTransform pageToDevice() const;
+    QFont currentFont() const;
     QPainterPath toOutput(const QPainterPath &logical) const;
     QPointF toOutput(QPointF logical) const;
     QRectF outputBox(const QRectF &logicalBox, QTransform &builderToOutput) const;

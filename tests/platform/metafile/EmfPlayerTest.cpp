@@ -457,6 +457,18 @@ TEST(EmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
     EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
 }
 
+TEST(EmfPlayer, GlyphIndexesDrawWhereTheFontKeepsTheStandardOrder)
+{
+    // Glyph 44 is "I" in that order; glyph 1000 has no character we know.
+    const auto drawn = [](const QString &glyphs) {
+        EmfWriter w;
+        w.rec(18, {1}).createFont(1, -20, 0, "Arial").selectObject(1).textOutW(10, 10, glyphs, {}, 0x10);
+        return !inkBounds(play(w)).isEmpty();
+    };
+    EXPECT_TRUE(drawn(QString(2, QChar(44))));
+    EXPECT_FALSE(drawn(QString(QChar(44)) + QChar(1000)));
+}
+
 TEST(EmfPlayer, TextInCommonFontsKeepsTheirMetrics)
 {
     // Top-aligned Arial capitals start 0.19 em below the point (ascent less
