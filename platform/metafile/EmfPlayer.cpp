@@ -5,6 +5,7 @@
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
+#include "platform/metafile/RecordDamage.h"
 
 #include <QPainter>
 
@@ -284,8 +285,7 @@ LoadedPicture EmfPlayer::play()
     return LoadedPicture{image, fit.size};
 }
 
-// A record whose size keeps the stream in step but whose contents are damaged
-// is skipped; a size that breaks the stream, or a spent limit, fails the file.
+// A size that breaks the stream, or a spent limit, fails the file.
 void EmfPlayer::playRecords(std::size_t pos)
 {
     while (m_file.size() - pos >= 8) {
@@ -299,14 +299,7 @@ void EmfPlayer::playRecords(std::size_t pos)
             return;
         ByteReader record = m_file.slice(pos, size);
         record.seek(8);
-        try {
-            playRecord(type, record);
-        } catch (const LimitError &) {
-            throw;
-        } catch (const MetafileError &) {
-            // A damaged or cut-short record ends here; play goes on with the next one.
-        } catch (const DataCutShort &) {
-        }
+        playOrSkipDamaged([&] { playRecord(type, record); });
         pos += size;
     }
 }

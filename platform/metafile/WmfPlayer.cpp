@@ -5,6 +5,7 @@
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
+#include "platform/metafile/RecordDamage.h"
 #include "platform/metafile/SymbolFonts.h"
 
 #include <QPainter>
@@ -347,7 +348,6 @@ void WmfPlayer::setUpMapping(MetafileCanvas &canvas)
 void WmfPlayer::playRecords(MetafileCanvas &canvas)
 {
     canvas.resetObjectTable(m_objectCount);
-    bool damaged = false;
     std::size_t pos = m_recordsStart;
     while (m_file.size() - pos >= 6) {
         ByteReader head = m_file.slice(pos, 6);
@@ -362,17 +362,9 @@ void WmfPlayer::playRecords(MetafileCanvas &canvas)
         if (function == MetaEof)
             return;
         ByteReader params = m_file.slice(pos + 6, bytes - 6);
-        try {
-            playRecord(canvas, function, params, words);
-        } catch (const DataCutShort &) {
-            // The record's own contents are cut short while the stream stays
-            // in step: only this record is lost.
-            damaged = true;
-        }
+        playOrSkipDamaged([&] { playRecord(canvas, function, params, words); });
         pos += std::size_t(bytes);
     }
-    if (damaged)
-        throw MetafileError("damaged records and no end record");
 }
 
 GdiBrush WmfPlayer::brushAt(MetafileCanvas &canvas, std::uint16_t index) const

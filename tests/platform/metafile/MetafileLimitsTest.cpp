@@ -125,9 +125,12 @@ TEST(MetafileLimits, ObjectIndexesStayInsideTheTable)
     expectSkipped(record(37, Bytes().u32(8)));
     expectSkipped(record(39, Bytes().u32(100).u32(0).u32(0x00FF00).u32(0)));
 
+    // A Windows metafile follows the same rule: the record is lost, not the file.
     WmfWriter wmf(8);
-    wmf.selectObject(20);
-    EXPECT_FALSE(playsWmf(wmf));
+    wmf.createBrush(0, Qt::red).selectObject(20).selectObject(0).rectangle(0, 0, 10, 10);
+    const auto image = playWmf(wmf.placeable(QRect(0, 0, 50, 50), 96));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(pixel(*image, 5, 5), QColor(Qt::red));
 }
 
 TEST(MetafileLimits, SavedStatesHaveADepthLimit)

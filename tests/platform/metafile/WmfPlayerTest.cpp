@@ -123,10 +123,11 @@ TEST(WmfPlayer, ADamagedRecordLosesOnlyItself)
     EXPECT_EQ(pixel(drawn, 75, 75), blue);
     EXPECT_TRUE(isBlank(drawn, 10, 10));
 
-    // A damaged record needs the end record to show that the stream stayed
-    // in step; a sound file without one still plays.
+    // Without its end record the file still plays; an object index outside
+    // the table loses only its record.
     const QRect frame(0, 0, 100, 100);
-    EXPECT_FALSE(playWmf(w.placeable(frame, 96).chopped(6)).has_value());
+    w.selectObject(99);
+    EXPECT_EQ(pixel(play(w.placeable(frame, 96).chopped(6)), 75, 75), blue);
     WmfWriter sound = filling(red);
     sound.rectangle(0, 0, 10, 10);
     EXPECT_TRUE(playWmf(sound.placeable(frame, 96).chopped(6)).has_value());
@@ -244,10 +245,10 @@ TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot)
     EXPECT_EQ(pixel(image, 5, 5), green);
     EXPECT_EQ(pixel(image, 15, 5), blue);
 
-    // A full table has no slot for another object.
+    // A full table has no slot for another object: that record is lost.
     WmfWriter full(1);
-    full.createBrush(0, red).createBrush(0, blue).rectangle(0, 0, 10, 10);
-    EXPECT_FALSE(playWmf(full.placeable(QRect(0, 0, 10, 10), 96)).has_value());
+    full.createBrush(0, red).createBrush(0, blue).selectObject(0).rectangle(0, 0, 10, 10);
+    EXPECT_EQ(pixel(play(full.placeable(QRect(0, 0, 10, 10), 96)), 5, 5), red);
 }
 
 TEST(WmfPlayer, ClippingAndSavedStates)
