@@ -198,6 +198,10 @@ public:
 private:
     void playRecords(std::size_t pos);
     void playRecord(std::uint32_t type, ByteReader &record);
+    bool playStateRecord(std::uint32_t type, ByteReader &r);
+    bool playObjectRecord(std::uint32_t type, ByteReader &r);
+    bool playClippingRecord(std::uint32_t type, ByteReader &r);
+    bool playDrawingRecord(std::uint32_t type, ByteReader &r);
     void playPoly(std::uint32_t type, ByteReader &r);
     void playBitmap(std::uint32_t type, ByteReader &record);
     void playText(std::uint32_t type, ByteReader &record);
@@ -327,27 +331,33 @@ DibData EmfPlayer::dibAt(const ByteReader &record, std::uint32_t offInfo, std::u
     return DibData{infoBytes, bits.bytes(bits.size())};
 }
 
+// Each family of records has a player of its own; a record that none knows
+// is skipped.
 void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
+{
+    if (playStateRecord(type, r) || playObjectRecord(type, r) || playClippingRecord(type, r)
+        || playDrawingRecord(type, r))
+        return;
+    switch (type) {
+    case EmrBitBlt:
+    case EmrStretchBlt:
+    case EmrSetDiBitsToDevice:
+    case EmrStretchDiBits:
+    case EmrAlphaBlend:
+    case EmrTransparentBlt: playBitmap(type, r); return;
+    case EmrExtTextOutA:
+    case EmrExtTextOutW:
+    case EmrSmallTextOut: playText(type, r); return;
+    default: return;
+    }
+}
+
+// Mapping, modes, colours, the current position and saved states.
+bool EmfPlayer::playStateRecord(std::uint32_t type, ByteReader &r)
 {
     MetafileCanvas &canvas = *m_canvas;
     DrawingState &s = canvas.state();
     switch (type) {
-    case EmrPolyBezier:
-    case EmrPolygon:
-    case EmrPolyline:
-    case EmrPolyBezierTo:
-    case EmrPolylineTo:
-    case EmrPolyPolyline:
-    case EmrPolyPolygon:
-    case EmrPolyDraw:
-    case EmrPolyBezier16:
-    case EmrPolygon16:
-    case EmrPolyline16:
-    case EmrPolyBezierTo16:
-    case EmrPolylineTo16:
-    case EmrPolyPolyline16:
-    case EmrPolyPolygon16:
-    case EmrPolyDraw16: playPoly(type, r); break;
     case EmrSetWindowExtEx: {
         const QPointF e = readPointL(r);
         canvas.setWindowExt(QSizeF(e.x(), e.y()));
@@ -372,11 +382,6 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
         break;
     }
-    case EmrSetPixelV: {
-        const QPointF at = readPointL(r);
-        canvas.setPixel(at, canvas.color(r.u32()));
-        break;
-    }
     case EmrSetMapMode: canvas.setMapMode(r.i32()); break;
     case EmrSetBkMode: s.backgroundMode = r.u32() == BkTransparent ? BkTransparent : BkOpaque; break;
     case EmrSetPolyFillMode: s.windingFill = r.u32() == 2; break;
@@ -385,11 +390,7 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrSetTextColor: s.textColor = canvas.color(r.u32()); break;
     case EmrSetBkColor: s.backgroundColor = canvas.color(r.u32()); break;
     case EmrSetArcDirection: s.clockwiseArcs = r.u32() == 2; break;
-    case EmrOffsetClipRgn: canvas.offsetClip(readPointL(r)); break;
     case EmrMoveToEx: canvas.moveTo(readPointL(r)); break;
-    case EmrLineTo: canvas.lineTo(readPointL(r)); break;
-    case EmrExcludeClipRect: canvas.excludeClipRect(readRectL(r)); break;
-    case EmrIntersectClipRect: canvas.intersectClipRect(readRectL(r)); break;
     case EmrSaveDc: canvas.saveDc(); break;
     case EmrRestoreDc: {
         const std::int32_t which = r.i32();
@@ -403,6 +404,16 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         canvas.modifyWorldTransform(t, int(r.u32()));
         break;
     }
+    default: return false;
+    }
+    return true;
+}
+
+// Objects made, selected and deleted, palettes included.
+bool EmfPlayer::playObjectRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    switch (type) {
     case EmrSelectObject: {
         const std::uint32_t index = r.u32();
         if (index & kStockBit)
@@ -438,6 +449,62 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrCreateMonoBrush:
     case EmrCreateDibPatternBrushPt:
     case EmrExtCreatePen: createObject(type, r); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Clip rectangles, regions and paths.
+bool EmfPlayer::playClippingRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    switch (type) {
+    case EmrOffsetClipRgn: canvas.offsetClip(readPointL(r)); break;
+    case EmrExcludeClipRect: canvas.excludeClipRect(readRectL(r)); break;
+    case EmrIntersectClipRect: canvas.intersectClipRect(readRectL(r)); break;
+    case EmrSelectClipPath: canvas.selectClipPath(int(r.u32())); break;
+    case EmrExtSelectClipRgn: {
+        const std::uint32_t size = r.u32();
+        const int mode = int(r.u32());
+        if (size == 0)
+            canvas.selectClipRegion(std::nullopt, mode);
+        else
+            canvas.selectClipRegion(readRegionData(r.slice(r.pos(), size), m_budget), mode);
+        break;
+    }
+    default: return false;
+    }
+    return true;
+}
+
+// Lines, shapes, paths, regions and gradients.
+bool EmfPlayer::playDrawingRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    DrawingState &s = canvas.state();
+    switch (type) {
+    case EmrPolyBezier:
+    case EmrPolygon:
+    case EmrPolyline:
+    case EmrPolyBezierTo:
+    case EmrPolylineTo:
+    case EmrPolyPolyline:
+    case EmrPolyPolygon:
+    case EmrPolyDraw:
+    case EmrPolyBezier16:
+    case EmrPolygon16:
+    case EmrPolyline16:
+    case EmrPolyBezierTo16:
+    case EmrPolylineTo16:
+    case EmrPolyPolyline16:
+    case EmrPolyPolygon16:
+    case EmrPolyDraw16: playPoly(type, r); break;
+    case EmrSetPixelV: {
+        const QPointF at = readPointL(r);
+        canvas.setPixel(at, canvas.color(r.u32()));
+        break;
+    }
+    case EmrLineTo: canvas.lineTo(readPointL(r)); break;
     case EmrAngleArc: {
         const QPointF center = readPointL(r);
         const double radius = r.u32();
@@ -476,7 +543,6 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrStrokePath: canvas.strokePath(); break;
     case EmrWidenPath: canvas.widenPath(); break;
     case EmrAbortPath: canvas.abortPath(); break;
-    case EmrSelectClipPath: canvas.selectClipPath(int(r.u32())); break;
     case EmrFillRgn:
     case EmrFrameRgn:
     case EmrInvertRgn:
@@ -500,24 +566,6 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.invertRegion(region);
         break;
     }
-    case EmrExtSelectClipRgn: {
-        const std::uint32_t size = r.u32();
-        const int mode = int(r.u32());
-        if (size == 0)
-            canvas.selectClipRegion(std::nullopt, mode);
-        else
-            canvas.selectClipRegion(readRegionData(r.slice(r.pos(), size), m_budget), mode);
-        break;
-    }
-    case EmrBitBlt:
-    case EmrStretchBlt:
-    case EmrSetDiBitsToDevice:
-    case EmrStretchDiBits:
-    case EmrAlphaBlend:
-    case EmrTransparentBlt: playBitmap(type, r); break;
-    case EmrExtTextOutA:
-    case EmrExtTextOutW:
-    case EmrSmallTextOut: playText(type, r); break;
     case EmrGradientFill: {
         r.skip(16);
         const std::uint32_t vertexCount = r.u32();
@@ -552,8 +600,9 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         }
         break;
     }
-    default: break;
+    default: return false;
     }
+    return true;
 }
 
 void EmfPlayer::playPoly(std::uint32_t type, ByteReader &r)
