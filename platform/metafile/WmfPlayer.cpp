@@ -208,6 +208,10 @@ private:
     void setUpMapping(MetafileCanvas &canvas);
     void playRecords(MetafileCanvas &canvas);
     void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
+    bool playStateRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playObjectRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playClippingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playDrawingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
     void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
@@ -383,7 +387,26 @@ QPainterPath WmfPlayer::regionAt(MetafileCanvas &canvas, std::uint16_t index) co
     return {};
 }
 
+// Each family of records has a player of its own; a record that none knows
+// is skipped.
 void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords)
+{
+    if (playStateRecord(canvas, function, r) || playObjectRecord(canvas, function, r)
+        || playClippingRecord(canvas, function, r) || playDrawingRecord(canvas, function, r))
+        return;
+    switch (function) {
+    case MetaTextOut:
+    case MetaExtTextOut: playText(canvas, function, r); return;
+    case MetaDibBitBlt:
+    case MetaDibStretchBlt:
+    case MetaStretchDib:
+    case MetaSetDibToDev: playBitmap(canvas, function, r, recordWords); return;
+    default: return;
+    }
+}
+
+// Mapping, modes, colours, the current position and saved states.
+bool WmfPlayer::playStateRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
 {
     DrawingState &s = canvas.state();
     switch (function) {
@@ -404,11 +427,58 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaOffsetViewportOrg:
     case MetaScaleWindowExt:
     case MetaScaleViewportExt: playMapping(canvas, function, r); break;
-    case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
     case MetaMoveTo: canvas.moveTo(readPointYX(r)); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Objects made, selected and deleted, palettes and clip regions included.
+bool WmfPlayer::playObjectRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    DrawingState &s = canvas.state();
+    switch (function) {
+    case MetaSelectClipRegion:
+    case MetaSelectObject: canvas.selectObject(r.u16()); break;
+    case MetaSelectPalette: canvas.selectPalette(r.u16()); break;
+    case MetaSetPalEntries: {
+        const std::uint16_t start = r.u16();
+        const QVector<QColor> colors = readPaletteEntries(r, r.u16());
+        if (s.paletteObject)
+            canvas.setPaletteEntries(*s.paletteObject, start, colors);
+        break;
+    }
+    case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
+    case MetaCreatePenIndirect:
+    case MetaCreateBrushIndirect:
+    case MetaCreateFontIndirect:
+    case MetaCreateRegion:
+    case MetaCreatePalette:
+    case MetaCreatePatternBrush:
+    case MetaDibCreatePatternBrush: createObject(canvas, function, r); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Clip rectangles and their offset.
+bool WmfPlayer::playClippingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    switch (function) {
     case MetaExcludeClipRect: canvas.excludeClipRect(readRectBRTL(r)); break;
     case MetaIntersectClipRect: canvas.intersectClipRect(readRectBRTL(r)); break;
     case MetaOffsetClipRgn: canvas.offsetClip(readPointYX(r)); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Lines, shapes, regions and pattern blits.
+bool WmfPlayer::playDrawingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    DrawingState &s = canvas.state();
+    switch (function) {
+    case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
     case MetaRectangle: canvas.rectangle(readRectBRTL(r)); break;
     case MetaEllipse: canvas.ellipse(readRectBRTL(r)); break;
     case MetaRoundRect: {
@@ -475,32 +545,9 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     }
     case MetaPaintRegion: canvas.fillRegion(regionAt(canvas, r.u16()), s.brush); break;
     case MetaInvertRegion: canvas.invertRegion(regionAt(canvas, r.u16())); break;
-    case MetaSelectClipRegion:
-    case MetaSelectObject: canvas.selectObject(r.u16()); break;
-    case MetaSelectPalette: canvas.selectPalette(r.u16()); break;
-    case MetaSetPalEntries: {
-        const std::uint16_t start = r.u16();
-        const QVector<QColor> colors = readPaletteEntries(r, r.u16());
-        if (s.paletteObject)
-            canvas.setPaletteEntries(*s.paletteObject, start, colors);
-        break;
+    default: return false;
     }
-    case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
-    case MetaTextOut:
-    case MetaExtTextOut: playText(canvas, function, r); break;
-    case MetaCreatePenIndirect:
-    case MetaCreateBrushIndirect:
-    case MetaCreateFontIndirect:
-    case MetaCreateRegion:
-    case MetaCreatePalette:
-    case MetaCreatePatternBrush:
-    case MetaDibCreatePatternBrush: createObject(canvas, function, r); break;
-    case MetaDibBitBlt:
-    case MetaDibStretchBlt:
-    case MetaStretchDib:
-    case MetaSetDibToDev: playBitmap(canvas, function, r, recordWords); break;
-    default: break;
-    }
+    return true;
 }
 
 void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
