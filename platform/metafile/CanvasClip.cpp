@@ -55,26 +55,58 @@ QRect pixelRect(const QRectF &r)
 
 // The device keeps clips as sets of whole pixels: each change costs what
 // the two sets hold, however many changes came before.
-QRegion MetafileCanvas::pixelRegion(const QPainterPath &output) const
+QRegion MetafileCanvas::pixelRegion(const QPainterPath &output)
 {
-    const Qt::FillRule rule = output.fillRule();
     QVector<QRect> rects;
-    QRegion shapes;
-    bool anyShape = false;
+    QPainterPath shapes;
+    shapes.setFillRule(output.fillRule());
     for (const QPolygonF &polygon : output.toSubpathPolygons()) {
-        if (const std::optional<QRectF> box = asRectangle(polygon)) {
+        if (const std::optional<QRectF> box = asRectangle(polygon))
             rects.append(pixelRect(*box));
-            continue;
-        }
-        const QRegion shape(polygon.toPolygon(), rule);
-        m_budget.checkClipWork(double(shapes.rectCount()) + double(shape.rectCount()));
-        shapes = rule == Qt::OddEvenFill ? shapes.xored(shape) : shapes.united(shape);
-        anyShape = true;
+        else
+            shapes.addPolygon(polygon);
     }
     const QRegion boxes = unitedRects(rects);
-    if (!anyShape)
+    if (shapes.isEmpty())
         return boxes;
-    return rule == Qt::OddEvenFill ? shapes.xored(boxes) : shapes.united(boxes);
+    const QRegion covered = shapeRegion(shapes);
+    m_budget.checkClipWork(double(covered.rectCount()) + double(boxes.rectCount()));
+    return output.fillRule() == Qt::OddEvenFill ? covered.xored(boxes) : covered.united(boxes);
+}
+
+// Other shapes as the pixels of the picture they cover, filled as any
+// outline is; Qt's own polygon regions can lose memory on odd outlines.
+// Measuring needs no clip, so the outline's box stands in.
+QRegion MetafileCanvas::shapeRegion(const QPainterPath &shapes)
+{
+    if (!m_painter)
+        return QRegion(shapes.boundingRect().toAlignedRect());
+    QImage mask(m_painter->device()->width(), m_painter->device()->height(), QImage::Format_Alpha8);
+    if (mask.isNull())
+        throw LimitError("no memory for the clip");
+    mask.fill(0);
+    chargeFill(shapes);
+    QPainter painter(&mask);
+    painter.fillPath(shapes, Qt::black);
+    painter.end();
+    QVector<QRect> runs;
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar *row = mask.constScanLine(y);
+        for (int x = 0; x < mask.width();) {
+            if (row[x] < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < mask.width() && row[x] >= 128)
+                ++x;
+            runs.append(QRect(start, y, x - start, 1));
+        }
+    }
+    // One-row runs in reading order are bands already.
+    QRegion region;
+    region.setRects(runs.constData(), int(runs.size()));
+    return region;
 }
 
 void MetafileCanvas::changeClip(const QPainterPath &with, int mode)

@@ -243,7 +243,8 @@ void MetafileCanvas::setPaletteEntries(std::uint32_t index, std::uint32_t start,
     auto *palette = slot ? std::get_if<GdiPalette>(&*slot) : nullptr;
     if (!palette)
         return;
-    for (qsizetype i = 0; i < colors.size() && start + i < std::uint64_t(palette->colors.size()); ++i)
+    for (qsizetype i = 0;
+         i < colors.size() && std::uint64_t(start) + std::uint64_t(i) < std::uint64_t(palette->colors.size()); ++i)
         palette->colors[qsizetype(start + i)] = colors[i];
     if (m_state.paletteObject == index)
         m_state.palette = palette->colors;

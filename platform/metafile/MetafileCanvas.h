@@ -155,7 +155,8 @@ private:
     QBrush brushFor(const GdiBrush &brush) const;
     bool applyRop2(QPainter &painter) const;
     void applyClip();
-    QRegion pixelRegion(const QPainterPath &output) const;
+    QRegion pixelRegion(const QPainterPath &output);
+    QRegion shapeRegion(const QPainterPath &shapes);
     void changeClip(const QPainterPath &with, int mode);
     void emitPath(const QPainterPath &output, bool fill, bool stroke, bool continues);
     void paint(const QPainterPath &output, bool fill, bool stroke);
