@@ -1,4 +1,4 @@
-#include "platform/MetafilePlayer.h"
+#include "platform/metafile/MetafilePlayer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kRecords = 100'000;
 constexpr int kSide = 1000;
+constexpr int kExcludedCells = 13'362;
 
 class Bytes
 {
@@ -130,7 +131,45 @@ QByteArray windowsMetafile()
     return placeable.data() + plain.data() + pen.data() + body.data();
 }
 
-void playOrFail(benchmark::State &state, const QByteArray &data, platform::MetafileFormat format)
+// A placeable Windows metafile whose records are the given body.
+QByteArray placeableWmf(const QByteArray &records)
+{
+    Bytes plain;
+    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + records.size()) / 2)).u16(2).u32(13).u16(0);
+    Bytes placeable;
+    placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(kSide).u16(kSide).u16(96).u32(0);
+    int checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= quint8(placeable.data()[i]) | (quint8(placeable.data()[i + 1]) << 8);
+    placeable.u16(checksum);
+    return placeable.data() + plain.data() + records;
+}
+
+// A chart's grid of cells, each cut out of the clip before the next is
+// filled: the clip ends with thousands of holes.
+QByteArray excludedCells()
+{
+    Bytes body;
+    const auto rec = [&](int function, std::initializer_list<int> words) {
+        body.u32(std::uint32_t(3 + words.size())).u16(function);
+        for (int w : words)
+            body.u16(w);
+    };
+    rec(0x02FC, {0, 0x00FF, 0, 0});
+    rec(0x012D, {0});
+    for (int i = 0; i < kExcludedCells; ++i) {
+        const int x = (i * 37) % (kSide - 10);
+        const int y = (i * 53) % (kSide - 10);
+        rec(0x0415, {y + 8, x + 8, y, x});
+        if (i % 100 == 0)
+            rec(0x041B, {y + 40, x + 40, y, x});
+    }
+    body.u32(3).u16(0);
+    return placeableWmf(body.data());
+}
+
+void playOrFail(benchmark::State &state, const QByteArray &data, platform::MetafileFormat format,
+                int records = kRecords)
 {
     for (auto _ : state) {
         const auto picture = platform::playMetafile(data, format, QSize(512, 512));
@@ -140,7 +179,7 @@ void playOrFail(benchmark::State &state, const QByteArray &data, platform::Metaf
         }
         benchmark::DoNotOptimize(picture->shown.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * kRecords);
+    state.SetItemsProcessed(state.iterations() * records);
 }
 
 void BM_PlayEnhancedMetafile100kRecords(benchmark::State &state)
@@ -154,5 +193,11 @@ void BM_PlayWindowsMetafile100kRecords(benchmark::State &state)
     playOrFail(state, windowsMetafile(), platform::MetafileFormat::Windows);
 }
 BENCHMARK(BM_PlayWindowsMetafile100kRecords)->Unit(benchmark::kMillisecond);
+
+void BM_PlayWindowsMetafileExcluding13kClipRects(benchmark::State &state)
+{
+    playOrFail(state, excludedCells(), platform::MetafileFormat::Windows, kExcludedCells);
+}
+BENCHMARK(BM_PlayWindowsMetafileExcluding13kClipRects)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,6 +12,13 @@ enum RasterOp : std::uint32_t {
     RopNotSrcCopy = 0x00330008,
     RopDstInvert = 0x00550009,
     RopPatInvert = 0x005A0049,
+    RopPatAndDest = 0x00A000C9,
+    RopPatOrDest = 0x00FA0089,
+    RopNotSrcErase = 0x001100A6,
+    RopSrcErase = 0x00440328,
+    RopNotSrcAndDest = 0x00220326,
+    RopNotSrcXorDest = 0x00990066,
+    RopMergePaint = 0x00BB0226,
     RopSrcInvert = 0x00660046,
     RopSrcAnd = 0x008800C6,
     RopDest = 0x00AA0029,
@@ -42,6 +49,8 @@ void MetafileCanvas::patBlt(const QRectF &rect, std::uint32_t rop)
     case RopWhiteness: fillWith(output, Qt::white, QPainter::CompositionMode_Source); return;
     case RopDstInvert: fillWith(output, Qt::white, QPainter::RasterOp_NotDestination); return;
     case RopPatInvert: fillWith(output, brushFor(m_state.brush), QPainter::RasterOp_SourceXorDestination); return;
+    case RopPatAndDest: fillWith(output, brushFor(m_state.brush), QPainter::RasterOp_SourceAndDestination); return;
+    case RopPatOrDest: fillWith(output, brushFor(m_state.brush), QPainter::RasterOp_SourceOrDestination); return;
     default: fillWith(output, brushFor(m_state.brush), QPainter::CompositionMode_SourceOver); return;
     }
 }
@@ -64,6 +73,9 @@ void MetafileCanvas::paintImage(const QRectF &dest, const QImage &image, const Q
     applyClip();
     m_painter->setCompositionMode(mode);
     m_painter->setTransform(placement);
+    QPainterPath area;
+    area.addRect(QRectF(0, 0, 1, 1));
+    layPaper(area);
     m_painter->drawImage(QRectF(0, 0, 1, 1), image, from);
     m_painter->resetTransform();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -85,6 +97,11 @@ void MetafileCanvas::drawImage(const QRectF &dest, const QImage &image, const QR
     case RopSrcAnd: mode = M::RasterOp_SourceAndDestination; break;
     case RopSrcInvert: mode = M::RasterOp_SourceXorDestination; break;
     case RopNotSrcCopy: mode = M::RasterOp_NotSource; break;
+    case RopNotSrcErase: mode = M::RasterOp_NotSourceAndNotDestination; break;
+    case RopSrcErase: mode = M::RasterOp_SourceAndNotDestination; break;
+    case RopNotSrcAndDest: mode = M::RasterOp_NotSourceAndDestination; break;
+    case RopNotSrcXorDest: mode = M::RasterOp_NotSourceXorDestination; break;
+    case RopMergePaint: mode = M::RasterOp_NotSourceOrDestination; break;
     default: break;
     }
     paintImage(dest, image.convertToFormat(QImage::Format_ARGB32_Premultiplied), source, mode);

@@ -141,12 +141,17 @@ QPen MetafileCanvas::currentPen() const
         default: pen.setJoinStyle(Qt::RoundJoin); break;
         }
     }
+    // A thin pen's pattern is in pixels; a wide one's follows its width: a
+    // dash three widths on and one off, a dot one on and one off.
+    const bool wide = pen.widthF() > 0;
     switch (lineStyle) {
-    case PenDash: pen.setDashPattern({18, 6}); break;
+    case PenDash: pen.setDashPattern(wide ? QVector<qreal>{3, 1} : QVector<qreal>{18, 6}); break;
     case PenDot:
-    case PenAlternate: pen.setDashPattern({3, 3}); break;
-    case PenDashDot: pen.setDashPattern({9, 6, 3, 6}); break;
-    case PenDashDotDot: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+    case PenAlternate: pen.setDashPattern(wide ? QVector<qreal>{1, 1} : QVector<qreal>{3, 3}); break;
+    case PenDashDot: pen.setDashPattern(wide ? QVector<qreal>{3, 1, 1, 1} : QVector<qreal>{9, 6, 3, 6}); break;
+    case PenDashDotDot:
+        pen.setDashPattern(wide ? QVector<qreal>{3, 1, 1, 1, 1, 1} : QVector<qreal>{9, 3, 3, 3, 3, 3});
+        break;
     case PenUserStyle:
         if (gdi.dashes.size() >= 2 && gdi.dashes.size() % 2 == 0) {
             QVector<qreal> pattern;
@@ -172,6 +177,11 @@ QBrush MetafileCanvas::brushFor(const GdiBrush &brush) const
     case BrushPattern:
     case BrushDibPattern:
     case BrushDibPatternPt:
+        if (brush.monochrome) {
+            QImage pattern = brush.pattern;
+            pattern.setColorTable({m_state.textColor.rgb(), m_state.backgroundColor.rgb()});
+            return QBrush(pattern);
+        }
         if (!brush.pattern.isNull())
             return QBrush(brush.pattern);
         return QBrush(brush.color);
@@ -242,6 +252,7 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
     // rasterises it: one drawing cannot be stopped once it runs.
     if (brush.style() != Qt::NoBrush) {
         chargeFill(path);
+        layPaper(path);
         m_painter->fillPath(path, brush);
     }
     if (pen.style() != Qt::NoPen) {
@@ -249,12 +260,45 @@ void MetafileCanvas::paint(const QPainterPath &output, bool fill, bool stroke)
             thinOutDashes(pen, path);
             const QPainterPath outline = QPainterPathStroker(pen).createStroke(flattened(path));
             chargeFill(outline);
+            layPaper(outline);
             m_painter->fillPath(outline, pen.brush());
         } else {
+            layPaper(path, pen);
             m_painter->strokePath(path, pen);
         }
     }
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+namespace {
+
+// Raster operations that combine with what is already there.
+bool readsDestination(QPainter::CompositionMode mode)
+{
+    using M = QPainter::CompositionMode;
+    return mode >= M::RasterOp_SourceOrDestination && mode != M::RasterOp_NotSource
+           && mode != M::RasterOp_ClearDestination && mode != M::RasterOp_SetDestination;
+}
+
+} // namespace
+
+// The picture starts transparent, but an operation that combines with what
+// is there acts on the white paper a viewer assumes: paper goes under what
+// it covers, where nothing was drawn yet, and the rest stays transparent.
+void MetafileCanvas::layPaper(const QPainterPath &area, const QPen &cosmeticPen)
+{
+    const QPainter::CompositionMode mode = m_painter->compositionMode();
+    if (!readsDestination(mode))
+        return;
+    m_painter->setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    if (cosmeticPen.style() == Qt::NoPen) {
+        m_painter->fillPath(area, Qt::white);
+    } else {
+        QPen paper = cosmeticPen;
+        paper.setColor(Qt::white);
+        m_painter->strokePath(area, paper);
+    }
+    m_painter->setCompositionMode(mode);
 }
 
 void MetafileCanvas::chargeFill(const QPainterPath &outline)
@@ -299,6 +343,7 @@ void MetafileCanvas::fillWith(const QPainterPath &output, const QBrush &brush, Q
     applyClip();
     chargeFill(output);
     m_painter->setCompositionMode(mode);
+    layPaper(output);
     m_painter->fillPath(output, brush);
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

@@ -227,78 +227,27 @@ void MetafileCanvas::selectStockObject(std::uint32_t stock)
         m_state.font = GdiFont{};
 }
 
-void MetafileCanvas::changeClip(const QPainterPath &with, int mode)
+void MetafileCanvas::selectPalette(std::optional<std::uint32_t> index)
 {
-    QPainterPath whole;
-    whole.addRect(QRectF(-1e7, -1e7, 2e7, 2e7));
-    const QPainterPath current = m_state.clip.value_or(whole);
-    // Combining outlines costs about the product of their sizes.
-    if (mode != ClipCopy)
-        m_budget.checkClipWork(double(current.elementCount()) * double(with.elementCount()));
-    switch (mode) {
-    case ClipAnd: m_state.clip = current.intersected(with); break;
-    case ClipOr: m_state.clip = current.united(with); break;
-    case ClipXor: m_state.clip = current.united(with).subtracted(current.intersected(with)); break;
-    case ClipDiff: m_state.clip = current.subtracted(with); break;
-    case ClipCopy: m_state.clip = with; break;
-    default: return;
-    }
-    ++m_clipGeneration;
-}
-
-void MetafileCanvas::intersectClipRect(const QRectF &rect)
-{
-    QPainterPath path;
-    path.addRect(rect.normalized());
-    changeClip(toOutput(path), ClipAnd);
-}
-
-void MetafileCanvas::excludeClipRect(const QRectF &rect)
-{
-    QPainterPath path;
-    path.addRect(rect.normalized());
-    changeClip(toOutput(path), ClipDiff);
-}
-
-void MetafileCanvas::offsetClip(QPointF by)
-{
-    if (!m_state.clip)
+    const GdiObject *object = index ? objectAt(*index) : nullptr;
+    const auto *palette = object ? std::get_if<GdiPalette>(object) : nullptr;
+    if (index && !palette)
         return;
-    const QTransform t = logicalToOutput();
-    const QPointF delta = t.map(by) - t.map(QPointF(0, 0));
-    m_state.clip->translate(delta);
-    ++m_clipGeneration;
+    m_state.palette = palette ? palette->colors : defaultPalette();
+    m_state.paletteObject = index;
 }
 
-void MetafileCanvas::selectClipRegion(const std::optional<QPainterPath> &deviceRegion, int mode)
+void MetafileCanvas::setPaletteEntries(std::uint32_t index, std::uint32_t start, const QVector<QColor> &colors)
 {
-    if (!deviceRegion) {
-        if (mode == ClipCopy) {
-            m_state.clip.reset();
-            ++m_clipGeneration;
-        }
+    auto &slot = m_objects[checkedIndex(index)];
+    auto *palette = slot ? std::get_if<GdiPalette>(&*slot) : nullptr;
+    if (!palette)
         return;
-    }
-    changeClip(m_deviceToOutput.map(*deviceRegion), mode);
-}
-
-void MetafileCanvas::selectClipPath(int mode)
-{
-    changeClip(m_path, mode);
-    m_path = QPainterPath();
-    m_pathOpen = false;
-}
-
-void MetafileCanvas::applyClip()
-{
-    if (!m_painter || m_appliedClipGeneration == m_clipGeneration)
-        return;
-    if (m_state.clip) {
-        chargeFill(*m_state.clip);
-        m_painter->setClipPath(*m_state.clip);
-    } else
-        m_painter->setClipping(false);
-    m_appliedClipGeneration = m_clipGeneration;
+    for (qsizetype i = 0;
+         i < colors.size() && std::uint64_t(start) + std::uint64_t(i) < std::uint64_t(palette->colors.size()); ++i)
+        palette->colors[qsizetype(start + i)] = colors[i];
+    if (m_state.paletteObject == index)
+        m_state.palette = palette->colors;
 }
 
 } // namespace platform::metafile

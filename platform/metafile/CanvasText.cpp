@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +25,48 @@ double mappedLength(const QTransform &t, QPointF vector)
 
 } // namespace
 
+QFont MetafileCanvas::currentFont() const
+{
+    const GdiFont &gdi = m_state.font;
+    LogicalFont record;
+    record.height = int(gdi.height);
+    record.weight = gdi.weight;
+    record.italic = gdi.italic;
+    record.underline = gdi.underline;
+    record.strikeOut = gdi.strikeOut;
+    record.faceName = SymbolFont::named(gdi.face) ? SymbolFont::family() : gdi.face;
+    return toQFont(record, mappedLength(logicalToOutput(), QPointF(0, 1)));
+}
+
+std::optional<QString> MetafileCanvas::textOfGlyphs(const QVector<std::uint16_t> &glyphs) const
+{
+    // Fonts that keep the standard glyph order put the printable ASCII
+    // characters at glyphs 3 to 97; a glyph counts only where the font we
+    // draw with really has its character there.
+    constexpr std::uint16_t kFirst = 3;
+    constexpr std::uint16_t kLast = 97;
+    constexpr int kFirstCharacter = 0x20;
+    if (SymbolFont::named(m_state.font.face))
+        return std::nullopt;
+    const QRawFont raw = QRawFont::fromFont(currentFont());
+    if (!raw.isValid())
+        return std::nullopt;
+    QString text;
+    for (const std::uint16_t glyph : glyphs) {
+        if (glyph < kFirst || glyph > kLast)
+            return std::nullopt;
+        text.append(QChar(kFirstCharacter + glyph - kFirst));
+    }
+    const QVector<quint32> indexes = raw.glyphIndexesForString(text);
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (i >= indexes.size() || indexes[i] != glyphs[i])
+            return std::nullopt;
+    }
+    return text;
+}
+
 void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned options,
-                             const std::optional<QRectF> &rect, const QVector<double> &dx)
+                             const std::optional<QRectF> &rect, const QVector<QPointF> &dx)
 {
     m_budget.takePoints(std::uint64_t(codes.size()));
     const QTransform t = logicalToOutput();
@@ -43,26 +84,24 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     const QString text = characters.join(QString());
 
-    LogicalFont record;
-    record.height = int(gdi.height);
-    record.weight = gdi.weight;
-    record.italic = gdi.italic;
-    record.underline = gdi.underline;
-    record.strikeOut = gdi.strikeOut;
-    record.faceName = symbols ? SymbolFont::family() : gdi.face;
-    const QFont font = toQFont(record, mappedLength(t, QPointF(0, 1)));
+    const QFont font = currentFont();
     const QFontMetricsF metrics(font);
 
     const bool updateCp = m_state.textAlign & TextUpdateCp;
     const QPointF origin = toOutput(updateCp ? m_state.position : reference);
     const double xScale = mappedLength(t, QPointF(1, 0));
+    // A y advance raises the next character above the baseline.
+    const double yScale = -mappedLength(t, QPointF(0, 1));
 
-    QVector<double> advances;
+    QVector<QPointF> advances;
     double width = 0;
+    double rise = 0;
     for (int i = 0; i < characters.size(); ++i) {
-        const double a = i < dx.size() ? dx[i] * xScale : metrics.horizontalAdvance(characters[i]);
+        const QPointF a = i < dx.size() ? QPointF(dx[i].x() * xScale, dx[i].y() * yScale)
+                                        : QPointF(metrics.horizontalAdvance(characters[i]), 0);
         advances.append(a);
-        width += a;
+        width += a.x();
+        rise += a.y();
     }
     if (dx.isEmpty())
         width = metrics.horizontalAdvance(text);
@@ -96,7 +135,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
         case TextCenter: moved = 0; break;
         default: break;
         }
-        m_state.position = t.inverted().map(placement.map(QPointF(moved, 0)));
+        m_state.position = t.inverted().map(placement.map(QPointF(moved, rise)));
     }
 
     std::optional<QPainterPath> box;
@@ -130,9 +169,10 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     if (dx.isEmpty()) {
         m_painter->drawText(QPointF(x, baseline), text);
     } else {
+        QPointF at(x, baseline);
         for (int i = 0; i < characters.size(); ++i) {
-            m_painter->drawText(QPointF(x, baseline), characters[i]);
-            x += advances[i];
+            m_painter->drawText(at, characters[i]);
+            at += advances[i];
         }
     }
     m_painter->restore();

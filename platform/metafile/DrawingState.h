@@ -4,6 +4,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QRegion>
 #include <QSizeF>
 #include <QTransform>
 
@@ -66,6 +67,8 @@ struct DrawingState
     GdiPen pen;
     GdiBrush brush;
     GdiFont font;
+    std::optional<std::uint32_t> paletteObject; // none: the default palette
+    QVector<QColor> palette = defaultPalette(); // the selected palette's colours
 
     int backgroundMode = BkOpaque;
     QColor backgroundColor = Qt::white;
@@ -75,8 +78,8 @@ struct DrawingState
     int rop2 = R2CopyPen;
     bool clockwiseArcs = false;
 
-    std::optional<QPainterPath> clip; // output pixels; none means unclipped
-    QPointF position;                 // logical current position
+    std::optional<QRegion> clip; // output pixels; none means unclipped
+    QPointF position;            // logical current position
 };
 
 } // namespace platform::metafile

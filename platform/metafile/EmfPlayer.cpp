@@ -5,6 +5,7 @@
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
+#include "platform/metafile/RecordDamage.h"
 
 #include <QPainter>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::uint32_t kSignature = 0x464D4520;
 constexpr std::uint32_t kStockBit = 0x80000000;
+constexpr std::uint32_t kDefaultPalette = 15;
 constexpr std::size_t kMinHeader = 88;
 constexpr double kPixelsPerInch = 96;
 
@@ -64,6 +66,7 @@ enum RecordType : std::uint32_t {
     EmrPie = 47,
     EmrSelectPalette = 48,
     EmrCreatePalette = 49,
+    EmrSetPaletteEntries = 50,
     EmrLineTo = 54,
     EmrArcTo = 55,
     EmrPolyDraw = 56,
@@ -165,6 +168,23 @@ QPainterPath readRegionData(ByteReader r, PlayBudget &budget)
     return path;
 }
 
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw MetafileError("palette entries outside their record");
+    QVector<QColor> colors;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const int red = r.u8();
+        const int green = r.u8();
+        const int blue = r.u8();
+        r.u8();
+        colors.append(QColor(red, green, blue));
+    }
+    return colors;
+}
+
+constexpr std::uint32_t kGlyphIndexes = 0x10;
+
 class EmfPlayer
 {
 public:
@@ -178,13 +198,18 @@ public:
 private:
     void playRecords(std::size_t pos);
     void playRecord(std::uint32_t type, ByteReader &record);
+    bool playStateRecord(std::uint32_t type, ByteReader &r);
+    bool playObjectRecord(std::uint32_t type, ByteReader &r);
+    bool playClippingRecord(std::uint32_t type, ByteReader &r);
+    bool playDrawingRecord(std::uint32_t type, ByteReader &r);
     void playPoly(std::uint32_t type, ByteReader &r);
     void playBitmap(std::uint32_t type, ByteReader &record);
     void playText(std::uint32_t type, ByteReader &record);
     void createObject(std::uint32_t type, ByteReader &record);
     DibData dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
-                  std::uint32_t sizeBits) const;
+                  std::uint32_t sizeBits, std::uint32_t usage) const;
     GdiBrush brushAt(std::uint32_t index) const;
+    QString textOfGlyphs(const QString &glyphs) const;
 
     ByteReader m_file;
     PlayBudget &m_budget;
@@ -264,8 +289,7 @@ LoadedPicture EmfPlayer::play()
     return LoadedPicture{image, fit.size};
 }
 
-// A record whose size keeps the stream in step but whose contents are damaged
-// is skipped; a size that breaks the stream, or a spent limit, fails the file.
+// A size that breaks the stream, or a spent limit, fails the file.
 void EmfPlayer::playRecords(std::size_t pos)
 {
     while (m_file.size() - pos >= 8) {
@@ -279,14 +303,7 @@ void EmfPlayer::playRecords(std::size_t pos)
             return;
         ByteReader record = m_file.slice(pos, size);
         record.seek(8);
-        try {
-            playRecord(type, record);
-        } catch (const LimitError &) {
-            throw;
-        } catch (const MetafileError &) {
-            // A damaged or cut-short record ends here; play goes on with the next one.
-        } catch (const DataCutShort &) {
-        }
+        playOrSkipDamaged([&] { playRecord(type, record); });
         pos += size;
     }
 }
@@ -301,35 +318,46 @@ GdiBrush EmfPlayer::brushAt(std::uint32_t index) const
     return GdiBrush{BrushNull, Qt::black, 0, {}};
 }
 
+// The bitmap a record holds; a colour table of palette indexes (usage 1)
+// comes in the colours they stand for.
 DibData EmfPlayer::dibAt(const ByteReader &record, std::uint32_t offInfo, std::uint32_t sizeInfo, std::uint32_t offBits,
-                         std::uint32_t sizeBits) const
+                         std::uint32_t sizeBits, std::uint32_t usage) const
 {
     ByteReader info = record.slice(offInfo, sizeInfo);
     ByteReader bits = record.slice(offBits, sizeBits);
-    return DibData{info.bytes(info.size()), bits.bytes(bits.size())};
+    QByteArray infoBytes = info.bytes(info.size());
+    if (usage == 1)
+        infoBytes = withPaletteColors(infoBytes, m_canvas->state().palette);
+    return DibData{infoBytes, bits.bytes(bits.size())};
 }
 
+// Each family of records has a player of its own; a record that none knows
+// is skipped.
 void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
+{
+    if (playStateRecord(type, r) || playObjectRecord(type, r) || playClippingRecord(type, r)
+        || playDrawingRecord(type, r))
+        return;
+    switch (type) {
+    case EmrBitBlt:
+    case EmrStretchBlt:
+    case EmrSetDiBitsToDevice:
+    case EmrStretchDiBits:
+    case EmrAlphaBlend:
+    case EmrTransparentBlt: playBitmap(type, r); return;
+    case EmrExtTextOutA:
+    case EmrExtTextOutW:
+    case EmrSmallTextOut: playText(type, r); return;
+    default: return;
+    }
+}
+
+// Mapping, modes, colours, the current position and saved states.
+bool EmfPlayer::playStateRecord(std::uint32_t type, ByteReader &r)
 {
     MetafileCanvas &canvas = *m_canvas;
     DrawingState &s = canvas.state();
     switch (type) {
-    case EmrPolyBezier:
-    case EmrPolygon:
-    case EmrPolyline:
-    case EmrPolyBezierTo:
-    case EmrPolylineTo:
-    case EmrPolyPolyline:
-    case EmrPolyPolygon:
-    case EmrPolyDraw:
-    case EmrPolyBezier16:
-    case EmrPolygon16:
-    case EmrPolyline16:
-    case EmrPolyBezierTo16:
-    case EmrPolylineTo16:
-    case EmrPolyPolyline16:
-    case EmrPolyPolygon16:
-    case EmrPolyDraw16: playPoly(type, r); break;
     case EmrSetWindowExtEx: {
         const QPointF e = readPointL(r);
         canvas.setWindowExt(QSizeF(e.x(), e.y()));
@@ -354,24 +382,15 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.scaleViewportExt(xNum, xDenom, yNum, yDenom);
         break;
     }
-    case EmrSetPixelV: {
-        const QPointF at = readPointL(r);
-        canvas.setPixel(at, colorFromRef(r.u32()));
-        break;
-    }
     case EmrSetMapMode: canvas.setMapMode(r.i32()); break;
     case EmrSetBkMode: s.backgroundMode = r.u32() == BkTransparent ? BkTransparent : BkOpaque; break;
     case EmrSetPolyFillMode: s.windingFill = r.u32() == 2; break;
     case EmrSetRop2: s.rop2 = r.i32(); break;
     case EmrSetTextAlign: s.textAlign = r.u32(); break;
-    case EmrSetTextColor: s.textColor = colorFromRef(r.u32()); break;
-    case EmrSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
+    case EmrSetTextColor: s.textColor = canvas.color(r.u32()); break;
+    case EmrSetBkColor: s.backgroundColor = canvas.color(r.u32()); break;
     case EmrSetArcDirection: s.clockwiseArcs = r.u32() == 2; break;
-    case EmrOffsetClipRgn: canvas.offsetClip(readPointL(r)); break;
     case EmrMoveToEx: canvas.moveTo(readPointL(r)); break;
-    case EmrLineTo: canvas.lineTo(readPointL(r)); break;
-    case EmrExcludeClipRect: canvas.excludeClipRect(readRectL(r)); break;
-    case EmrIntersectClipRect: canvas.intersectClipRect(readRectL(r)); break;
     case EmrSaveDc: canvas.saveDc(); break;
     case EmrRestoreDc: {
         const std::int32_t which = r.i32();
@@ -385,6 +404,16 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         canvas.modifyWorldTransform(t, int(r.u32()));
         break;
     }
+    default: return false;
+    }
+    return true;
+}
+
+// Objects made, selected and deleted, palettes included.
+bool EmfPlayer::playObjectRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    switch (type) {
     case EmrSelectObject: {
         const std::uint32_t index = r.u32();
         if (index & kStockBit)
@@ -402,7 +431,15 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrSelectPalette: {
         const std::uint32_t index = r.u32();
         if (!(index & kStockBit))
-            canvas.objectAt(index);
+            canvas.selectPalette(index);
+        else if (index == (kStockBit | kDefaultPalette))
+            canvas.selectPalette(std::nullopt);
+        break;
+    }
+    case EmrSetPaletteEntries: {
+        const std::uint32_t index = r.u32();
+        const std::uint32_t start = r.u32();
+        canvas.setPaletteEntries(index, start, readPaletteEntries(r, r.u32()));
         break;
     }
     case EmrCreatePen:
@@ -412,6 +449,62 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrCreateMonoBrush:
     case EmrCreateDibPatternBrushPt:
     case EmrExtCreatePen: createObject(type, r); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Clip rectangles, regions and paths.
+bool EmfPlayer::playClippingRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    switch (type) {
+    case EmrOffsetClipRgn: canvas.offsetClip(readPointL(r)); break;
+    case EmrExcludeClipRect: canvas.excludeClipRect(readRectL(r)); break;
+    case EmrIntersectClipRect: canvas.intersectClipRect(readRectL(r)); break;
+    case EmrSelectClipPath: canvas.selectClipPath(int(r.u32())); break;
+    case EmrExtSelectClipRgn: {
+        const std::uint32_t size = r.u32();
+        const int mode = int(r.u32());
+        if (size == 0)
+            canvas.selectClipRegion(std::nullopt, mode);
+        else
+            canvas.selectClipRegion(readRegionData(r.slice(r.pos(), size), m_budget), mode);
+        break;
+    }
+    default: return false;
+    }
+    return true;
+}
+
+// Lines, shapes, paths, regions and gradients.
+bool EmfPlayer::playDrawingRecord(std::uint32_t type, ByteReader &r)
+{
+    MetafileCanvas &canvas = *m_canvas;
+    DrawingState &s = canvas.state();
+    switch (type) {
+    case EmrPolyBezier:
+    case EmrPolygon:
+    case EmrPolyline:
+    case EmrPolyBezierTo:
+    case EmrPolylineTo:
+    case EmrPolyPolyline:
+    case EmrPolyPolygon:
+    case EmrPolyDraw:
+    case EmrPolyBezier16:
+    case EmrPolygon16:
+    case EmrPolyline16:
+    case EmrPolyBezierTo16:
+    case EmrPolylineTo16:
+    case EmrPolyPolyline16:
+    case EmrPolyPolygon16:
+    case EmrPolyDraw16: playPoly(type, r); break;
+    case EmrSetPixelV: {
+        const QPointF at = readPointL(r);
+        canvas.setPixel(at, canvas.color(r.u32()));
+        break;
+    }
+    case EmrLineTo: canvas.lineTo(readPointL(r)); break;
     case EmrAngleArc: {
         const QPointF center = readPointL(r);
         const double radius = r.u32();
@@ -450,7 +543,6 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
     case EmrStrokePath: canvas.strokePath(); break;
     case EmrWidenPath: canvas.widenPath(); break;
     case EmrAbortPath: canvas.abortPath(); break;
-    case EmrSelectClipPath: canvas.selectClipPath(int(r.u32())); break;
     case EmrFillRgn:
     case EmrFrameRgn:
     case EmrInvertRgn:
@@ -474,24 +566,6 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
             canvas.invertRegion(region);
         break;
     }
-    case EmrExtSelectClipRgn: {
-        const std::uint32_t size = r.u32();
-        const int mode = int(r.u32());
-        if (size == 0)
-            canvas.selectClipRegion(std::nullopt, mode);
-        else
-            canvas.selectClipRegion(readRegionData(r.slice(r.pos(), size), m_budget), mode);
-        break;
-    }
-    case EmrBitBlt:
-    case EmrStretchBlt:
-    case EmrSetDiBitsToDevice:
-    case EmrStretchDiBits:
-    case EmrAlphaBlend:
-    case EmrTransparentBlt: playBitmap(type, r); break;
-    case EmrExtTextOutA:
-    case EmrExtTextOutW:
-    case EmrSmallTextOut: playText(type, r); break;
     case EmrGradientFill: {
         r.skip(16);
         const std::uint32_t vertexCount = r.u32();
@@ -526,8 +600,9 @@ void EmfPlayer::playRecord(std::uint32_t type, ByteReader &r)
         }
         break;
     }
-    default: break;
+    default: return false;
     }
+    return true;
 }
 
 void EmfPlayer::playPoly(std::uint32_t type, ByteReader &r)
@@ -586,7 +661,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         pen.style = r.u32();
         pen.width = std::abs(double(r.i32()));
         r.i32();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         pen.cosmetic = pen.width == 0;
         canvas.putObject(index, pen);
         return;
@@ -597,7 +672,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         pen.style = r.u32();
         pen.width = r.u32();
         const std::uint32_t brushStyle = r.u32();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         r.u32();
         const std::uint32_t dashes = r.u32();
         pen.cosmetic = (pen.style & 0xF0000) == 0;
@@ -614,7 +689,7 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
     case EmrCreateBrushIndirect: {
         GdiBrush brush;
         brush.style = r.u32();
-        brush.color = colorFromRef(r.u32());
+        brush.color = canvas.color(r.u32());
         brush.hatch = r.u32();
         if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
             brush.style = BrushSolid;
@@ -623,14 +698,17 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
     }
     case EmrCreateMonoBrush:
     case EmrCreateDibPatternBrushPt: {
-        r.u32();
+        const std::uint32_t usage = r.u32();
         const std::uint32_t offInfo = r.u32();
         const std::uint32_t sizeInfo = r.u32();
         const std::uint32_t offBits = r.u32();
         const std::uint32_t sizeBits = r.u32();
         GdiBrush brush;
         brush.style = BrushDibPatternPt;
-        brush.pattern = decodeDib(dibAt(r, offInfo, sizeInfo, offBits, sizeBits), m_budget.limits());
+        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
+        brush.monochrome = type == EmrCreateMonoBrush;
+        brush.pattern =
+            brush.monochrome ? decodeMonochromeDib(dib, m_budget.limits()) : decodeDib(dib, m_budget.limits());
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         canvas.putObject(index, brush);
@@ -659,6 +737,11 @@ void EmfPlayer::createObject(std::uint32_t type, ByteReader &r)
         canvas.putObject(index, font);
         return;
     }
+    case EmrCreatePalette: {
+        r.u16();
+        canvas.putObject(index, GdiPalette{readPaletteEntries(r, r.u16())});
+        return;
+    }
     default: canvas.putObject(index, GdiPlaceholder{}); return;
     }
 }
@@ -683,6 +766,8 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
             for (std::uint32_t i = 0; i < count; ++i)
                 text.append(QChar(char16_t(r.u16())));
         }
+        if (options & kGlyphIndexes)
+            text = textOfGlyphs(text);
         canvas.textOut(at, text, options & 0x6, rect, {});
         return;
     }
@@ -703,21 +788,32 @@ void EmfPlayer::playText(std::uint32_t type, ByteReader &r)
     } else {
         text = decodeAnsi(chars.bytes(count), canvas.state().font.charset);
     }
-    // Glyph indexes name no characters we could draw; the box still shows.
-    if (options & 0x10)
-        text.clear();
-    QVector<double> dx;
+    // Glyph indexes are drawn where the font shows which characters they
+    // are; elsewhere the run is left out and only its box shows.
+    if (options & kGlyphIndexes)
+        text = textOfGlyphs(text);
+    // With ETO_PDY each character has an x and a y advance.
+    QVector<QPointF> dx;
     if (offDx != 0) {
-        const std::uint64_t step = (options & 0x2000) ? 8 : 4;
-        ByteReader advances = r.slice(offDx, checkedBytes(count, step));
+        const bool pairs = options & 0x2000;
+        ByteReader advances = r.slice(offDx, checkedBytes(count, pairs ? 8 : 4));
         for (std::uint32_t i = 0; i < count; ++i) {
-            dx.append(advances.i32());
-            if (step == 8)
-                advances.i32();
+            const double x = advances.i32();
+            dx.append(QPointF(x, pairs ? advances.i32() : 0));
         }
     }
     const bool hasRect = (options & 0x6) && !rect.isEmpty();
     canvas.textOut(at, text, options & 0x6, hasRect ? std::optional<QRectF>(rect) : std::nullopt, dx);
+}
+
+// A run of glyph indexes, read as 16-bit codes, as the characters they
+// show; empty where they cannot be told.
+QString EmfPlayer::textOfGlyphs(const QString &glyphs) const
+{
+    QVector<std::uint16_t> indexes;
+    for (const QChar c : glyphs)
+        indexes.append(c.unicode());
+    return m_canvas->textOfGlyphs(indexes).value_or(QString());
 }
 
 void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
@@ -733,7 +829,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
         const std::uint32_t sizeInfo = r.u32();
         const std::uint32_t offBits = r.u32();
         const std::uint32_t sizeBits = r.u32();
-        r.u32();
+        const std::uint32_t usage = r.u32();
         std::uint32_t rop = 0x00CC0020;
         QPointF destSize = srcSize;
         if (type == EmrStretchDiBits) {
@@ -744,7 +840,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
             canvas.patBlt(QRectF(dest, QSizeF(destSize.x(), destSize.y())), rop);
             return;
         }
-        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits);
+        const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
         const QImage image = decodeDib(dib, limits);
         double y = src.y();
         if (isBottomUp(dib))
@@ -759,7 +855,8 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
     const QRectF dest(destAt, QSizeF(destSize.x(), destSize.y()));
     const std::uint32_t rop = r.u32();
     const QPointF src = readPointL(r);
-    r.skip(24 + 4 + 4);
+    r.skip(24 + 4);
+    const std::uint32_t usage = r.u32();
     const std::uint32_t offInfo = r.u32();
     const std::uint32_t sizeInfo = r.u32();
     const std::uint32_t offBits = r.u32();
@@ -773,7 +870,7 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
         canvas.patBlt(dest, rop);
         return;
     }
-    const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits);
+    const DibData dib = dibAt(r, offInfo, sizeInfo, offBits, sizeBits, usage);
     const QRectF source(src, srcSize);
     switch (type) {
     case EmrAlphaBlend: {

@@ -2,6 +2,25 @@
 
 namespace platform::metafile {
 
+const QVector<QColor> &defaultPalette()
+{
+    static const QVector<QColor> colors{
+        {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+        {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
+        {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
+        {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255},
+    };
+    return colors;
+}
+
+QColor resolveColor(std::uint32_t ref, const QVector<QColor> &palette)
+{
+    if ((ref >> 24) != 1)
+        return colorFromRef(ref);
+    const std::uint32_t index = ref & 0xFFFF;
+    return index < std::uint32_t(palette.size()) ? palette[qsizetype(index)] : palette.value(0, Qt::black);
+}
+
 std::optional<GdiBrush> stockBrush(std::uint32_t stock)
 {
     auto solid = [](int grey) { return GdiBrush{BrushSolid, QColor(grey, grey, grey), 0, {}}; };

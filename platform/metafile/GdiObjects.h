@@ -54,6 +54,9 @@ struct GdiBrush
     QColor color = Qt::white;
     std::uint32_t hatch = 0;
     QImage pattern; // pattern and DIB pattern brushes
+    // A monochrome pattern holds indexes: 0 paints in the text colour and 1
+    // in the background colour of the moment it is drawn with.
+    bool monochrome = false;
 };
 
 struct GdiFont
@@ -75,11 +78,24 @@ struct GdiRegion
     QPainterPath area;
 };
 
-// Palettes and other objects we do not draw with still take a table slot.
+struct GdiPalette
+{
+    QVector<QColor> colors;
+};
+
+// Objects we do not draw with still take a table slot.
 struct GdiPlaceholder
 {};
 
-using GdiObject = std::variant<GdiPen, GdiBrush, GdiFont, GdiRegion, GdiPlaceholder>;
+using GdiObject = std::variant<GdiPen, GdiBrush, GdiFont, GdiRegion, GdiPalette, GdiPlaceholder>;
+
+// The device's default palette, its twenty static colours.
+const QVector<QColor> &defaultPalette();
+
+// The colour a reference stands for: a palette index (high byte 1) takes
+// the palette's colour, its first where the index runs past the palette's
+// end; any other reference is the colour it holds.
+QColor resolveColor(std::uint32_t ref, const QVector<QColor> &palette);
 
 // The device's stock objects, numbered without their high bit.
 std::optional<GdiBrush> stockBrush(std::uint32_t stock);

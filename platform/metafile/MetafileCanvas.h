@@ -4,6 +4,7 @@
 #include "platform/metafile/GdiObjects.h"
 #include "platform/metafile/PlayLimits.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,6 +81,11 @@ public:
     void deleteObject(std::uint32_t index);
     const GdiObject *objectAt(std::uint32_t index) const;
     void selectStockObject(std::uint32_t stock);
+    // A palette object, or none for the default palette.
+    void selectPalette(std::optional<std::uint32_t> index);
+    void setPaletteEntries(std::uint32_t index, std::uint32_t start, const QVector<QColor> &colors);
+    // A colour reference through the selected palette.
+    QColor color(std::uint32_t ref) const { return resolveColor(ref, m_state.palette); }
 
     // Clipping; rectangles in logical units, regions in device units.
     void intersectClipRect(const QRectF &rect);
@@ -129,12 +135,18 @@ public:
     void gradientRect(const GradientVertex &a, const GradientVertex &b, bool vertical);
     void gradientTriangle(const GradientVertex &a, const GradientVertex &b, const GradientVertex &c);
 
-    // Text at a logical reference point; dx are logical advances per character.
+    // The characters that glyph indexes stand for in the font text would be
+    // drawn with, where that font keeps the standard order for all of them.
+    std::optional<QString> textOfGlyphs(const QVector<std::uint16_t> &glyphs) const;
+
+    // Text at a logical reference point; dx are logical advances per
+    // character, along the text and across it.
     void textOut(QPointF reference, const QString &text, unsigned options, const std::optional<QRectF> &rect,
-                 const QVector<double> &dx);
+                 const QVector<QPointF> &dx);
 
 private:
     QTransform pageToDevice() const;
+    QFont currentFont() const;
     QPainterPath toOutput(const QPainterPath &logical) const;
     QPointF toOutput(QPointF logical) const;
     QRectF outputBox(const QRectF &logicalBox, QTransform &builderToOutput) const;
@@ -143,10 +155,13 @@ private:
     QBrush brushFor(const GdiBrush &brush) const;
     bool applyRop2(QPainter &painter) const;
     void applyClip();
+    QRegion pixelRegion(const QPainterPath &output);
+    QRegion shapeRegion(const QPainterPath &shapes);
     void changeClip(const QPainterPath &with, int mode);
     void emitPath(const QPainterPath &output, bool fill, bool stroke, bool continues);
     void paint(const QPainterPath &output, bool fill, bool stroke);
     void chargeFill(const QPainterPath &outline);
+    void layPaper(const QPainterPath &area, const QPen &cosmeticPen = Qt::NoPen);
     void thinOutDashes(QPen &pen, const QPainterPath &path) const;
     void fillWith(const QPainterPath &output, const QBrush &brush, QPainter::CompositionMode mode);
     void paintImage(const QRectF &dest, const QImage &image, const QRectF &source, QPainter::CompositionMode mode);

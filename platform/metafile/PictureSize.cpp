@@ -9,6 +9,7 @@ namespace platform::metafile {
 namespace {
 
 constexpr double kMaxPictureArea = 4096.0 * 4096.0;
+constexpr double kMaxUnplacedWidth = 1024;
 
 } // namespace
 
@@ -23,6 +24,15 @@ PictureFit fitPicture(const QSizeF &natural)
     if (side(width) > MetafileCanvas::kCoordinateLimit || side(height) > MetafileCanvas::kCoordinateLimit)
         throw MetafileError("picture too long");
     return PictureFit{QSize(int(side(width)), int(side(height))), scale};
+}
+
+PictureFit fitUnplacedPicture(const QSizeF &natural)
+{
+    const double width = std::abs(natural.width());
+    const double scale = width > kMaxUnplacedWidth ? kMaxUnplacedWidth / width : 1.0;
+    PictureFit fit = fitPicture(natural * scale);
+    fit.scale *= scale;
+    return fit;
 }
 
 QImage shownPartImage(const QSize &size, const PlayBudget &budget)

@@ -20,6 +20,10 @@ struct PictureFit
 // scaled down to that area, keeping its shape. Throws when no picture fits.
 PictureFit fitPicture(const QSizeF &natural);
 
+// Fits a picture that defines no size of its own, measured at one pixel per
+// logical unit: one wider than 1024 pixels is first scaled down to that width.
+PictureFit fitUnplacedPicture(const QSizeF &natural);
+
 // A transparent image for the part of a picture of `size` that the view
 // shows: its top-left corner, as far as the view reaches.
 QImage shownPartImage(const QSize &size, const PlayBudget &budget);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MetafilePlayer.h"
 #include "platform/metafile/MetafileError.h"
+#include "platform/metafile/MetafilePlayer.h"
 
 #include <QElapsedTimer>
 #include <QImage>

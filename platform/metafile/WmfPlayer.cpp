@@ -5,6 +5,7 @@
 #include "platform/metafile/DibDecoder.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
+#include "platform/metafile/RecordDamage.h"
 #include "platform/metafile/SymbolFonts.h"
 
 #include <QPainter>
@@ -164,11 +165,31 @@ QString textOf(const QByteArray &bytes, const GdiFont &font)
     return decodeAnsi(bytes, SymbolFont::named(font.face) ? 0 : font.charset);
 }
 
-// The rest of a record as a packed bitmap; none when its header does not fit
-// the record, which then draws nothing.
-std::optional<DibData> packedDib(ByteReader &r)
+constexpr std::uint16_t kDibPalColors = 1;
+constexpr std::uint16_t kTextPdy = 0x2000;
+
+// The rest of a record as a packed bitmap, its colour table in colours
+// whatever the usage; none when its header does not fit the record, which
+// then draws nothing.
+std::optional<DibData> packedDib(ByteReader &r, std::uint16_t usage, const QVector<QColor> &palette)
 {
-    return splitPackedDib(r.bytes(r.remaining()));
+    const QByteArray packed = r.bytes(r.remaining());
+    return splitPackedDib(usage == kDibPalColors ? withPaletteColors(packed, palette) : packed);
+}
+
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint16_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw DataCutShort("palette entries outside their record");
+    QVector<QColor> colors;
+    for (std::uint16_t i = 0; i < count; ++i) {
+        const int red = r.u8();
+        const int green = r.u8();
+        const int blue = r.u8();
+        r.u8();
+        colors.append(QColor(red, green, blue));
+    }
+    return colors;
 }
 
 class WmfPlayer
@@ -182,14 +203,20 @@ public:
     LoadedPicture play();
 
 private:
+    std::optional<QRectF> recordedFrame(std::uint16_t originFunction, std::uint16_t extentFunction) const;
+    QRectF drawnFrame();
     void setUpMapping(MetafileCanvas &canvas);
     void playRecords(MetafileCanvas &canvas);
     void playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
+    bool playStateRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playObjectRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playClippingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
+    bool playDrawingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords);
     void playText(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
     void createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r);
-    GdiObject readObject(std::uint16_t function, ByteReader &r) const;
+    GdiObject readObject(const MetafileCanvas &canvas, std::uint16_t function, ByteReader &r) const;
     GdiBrush brushAt(MetafileCanvas &canvas, std::uint16_t index) const;
     QPainterPath regionAt(MetafileCanvas &canvas, std::uint16_t index) const;
 
@@ -197,19 +224,23 @@ private:
     PlayBudget &m_budget;
     std::size_t m_recordsStart = 0;
     std::uint16_t m_objectCount = 0;
-    // The placeable header's box in logical units; none without that header.
+    // The logical box that fills the picture: the placeable header's, or
+    // the records' first window without that header.
     std::optional<QRectF> m_box;
-    // Device units are the placeable header's logical units, or hundredths
-    // of a millimetre without it; the records give viewport settings in
-    // hundredths of a millimetre.
-    double m_deviceUnitsPerInch = kHundredthsOfMmPerInch;
+    // Device units are the placeable header's logical units, whose viewport
+    // records are in hundredths of a millimetre; without that header they
+    // are pixels, as are the viewport records.
+    double m_deviceUnitsPerInch = kPixelsPerInch;
+    double m_devicePerRecorded = 1;
+    bool m_windowIsFrame = false;
     bool m_viewportExtSet = false;
 };
 
 LoadedPicture WmfPlayer::play()
 {
     std::size_t start = 0;
-    if (m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey) {
+    const bool placeable = m_file.size() >= 4 && m_file.slice(0, 4).u32() == kPlaceableKey;
+    if (placeable) {
         ByteReader header = m_file.slice(0, kPlaceableSize);
         std::uint16_t checksum = 0;
         for (int i = 0; i < 10; ++i)
@@ -224,6 +255,7 @@ LoadedPicture WmfPlayer::play()
         m_deviceUnitsPerInch = header.u16();
         if (m_deviceUnitsPerInch == 0)
             throw MetafileError("placeable header without units");
+        m_devicePerRecorded = m_deviceUnitsPerInch / kHundredthsOfMmPerInch;
         m_box = QRectF(QPointF(left, top), QPointF(right, bottom));
         start = kPlaceableSize;
     }
@@ -237,37 +269,75 @@ LoadedPicture WmfPlayer::play()
     m_objectCount = header.u16();
     m_recordsStart = start + kHeaderSize;
 
-    double outputPerDevice = kPixelsPerInch / m_deviceUnitsPerInch;
-    const double deviceUnitsPerMm = m_deviceUnitsPerInch / 25.4;
-    QSize size;
-    if (m_box) {
-        const PictureFit fit = fitPicture(m_box->size() * outputPerDevice);
-        size = fit.size;
-        outputPerDevice *= fit.scale;
+    // Without a placeable header a logical unit is a pixel, and the picture
+    // is the records' first window, else their first viewport, else the
+    // extent of what they draw.
+    QRectF deviceFrame;
+    if (!placeable) {
+        m_box = recordedFrame(MetaSetWindowOrg, MetaSetWindowExt);
+        m_windowIsFrame = m_box.has_value();
+        if (!m_box) {
+            const std::optional<QRectF> viewport = recordedFrame(MetaSetViewportOrg, MetaSetViewportExt);
+            deviceFrame = viewport ? viewport->normalized() : drawnFrame();
+        }
     }
-    QTransform deviceToOutput = QTransform::fromScale(outputPerDevice, outputPerDevice);
-    if (!m_box) {
-        // Without a frame the picture is the extent of what its records draw.
-        MetafileCanvas measure(m_budget, deviceUnitsPerMm, deviceToOutput);
-        setUpMapping(measure);
-        playRecords(measure);
-        const QRectF drawn = measure.drawnBounds();
-        const QPoint topLeft(int(std::floor(drawn.left())), int(std::floor(drawn.top())));
-        size = QSize(int(std::ceil(drawn.right())) - topLeft.x(), int(std::ceil(drawn.bottom())) - topLeft.y());
-        deviceToOutput *= QTransform::fromTranslate(-topLeft.x(), -topLeft.y());
-    }
-    QImage image = shownPartImage(size, m_budget);
+    if (m_box)
+        deviceFrame = QRectF(QPointF(0, 0), QSizeF(std::abs(m_box->width()), std::abs(m_box->height())));
+
+    const double outputPerDevice = kPixelsPerInch / m_deviceUnitsPerInch;
+    const PictureFit fit =
+        placeable ? fitPicture(deviceFrame.size() * outputPerDevice) : fitUnplacedPicture(deviceFrame.size());
+    const double scale = outputPerDevice * fit.scale;
+    const QTransform deviceToOutput =
+        QTransform::fromTranslate(-deviceFrame.left(), -deviceFrame.top()) * QTransform::fromScale(scale, scale);
+    QImage image = shownPartImage(fit.size, m_budget);
     QPainter painter(&image);
-    MetafileCanvas canvas(m_budget, deviceUnitsPerMm, deviceToOutput);
+    MetafileCanvas canvas(m_budget, m_deviceUnitsPerInch / 25.4, deviceToOutput);
     setUpMapping(canvas);
     canvas.setPainter(&painter);
     playRecords(canvas);
     painter.end();
-    return LoadedPicture{image, size};
+    return LoadedPicture{image, fit.size};
 }
 
-// The placeable header's box fills the picture until the records set their
-// own window.
+// The box that the first records of a kind set, from its origin (0, 0 when
+// none is set) and extent; none without an extent.
+std::optional<QRectF> WmfPlayer::recordedFrame(std::uint16_t originFunction, std::uint16_t extentFunction) const
+{
+    std::optional<QPointF> origin;
+    std::optional<QPointF> extent;
+    std::size_t pos = m_recordsStart;
+    while (m_file.size() - pos >= 6 && !(origin && extent)) {
+        ByteReader head = m_file.slice(pos, 6);
+        const std::uint64_t bytes = std::uint64_t(head.u32()) * 2;
+        const std::uint16_t function = head.u16();
+        if (bytes < 6 || bytes > m_file.size() - pos || function == MetaEof)
+            break;
+        if ((function == originFunction && !origin) || (function == extentFunction && !extent)) {
+            ByteReader params = m_file.slice(pos + 6, bytes - 6);
+            if (params.remaining() >= 4)
+                (function == originFunction ? origin : extent) = readPointYX(params);
+        }
+        pos += std::size_t(bytes);
+    }
+    if (!extent || extent->x() == 0 || extent->y() == 0)
+        return std::nullopt;
+    const QPointF at = origin.value_or(QPointF(0, 0));
+    return QRectF(at, QSizeF(extent->x(), extent->y()));
+}
+
+// The whole pixels that the records draw on, measured by playing them.
+QRectF WmfPlayer::drawnFrame()
+{
+    MetafileCanvas measure(m_budget, m_deviceUnitsPerInch / 25.4, QTransform());
+    setUpMapping(measure);
+    playRecords(measure);
+    const QRectF drawn = measure.drawnBounds();
+    const QPointF topLeft(std::floor(drawn.left()), std::floor(drawn.top()));
+    return QRectF(topLeft, QPointF(std::ceil(drawn.right()), std::ceil(drawn.bottom())));
+}
+
+// The frame's box fills the picture; the records' later windows map into it.
 void WmfPlayer::setUpMapping(MetafileCanvas &canvas)
 {
     m_viewportExtSet = false;
@@ -282,7 +352,6 @@ void WmfPlayer::setUpMapping(MetafileCanvas &canvas)
 void WmfPlayer::playRecords(MetafileCanvas &canvas)
 {
     canvas.resetObjectTable(m_objectCount);
-    bool damaged = false;
     std::size_t pos = m_recordsStart;
     while (m_file.size() - pos >= 6) {
         ByteReader head = m_file.slice(pos, 6);
@@ -297,17 +366,9 @@ void WmfPlayer::playRecords(MetafileCanvas &canvas)
         if (function == MetaEof)
             return;
         ByteReader params = m_file.slice(pos + 6, bytes - 6);
-        try {
-            playRecord(canvas, function, params, words);
-        } catch (const DataCutShort &) {
-            // The record's own contents are cut short while the stream stays
-            // in step: only this record is lost.
-            damaged = true;
-        }
+        playOrSkipDamaged([&] { playRecord(canvas, function, params, words); });
         pos += std::size_t(bytes);
     }
-    if (damaged)
-        throw MetafileError("damaged records and no end record");
 }
 
 GdiBrush WmfPlayer::brushAt(MetafileCanvas &canvas, std::uint16_t index) const
@@ -326,7 +387,26 @@ QPainterPath WmfPlayer::regionAt(MetafileCanvas &canvas, std::uint16_t index) co
     return {};
 }
 
+// Each family of records has a player of its own; a record that none knows
+// is skipped.
 void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r, std::uint32_t recordWords)
+{
+    if (playStateRecord(canvas, function, r) || playObjectRecord(canvas, function, r)
+        || playClippingRecord(canvas, function, r) || playDrawingRecord(canvas, function, r))
+        return;
+    switch (function) {
+    case MetaTextOut:
+    case MetaExtTextOut: playText(canvas, function, r); return;
+    case MetaDibBitBlt:
+    case MetaDibStretchBlt:
+    case MetaStretchDib:
+    case MetaSetDibToDev: playBitmap(canvas, function, r, recordWords); return;
+    default: return;
+    }
+}
+
+// Mapping, modes, colours, the current position and saved states.
+bool WmfPlayer::playStateRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
 {
     DrawingState &s = canvas.state();
     switch (function) {
@@ -337,8 +417,8 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaSetRop2: s.rop2 = r.u16(); break;
     case MetaSetPolyFillMode: s.windingFill = r.u16() == 2; break;
     case MetaSetTextAlign: s.textAlign = r.u16(); break;
-    case MetaSetBkColor: s.backgroundColor = colorFromRef(r.u32()); break;
-    case MetaSetTextColor: s.textColor = colorFromRef(r.u32()); break;
+    case MetaSetBkColor: s.backgroundColor = canvas.color(r.u32()); break;
+    case MetaSetTextColor: s.textColor = canvas.color(r.u32()); break;
     case MetaSetWindowOrg:
     case MetaSetWindowExt:
     case MetaSetViewportOrg:
@@ -347,11 +427,58 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     case MetaOffsetViewportOrg:
     case MetaScaleWindowExt:
     case MetaScaleViewportExt: playMapping(canvas, function, r); break;
-    case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
     case MetaMoveTo: canvas.moveTo(readPointYX(r)); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Objects made, selected and deleted, palettes and clip regions included.
+bool WmfPlayer::playObjectRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    DrawingState &s = canvas.state();
+    switch (function) {
+    case MetaSelectClipRegion:
+    case MetaSelectObject: canvas.selectObject(r.u16()); break;
+    case MetaSelectPalette: canvas.selectPalette(r.u16()); break;
+    case MetaSetPalEntries: {
+        const std::uint16_t start = r.u16();
+        const QVector<QColor> colors = readPaletteEntries(r, r.u16());
+        if (s.paletteObject)
+            canvas.setPaletteEntries(*s.paletteObject, start, colors);
+        break;
+    }
+    case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
+    case MetaCreatePenIndirect:
+    case MetaCreateBrushIndirect:
+    case MetaCreateFontIndirect:
+    case MetaCreateRegion:
+    case MetaCreatePalette:
+    case MetaCreatePatternBrush:
+    case MetaDibCreatePatternBrush: createObject(canvas, function, r); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Clip rectangles and their offset.
+bool WmfPlayer::playClippingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    switch (function) {
     case MetaExcludeClipRect: canvas.excludeClipRect(readRectBRTL(r)); break;
     case MetaIntersectClipRect: canvas.intersectClipRect(readRectBRTL(r)); break;
     case MetaOffsetClipRgn: canvas.offsetClip(readPointYX(r)); break;
+    default: return false;
+    }
+    return true;
+}
+
+// Lines, shapes, regions and pattern blits.
+bool WmfPlayer::playDrawingRecord(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
+{
+    DrawingState &s = canvas.state();
+    switch (function) {
+    case MetaLineTo: canvas.lineTo(readPointYX(r)); break;
     case MetaRectangle: canvas.rectangle(readRectBRTL(r)); break;
     case MetaEllipse: canvas.ellipse(readRectBRTL(r)); break;
     case MetaRoundRect: {
@@ -370,7 +497,7 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
         break;
     }
     case MetaSetPixel: {
-        const QColor color = colorFromRef(r.u32());
+        const QColor color = canvas.color(r.u32());
         canvas.setPixel(readPointYX(r), color);
         break;
     }
@@ -418,38 +545,26 @@ void WmfPlayer::playRecord(MetafileCanvas &canvas, std::uint16_t function, ByteR
     }
     case MetaPaintRegion: canvas.fillRegion(regionAt(canvas, r.u16()), s.brush); break;
     case MetaInvertRegion: canvas.invertRegion(regionAt(canvas, r.u16())); break;
-    case MetaSelectClipRegion:
-    case MetaSelectObject: canvas.selectObject(r.u16()); break;
-    case MetaSelectPalette: canvas.objectAt(r.u16()); break;
-    case MetaDeleteObject: canvas.deleteObject(r.u16()); break;
-    case MetaTextOut:
-    case MetaExtTextOut: playText(canvas, function, r); break;
-    case MetaCreatePenIndirect:
-    case MetaCreateBrushIndirect:
-    case MetaCreateFontIndirect:
-    case MetaCreateRegion:
-    case MetaCreatePalette:
-    case MetaCreatePatternBrush:
-    case MetaDibCreatePatternBrush: createObject(canvas, function, r); break;
-    case MetaDibBitBlt:
-    case MetaDibStretchBlt:
-    case MetaStretchDib:
-    case MetaSetDibToDev: playBitmap(canvas, function, r, recordWords); break;
-    default: break;
+    default: return false;
     }
+    return true;
 }
 
 void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
 {
     const DrawingState &s = canvas.state();
-    const double devicePerRecorded = m_deviceUnitsPerInch / kHundredthsOfMmPerInch;
+    // A window that is the frame fills the picture whatever the viewport says.
+    const bool viewportRecord = function == MetaSetViewportOrg || function == MetaOffsetViewportOrg
+                                || function == MetaSetViewportExt || function == MetaScaleViewportExt;
+    if (m_windowIsFrame && viewportRecord)
+        return;
     switch (function) {
     case MetaSetWindowOrg: canvas.setWindowOrg(readPointYX(r)); return;
     case MetaOffsetWindowOrg: canvas.offsetWindowOrg(readPointYX(r)); return;
-    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r) * devicePerRecorded); return;
-    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r) * devicePerRecorded); return;
+    case MetaSetViewportOrg: canvas.setViewportOrg(readPointYX(r) * m_devicePerRecorded); return;
+    case MetaOffsetViewportOrg: canvas.offsetViewportOrg(readPointYX(r) * m_devicePerRecorded); return;
     case MetaSetViewportExt: {
-        const QPointF e = readPointYX(r) * devicePerRecorded;
+        const QPointF e = readPointYX(r) * m_devicePerRecorded;
         canvas.setViewportExt(QSizeF(e.x(), e.y()));
         m_viewportExtSet = true;
         return;
@@ -474,18 +589,15 @@ void WmfPlayer::playMapping(MetafileCanvas &canvas, std::uint16_t function, Byte
     }
     // Without a placeable header nothing sizes the viewport but the records;
     // until they do, a window unit is a pixel whatever the window's extent.
-    if (!m_box && !m_viewportExtSet) {
-        const double devicePerWindowUnit = m_deviceUnitsPerInch / kPixelsPerInch;
-        canvas.setViewportExt(QSizeF(std::abs(s.windowExt.width()) * devicePerWindowUnit,
-                                     std::abs(s.windowExt.height()) * devicePerWindowUnit));
-    }
+    if (!m_box && !m_viewportExtSet)
+        canvas.setViewportExt(QSizeF(std::abs(s.windowExt.width()), std::abs(s.windowExt.height())));
 }
 
 void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, ByteReader &r)
 {
     GdiObject object;
     try {
-        object = readObject(function, r);
+        object = readObject(canvas, function, r);
     } catch (const DataCutShort &) {
         // A damaged object still takes its slot, so later indexes keep theirs.
         canvas.addObject(GdiPlaceholder{});
@@ -494,7 +606,7 @@ void WmfPlayer::createObject(MetafileCanvas &canvas, std::uint16_t function, Byt
     canvas.addObject(std::move(object));
 }
 
-GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
+GdiObject WmfPlayer::readObject(const MetafileCanvas &canvas, std::uint16_t function, ByteReader &r) const
 {
     switch (function) {
     case MetaCreatePenIndirect: {
@@ -502,14 +614,14 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
         pen.style = r.u16();
         pen.width = std::abs(r.i16());
         r.i16();
-        pen.color = colorFromRef(r.u32());
+        pen.color = canvas.color(r.u32());
         pen.cosmetic = pen.width == 0;
         return pen;
     }
     case MetaCreateBrushIndirect: {
         GdiBrush brush;
         brush.style = r.u16();
-        brush.color = colorFromRef(r.u32());
+        brush.color = canvas.color(r.u32());
         brush.hatch = r.u16();
         if (brush.style != BrushSolid && brush.style != BrushNull && brush.style != BrushHatched)
             brush.style = BrushSolid;
@@ -533,20 +645,43 @@ GdiObject WmfPlayer::readObject(std::uint16_t function, ByteReader &r) const
         return font;
     }
     case MetaCreateRegion: return GdiRegion{readRegion(r, m_budget)};
+    case MetaCreatePalette: {
+        r.u16();
+        return GdiPalette{readPaletteEntries(r, r.u16())};
+    }
     case MetaDibCreatePatternBrush: {
         GdiBrush brush;
         brush.style = BrushDibPattern;
         const std::uint16_t style = r.u16();
-        r.u16();
-        if (style != BrushPattern) {
-            if (const auto dib = packedDib(r))
-                brush.pattern = decodeDib(*dib, m_budget.limits());
+        const std::uint16_t usage = r.u16();
+        // A pattern (rather than DIB pattern) brush of one bit per pixel
+        // paints in the text and background colours.
+        brush.monochrome = style == BrushPattern;
+        if (const auto dib = packedDib(r, brush.monochrome ? 0 : usage, canvas.state().palette)) {
+            brush.pattern =
+                brush.monochrome ? decodeMonochromeDib(*dib, m_budget.limits()) : decodeDib(*dib, m_budget.limits());
         }
         if (brush.pattern.isNull())
             brush = GdiBrush{BrushSolid, Qt::gray, 0, {}};
         return brush;
     }
-    case MetaCreatePatternBrush: return GdiBrush{BrushSolid, Qt::gray, 0, {}};
+    case MetaCreatePatternBrush: {
+        // A device-dependent bitmap; only monochrome ones are device independent.
+        r.skip(2);
+        const int width = r.i16();
+        const int height = r.i16();
+        const int widthBytes = r.i16();
+        const int planes = r.u8();
+        const int bitsPerPixel = r.u8();
+        r.skip(4);
+        GdiBrush brush{BrushPattern, Qt::gray, 0, {}};
+        if (planes == 1 && bitsPerPixel == 1)
+            brush.pattern = monochromeBits(r.bytes(r.remaining()), width, height, widthBytes, m_budget.limits());
+        brush.monochrome = !brush.pattern.isNull();
+        if (!brush.monochrome)
+            brush.style = BrushSolid;
+        return brush;
+    }
     default: return GdiPlaceholder{};
     }
 }
@@ -574,10 +709,14 @@ void WmfPlayer::playText(MetafileCanvas &canvas, std::uint16_t function, ByteRea
     const QByteArray text = r.bytes(length);
     if (r.remaining() > 0)
         r.skip(length % 2);
-    QVector<double> dx;
-    if (r.remaining() >= checkedBytes(length, 2)) {
-        for (std::uint16_t i = 0; i < length; ++i)
-            dx.append(r.i16());
+    // With ETO_PDY each character has an x and a y advance.
+    const bool pairs = options & kTextPdy;
+    QVector<QPointF> dx;
+    if (r.remaining() >= checkedBytes(length, pairs ? 4 : 2)) {
+        for (std::uint16_t i = 0; i < length; ++i) {
+            const double x = r.i16();
+            dx.append(QPointF(x, pairs ? r.i16() : 0));
+        }
     }
     canvas.textOut(at, textOf(text, canvas.state().font), options, rect, dx);
 }
@@ -617,7 +756,7 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
             canvas.patBlt(destRect, rop);
             return;
         }
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, 0, {});
         if (!dib)
             return;
         canvas.drawImage(destRect, decodeDib(*dib, limits), QRectF(src.x(), src.y(), srcW, srcH), rop);
@@ -625,12 +764,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
     }
     case MetaStretchDib: {
         const std::uint32_t rop = r.u32();
-        r.u16();
+        const std::uint16_t usage = r.u16();
         const QPointF srcSize = readPointYX(r);
         const QPointF src = readPointYX(r);
         const QPointF destSize = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, usage, canvas.state().palette);
         if (!dib)
             return;
         const QImage image = decodeDib(*dib, limits);
@@ -639,11 +778,12 @@ void WmfPlayer::playBitmap(MetafileCanvas &canvas, std::uint16_t function, ByteR
         return;
     }
     case MetaSetDibToDev: {
-        r.skip(2 + 2 + 2);
+        const std::uint16_t usage = r.u16();
+        r.skip(2 + 2);
         const QPointF src = readPointYX(r);
         const QPointF size = readPointYX(r);
         const QPointF dest = readPointYX(r);
-        const auto dib = packedDib(r);
+        const auto dib = packedDib(r, usage, canvas.state().palette);
         if (!dib)
             return;
         const QImage image = decodeDib(*dib, limits);

@@ -2,6 +2,7 @@
 
 #include "platform/ByteReader.h"
 #include "platform/pictures/DibHeader.h"
+#include "platform/pictures/DibPixels.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -146,6 +147,24 @@ QImage readWithQt(const IconEntry &entry, const QByteArray &image)
     return reader.read();
 }
 
+// The colour pixels of a bitmap whose sides a directory byte cannot hold,
+// which Qt's reader would take from the directory: the bitmap's own header
+// is the truth. 32-bit pixels keep their fourth byte as alpha.
+QImage readLargeBitmap(const IconBitmap &bitmap)
+{
+    DibInfo info = bitmap.info;
+    info.height /= 2;
+    if (info.bitCount == 32)
+        info.alphaMask = 0xFF000000u;
+    QImage image(int(info.width), int(info.height), info.bitCount == 32 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QBuffer buffer;
+    buffer.setData(bitmap.dib);
+    if (image.isNull() || !buffer.open(QIODevice::ReadOnly)
+        || !readDibPixels(info, buffer, info.infoBytes, bitmap.mask, image))
+        return {};
+    return image;
+}
+
 } // namespace
 
 std::optional<LoadedPicture> loadIcon(QIODevice &device, const QSize &viewSize)
@@ -160,7 +179,8 @@ std::optional<LoadedPicture> loadIcon(QIODevice &device, const QSize &viewSize)
     if (png ? stored.size() != entry->bytes || !isCompletePng(stored) : !bitmap)
         return std::nullopt;
 
-    QImage image = readWithQt(*entry, png ? stored : bitmap->dib);
+    const bool large = bitmap && (bitmap->info.width > 255 || bitmap->info.height / 2 > 255);
+    QImage image = large ? readLargeBitmap(*bitmap) : readWithQt(*entry, png ? stored : bitmap->dib);
     if (image.isNull())
         return std::nullopt;
     if (bitmap && image.size() == QSize(int(bitmap->info.width), int(bitmap->info.height / 2)))

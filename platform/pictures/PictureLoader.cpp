@@ -1,6 +1,6 @@
 #include "platform/pictures/PictureLoader.h"
 
-#include "platform/MetafilePlayer.h"
+#include "platform/metafile/MetafilePlayer.h"
 #include "platform/pictures/BitmapFile.h"
 #include "platform/pictures/IconFile.h"
 

@@ -171,6 +171,24 @@ TEST(EmfPlayer, WidePensAndDashes)
         inked += isBlank(image, x, 50) ? 0 : 1;
     EXPECT_GT(inked, 40);
     EXPECT_LT(inked, 90);
+
+    // A wide pen's dash is three widths on and one off; its dot one and one.
+    EmfWriter wideDashes;
+    wideDashes.createPen(1, 0x200 | 1, 10, red)
+        .selectObject(1)
+        .moveTo(0, 20)
+        .lineTo(100, 20)
+        .createPen(2, 0x200 | 2, 10, red)
+        .selectObject(2)
+        .moveTo(0, 60)
+        .lineTo(100, 60);
+    const QImage widePattern = play(wideDashes);
+    EXPECT_EQ(pixel(widePattern, 25, 20), red);
+    EXPECT_TRUE(isBlank(widePattern, 35, 20));
+    EXPECT_EQ(pixel(widePattern, 45, 20), red);
+    EXPECT_EQ(pixel(widePattern, 5, 60), red);
+    EXPECT_TRUE(isBlank(widePattern, 15, 60));
+    EXPECT_EQ(pixel(widePattern, 25, 60), red);
 }
 
 TEST(EmfPlayer, MetricAndEnglishModesRunUpwards)
@@ -261,6 +279,56 @@ TEST(EmfPlayer, ObjectTableAndStockObjects)
     EXPECT_EQ(pixel(image, 25, 5), blue);
 }
 
+TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
+{
+    const std::int32_t paletteIndex = 0x01000000;
+    Bytes palette;
+    palette.u32(2).u16(0x0300).u16(1).u32(colorRef(green));
+    EmfWriter w;
+    w.selectObject(NullPen)
+        .createBrush(1, 0, Qt::black)
+        .rec(39, {1, 0, paletteIndex | 13, 0}) // the default palette's red
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .rec(49, palette)
+        .rec(48, {2})
+        .rec(39, {3, 0, paletteIndex, 0})
+        .selectObject(3)
+        .rectangle(10, 0, 20, 10)
+        .rec(48, {std::int32_t(0x8000000F)}) // back to the default palette
+        .rec(39, {4, 0, paletteIndex | 12, 0})
+        .selectObject(4)
+        .rectangle(20, 0, 30, 10);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 5, 5), red);
+    EXPECT_EQ(pixel(image, 15, 5), green);
+    EXPECT_EQ(pixel(image, 25, 5), QColor(128, 128, 128));
+}
+
+TEST(EmfPlayer, MonochromeBrushesPaintInTheTextAndBackgroundColours)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.fill(Qt::white);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    const Dib dib = makeDib(checker, 1);
+    Bytes brush;
+    brush.u32(1).u32(0).u32(32).u32(std::uint32_t(dib.info.size()));
+    brush.u32(std::uint32_t(32 + dib.info.size())).u32(std::uint32_t(dib.bits.size())).raw(dib.packed());
+    EmfWriter w;
+    w.selectObject(NullPen)
+        .rec(93, brush)
+        .selectObject(1)
+        .rec(24, {std::int32_t(colorRef(red))}) // colours chosen after the brush
+        .rec(25, {std::int32_t(colorRef(blue))})
+        .rec(18, {1})
+        .rectangle(0, 0, 10, 10);
+    const QImage image = play(w);
+    EXPECT_EQ(pixel(image, 0, 0), red);
+    EXPECT_EQ(pixel(image, 1, 0), blue);
+    EXPECT_EQ(pixel(image, 1, 1), red);
+}
+
 TEST(EmfPlayer, HatchedBrushesRepeatEveryEightPixels)
 {
     EmfWriter w;
@@ -298,6 +366,16 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
     EXPECT_EQ(pixel(regionImage, 55, 55), blue);
     EXPECT_TRUE(isBlank(regionImage, 30, 30));
     EXPECT_EQ(inkBounds(regionImage), QRect(0, 0, 60, 60));
+
+    // A region selected again after the clip was dropped still clips.
+    EmfWriter again = filling(blue);
+    again.clipRegion({QRect(0, 0, 10, 10)}, 5)
+        .rectangle(0, 0, 100, 100)
+        .rec(75, {0, 5})
+        .rectangle(90, 90, 100, 100)
+        .clipRegion({QRect(0, 0, 10, 10)}, 5)
+        .rectangle(0, 0, 100, 100);
+    EXPECT_TRUE(isBlank(play(again), 50, 50));
 
     // A triangle path as the clip.
     EmfWriter path = filling(green);
@@ -368,6 +446,27 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
 
     // The character height: capitals of a -20 font are about 14 pixels high.
     EXPECT_NEAR(flatInk.height(), 15, 3);
+}
+
+TEST(EmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
+{
+    EmfWriter w;
+    w.rec(18, {1}).createFont(1, -20, 0, "Arial").selectObject(1).textOutW(10, 60, "II", {40, 40, 0, 0}, 0x2000);
+    const QImage image = play(w);
+    EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
+    EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
+}
+
+TEST(EmfPlayer, GlyphIndexesDrawWhereTheFontKeepsTheStandardOrder)
+{
+    // Glyph 44 is "I" in that order; glyph 1000 has no character we know.
+    const auto drawn = [](const QString &glyphs) {
+        EmfWriter w;
+        w.rec(18, {1}).createFont(1, -20, 0, "Arial").selectObject(1).textOutW(10, 10, glyphs, {}, 0x10);
+        return !inkBounds(play(w)).isEmpty();
+    };
+    EXPECT_TRUE(drawn(QString(2, QChar(44))));
+    EXPECT_FALSE(drawn(QString(QChar(44)) + QChar(1000)));
 }
 
 TEST(EmfPlayer, TextInCommonFontsKeepsTheirMetrics)
@@ -441,6 +540,30 @@ TEST(EmfPlayer, BitmapRecords)
     const QColor mixed = pixel(play(blend), 0, 0);
     EXPECT_EQ(mixed.red(), 255);
     EXPECT_NEAR(mixed.green(), 127, 2);
+}
+
+TEST(EmfPlayer, RasterOperationsActOnWhitePaper)
+{
+    // The transparent-bitmap idiom: a mask ORed, then the image ANDed.
+    QImage mask(2, 1, QImage::Format_RGB32);
+    mask.setPixel(0, 0, qRgb(0, 0, 0));
+    mask.setPixel(1, 0, qRgb(255, 255, 255));
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(255, 255, 255));
+    EmfWriter w;
+    w.stretchDiBits(QRect(0, 0, 20, 10), QRect(0, 0, 2, 1), makeDib(mask, 24), 0x00EE0086)
+        .stretchDiBits(QRect(0, 0, 20, 10), QRect(0, 0, 2, 1), makeDib(image, 24), 0x008800C6)
+        .createBrush(1, 0, blue)
+        .selectObject(1)
+        .blit(76, QRect(0, 20, 10, 10), 0x005A0049, QRect(), Dib{}); // pattern XOR paper
+    const QImage played = play(w);
+    EXPECT_EQ(pixel(played, 5, 5), red);
+    EXPECT_EQ(pixel(played, 15, 5), QColor(Qt::white));
+    EXPECT_EQ(pixel(played, 5, 25), QColor(Qt::yellow));
+    // What no operation touched stays transparent.
+    EXPECT_TRUE(isBlank(played, 50, 50));
+    EXPECT_TRUE(isBlank(played, 15, 25));
 }
 
 TEST(EmfPlayer, RegionsAndGradients)

@@ -125,9 +125,12 @@ TEST(MetafileLimits, ObjectIndexesStayInsideTheTable)
     expectSkipped(record(37, Bytes().u32(8)));
     expectSkipped(record(39, Bytes().u32(100).u32(0).u32(0x00FF00).u32(0)));
 
+    // A Windows metafile follows the same rule: the record is lost, not the file.
     WmfWriter wmf(8);
-    wmf.selectObject(20);
-    EXPECT_FALSE(playsWmf(wmf));
+    wmf.createBrush(0, Qt::red).selectObject(20).selectObject(0).rectangle(0, 0, 10, 10);
+    const auto image = playWmf(wmf.placeable(QRect(0, 0, 50, 50), 96));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(pixel(*image, 5, 5), QColor(Qt::red));
 }
 
 TEST(MetafileLimits, SavedStatesHaveADepthLimit)
@@ -212,18 +215,36 @@ TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
         .textOutW(0, 0, QString(400, QLatin1Char('W')), QVector<int>(400, 0));
     EXPECT_FALSE(playsEmf(text, raster, QSize(200, 200)));
 
-    // Clip regions combined again and again.
+    // Clip regions of thousands of bands combined again and again.
     EmfWriter clips = withRecord({});
     QVector<QRect> bands;
-    for (int i = 0; i < 50; ++i)
+    for (int i = 0; i < 2000; ++i)
         bands.append(QRect(0, i * 4, 200, 2));
     clips.clipRegion(bands, 5);
     for (int i = 0; i < 20; ++i)
         clips.clipRegion(bands, 3);
     PlayLimits clipping;
-    clipping.maxClipWork = 50'000;
+    clipping.maxClipWork = 3'000;
     EXPECT_TRUE(playsEmf(clips, {}, QSize(200, 200)));
     EXPECT_FALSE(playsEmf(clips, clipping, QSize(200, 200)));
+}
+
+TEST(MetafileLimits, AClipCostsWhatItHoldsNotItsHistory)
+{
+    // Thirteen thousand one-pixel holes, many of them the same, well
+    // within the clock.
+    WmfWriter holes;
+    holes.createPen(5, 0, Qt::black).selectObject(0).createBrush(0, Qt::red).selectObject(1);
+    for (int i = 0; i < 13'000; ++i) {
+        const int x = (i * 7) % 100;
+        const int y = (i * 13) % 100;
+        holes.rec(0x0415, {y + 1, x + 1, y, x});
+    }
+    holes.rectangle(0, 0, 100, 100);
+    const auto image = playWmf(holes.placeable(QRect(0, 0, 100, 100), 96));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_TRUE(isBlank(*image, 7, 13));
+    EXPECT_EQ(pixel(*image, 8, 13), QColor(Qt::red));
 }
 
 TEST(MetafileLimits, BrokenBitmapsAndUnknownRecordsLeaveTheRest)

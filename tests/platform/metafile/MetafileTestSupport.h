@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MetafilePlayer.h"
+#include "platform/metafile/MetafilePlayer.h"
 
 #include <QColor>
 #include <QImage>

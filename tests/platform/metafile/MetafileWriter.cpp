@@ -291,13 +291,13 @@ EmfWriter &EmfWriter::polyPoly(std::uint32_t type, const QVector<QVector<QPoint>
     return rec(type, b);
 }
 
-EmfWriter &EmfWriter::textOutW(int x, int y, const QString &text, const QVector<int> &dx)
+EmfWriter &EmfWriter::textOutW(int x, int y, const QString &text, const QVector<int> &dx, std::uint32_t options)
 {
     const int chars = int(text.size());
     const int textBytes = (chars * 2 + 3) / 4 * 4;
     Bytes b;
     b.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
-    b.i32(x).i32(y).u32(std::uint32_t(chars)).u32(76).u32(0);
+    b.i32(x).i32(y).u32(std::uint32_t(chars)).u32(76).u32(options);
     b.i32(0).i32(0).i32(-1).i32(-1).u32(dx.isEmpty() ? 0 : std::uint32_t(76 + textBytes));
     Bytes s;
     for (QChar c : text)

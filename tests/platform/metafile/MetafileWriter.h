@@ -131,7 +131,7 @@ public:
     EmfWriter &setMapMode(int mode) { return rec(17, {mode}); }
     EmfWriter &poly(std::uint32_t type, const QVector<QPoint> &points, bool small = false);
     EmfWriter &polyPoly(std::uint32_t type, const QVector<QVector<QPoint>> &polys);
-    EmfWriter &textOutW(int x, int y, const QString &text, const QVector<int> &dx = {});
+    EmfWriter &textOutW(int x, int y, const QString &text, const QVector<int> &dx = {}, std::uint32_t options = 0);
     EmfWriter &stretchDiBits(QRect dest, QRect source, const Dib &dib, std::uint32_t rop = 0x00CC0020);
     // Bit blit (76), stretch blit (77), alpha blend (114) or transparent blit
     // (116); an empty dib makes a blit without a bitmap. rop is the blend

@@ -1,4 +1,4 @@
-#include "platform/MetafilePlayer.h"
+#include "platform/metafile/MetafilePlayer.h"
 
 #include <QDir>
 #include <QFile>

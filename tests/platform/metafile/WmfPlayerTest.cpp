@@ -51,28 +51,49 @@ TEST(WmfPlayer, PlaceableSizeFromBoundingBoxAndUnitsPerInch)
     EXPECT_EQ(inkBounds(*image), QRect(0, 0, 47, 47));
 }
 
-TEST(WmfPlayer, PlainSizeFromWhatTheRecordsDraw)
+TEST(WmfPlayer, PlainFrameFromTheFirstWindowElseViewportElseTheDrawing)
 {
-    // A window without a viewport: a window unit is a pixel, not a
-    // viewport unit, and the picture starts where the drawing does.
+    // The first window is the frame at a pixel per unit; a viewport does not
+    // change that, and a later window maps into the frame.
     WmfWriter window = filling(red);
     window.rec(0x0103, {8})
-        .rec(0x020C, {400, 300})
-        .rectangle(10, 20, 50, 60)
-        .rec(0x020C, {800, 600})
-        .rectangle(60, 20, 70, 30);
+        .rec(0x020B, {-20, -10})
+        .rec(0x020C, {60, 80})
+        .rec(0x020E, {5000, 5000})
+        .rectangle(-10, -20, 30, 20)
+        .rec(0x020C, {120, 160})
+        .rectangle(80, 60, 100, 80);
     const QImage windowed = play(window.plain());
-    EXPECT_EQ(windowed.size(), QSize(59, 39));
-    EXPECT_EQ(inkBounds(windowed), QRect(0, 0, 59, 39));
+    EXPECT_EQ(windowed.size(), QSize(80, 60));
+    EXPECT_EQ(pixel(windowed, 0, 0), red);
+    EXPECT_TRUE(isBlank(windowed, 40, 0));
+    EXPECT_EQ(pixel(windowed, 45, 40), red);
+    EXPECT_TRUE(isBlank(windowed, 55, 45));
 
-    // Text mode units are hundredths of a millimetre, as are the viewport's:
-    // an inch is 96 pixels either way (less the edge a rectangle leaves out).
-    WmfWriter text = filling(blue);
-    text.rectangle(0, 0, 2540, 1270);
-    EXPECT_EQ(play(text.plain()).size(), QSize(95, 47));
+    // A window with y running up is turned over; one wider than 1024
+    // pixels is scaled down to that width.
+    WmfWriter wide = filling(blue);
+    wide.rec(0x020B, {100, 0}).rec(0x020C, {-100, 2048}).rectangle(0, 50, 1024, 100);
+    const QImage scaled = play(wide.plain());
+    EXPECT_EQ(scaled.size(), QSize(1024, 50));
+    EXPECT_EQ(pixel(scaled, 5, 5), blue);
+    EXPECT_TRUE(isBlank(scaled, 5, 30));
+    EXPECT_TRUE(isBlank(scaled, 520, 5));
+
+    // Without a window the viewport is the frame, in pixels.
     WmfWriter viewport = filling(blue);
-    viewport.rec(0x0103, {8}).rec(0x020C, {10, 10}).rec(0x020E, {1270, 2540}).rectangle(0, 0, 10, 10);
-    EXPECT_EQ(play(viewport.plain()).size(), QSize(95, 47));
+    viewport.rec(0x020D, {10, 20}).rec(0x020E, {30, 40}).rectangle(0, 0, 10, 10);
+    const QImage placed = play(viewport.plain());
+    EXPECT_EQ(placed.size(), QSize(40, 30));
+    EXPECT_EQ(inkBounds(placed), QRect(0, 0, 9, 9));
+
+    // Without either, the picture is what the records draw, text included.
+    WmfWriter drawing = filling(blue);
+    drawing.rectangle(2000, 100, 3000, 600).createFont(-40, 0, "Arial").selectObject(2).textOut(0, 0, "Reef");
+    const QImage drawn = play(drawing.plain());
+    EXPECT_EQ(drawn.width(), 1024);
+    EXPECT_NEAR(drawn.height(), 600 * 1024 / 2999, 2);
+    EXPECT_FALSE(inkBounds(drawn.copy(0, 0, 100, 30)).isEmpty());
 
     // Drawing nothing gives no picture.
     EXPECT_FALSE(playWmf(WmfWriter().plain()).has_value());
@@ -102,10 +123,11 @@ TEST(WmfPlayer, ADamagedRecordLosesOnlyItself)
     EXPECT_EQ(pixel(drawn, 75, 75), blue);
     EXPECT_TRUE(isBlank(drawn, 10, 10));
 
-    // A damaged record needs the end record to show that the stream stayed
-    // in step; a sound file without one still plays.
+    // Without its end record the file still plays; an object index outside
+    // the table loses only its record.
     const QRect frame(0, 0, 100, 100);
-    EXPECT_FALSE(playWmf(w.placeable(frame, 96).chopped(6)).has_value());
+    w.selectObject(99);
+    EXPECT_EQ(pixel(play(w.placeable(frame, 96).chopped(6)), 75, 75), blue);
     WmfWriter sound = filling(red);
     sound.rectangle(0, 0, 10, 10);
     EXPECT_TRUE(playWmf(sound.placeable(frame, 96).chopped(6)).has_value());
@@ -223,10 +245,10 @@ TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot)
     EXPECT_EQ(pixel(image, 5, 5), green);
     EXPECT_EQ(pixel(image, 15, 5), blue);
 
-    // A full table has no slot for another object.
+    // A full table has no slot for another object: that record is lost.
     WmfWriter full(1);
-    full.createBrush(0, red).createBrush(0, blue).rectangle(0, 0, 10, 10);
-    EXPECT_FALSE(playWmf(full.placeable(QRect(0, 0, 10, 10), 96)).has_value());
+    full.createBrush(0, red).createBrush(0, blue).selectObject(0).rectangle(0, 0, 10, 10);
+    EXPECT_EQ(pixel(play(full.placeable(QRect(0, 0, 10, 10), 96)), 5, 5), red);
 }
 
 TEST(WmfPlayer, ClippingAndSavedStates)
@@ -405,4 +427,83 @@ TEST(WmfPlayer, BitmapRecords)
     EXPECT_EQ(inkBounds(tiled), QRect(0, 0, 10, 10));
     EXPECT_EQ(pixel(tiled, 0, 0), pixel(tiled, 2, 2));
     EXPECT_NE(pixel(tiled, 0, 0), pixel(tiled, 1, 0));
+}
+
+TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
+{
+    const int paletteIndex = 0x0100; // high word of a PALETTEINDEX reference
+    Bytes entries;
+    entries.u16(0x0300).u16(2).u32(colorRef(green)).u32(colorRef(blue));
+    QImage two(2, 1, QImage::Format_RGB32);
+    two.setPixel(0, 0, qRgb(1, 1, 1));
+    two.setPixel(1, 0, qRgb(2, 2, 2));
+    // The bitmap's colour table names palette entries 1 and 0.
+    const Dib dib = makeDib(two, 1);
+    const QByteArray indexed = dib.info.left(40) + Bytes().u16(1).u16(0).data() + dib.bits;
+
+    WmfWriter w;
+    w.rec(0x02FC, {0, 13, paletteIndex, 0}) // before any palette: the default one's red
+        .createPen(kNullPen, 0, Qt::black)
+        .selectObject(1)
+        .selectObject(0)
+        .rectangle(0, 0, 20, 20)
+        .rec(0x00F7, {}, entries.data())
+        .rec(0x0234, {2})
+        .rec(0x0035, {})
+        .rec(0x02FC, {0, 1, paletteIndex, 0})
+        .selectObject(3)
+        .rectangle(20, 0, 40, 20)
+        .rec(0x0F43, {0x0020, 0x00CC, 1, 1, 2, 0, 0, 20, 20, 20, 0}, indexed)
+        .rec(0x0037, {1, 1, 0x00FF, 0}) // entry 1 becomes red
+        .rec(0x02FC, {0, 1, paletteIndex, 0})
+        .selectObject(4)
+        .rectangle(40, 0, 60, 20);
+    const QImage image = playPlaced(w);
+    EXPECT_EQ(pixel(image, 5, 5), red);
+    EXPECT_EQ(pixel(image, 25, 5), blue);
+    EXPECT_EQ(pixel(image, 5, 25), blue);
+    EXPECT_EQ(pixel(image, 15, 25), green);
+    EXPECT_EQ(pixel(image, 45, 5), red);
+}
+
+TEST(WmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
+{
+    WmfWriter w;
+    w.rec(0x0102, {1})
+        .createFont(-20, 0, "Arial")
+        .selectObject(0)
+        .rec(0x0A32, {60, 10, 2, 0x2000}, QByteArray("II") + Bytes().u16(40).u16(40).u16(0).u16(0).data());
+    const QImage image = playPlaced(w);
+    EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
+    EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
+}
+
+TEST(WmfPlayer, MonochromePatternBrushesPaintInTheTextAndBackgroundColours)
+{
+    QImage checker(2, 2, QImage::Format_RGB32);
+    checker.fill(Qt::white);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    // The same checker as a pattern brush's DIB and as a device bitmap of
+    // two-byte rows.
+    const QByteArray bitmap =
+        Bytes().u16(0).u16(2).u16(2).u16(2).u8(1).u8(1).u32(0).data() + QByteArray("\x40\0\x80\0", 4);
+    WmfWriter w;
+    w.createPen(kNullPen, 0, Qt::black)
+        .selectObject(0)
+        .rec(0x0142, {3, 0}, makeDib(checker, 1).packed())
+        .rec(0x01F9, {}, bitmap)
+        .rec(0x0209, {0x00FF, 0}) // red text, blue background
+        .rec(0x0201, {0, 0x00FF})
+        .selectObject(1)
+        .rectangle(0, 0, 10, 10)
+        .selectObject(2)
+        .rectangle(20, 0, 30, 10);
+    const QImage image = playPlaced(w);
+    for (const int x : {0, 20}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(pixel(image, x, 0), red);
+        EXPECT_EQ(pixel(image, x + 1, 0), blue);
+        EXPECT_EQ(pixel(image, x + 1, 1), red);
+    }
 }

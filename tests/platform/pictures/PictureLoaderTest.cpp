@@ -225,6 +225,23 @@ TEST_F(PictureLoaderTest, IconWhoseMaskIsCutShortIsOpaqueWhereItIsMissing)
     EXPECT_FALSE(loads(QStringLiteral("short-colours.ico"), iconWith(dib.left(40 + 32 * 32 * 3 - 1))));
 }
 
+TEST_F(PictureLoaderTest, IconWiderThanItsDirectoryByteTakesItsBitmapsSize)
+{
+    // 300 pixels wide, which the directory's byte holds as 44.
+    DibFields fields;
+    fields.width = 300;
+    fields.height = 2 * 3;
+    fields.bitCount = 24;
+    QByteArray dib =
+        dibInfo(fields) + storedRows(fields, [](int x, int) { return x < 150 ? 0xFF0000u : 0x0000FFu; }).left(900 * 3);
+    dib.append(QByteArray(40 * 3, '\0'));
+    const std::optional<platform::LoadedPicture> picture = load(QStringLiteral("wide.ico"), iconWith(dib, 300));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->size, QSize(300, 3));
+    EXPECT_EQ(picture->shown.pixel(10, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(picture->shown.pixel(290, 1), qRgb(0, 0, 255));
+}
+
 TEST_F(PictureLoaderTest, IconsWithEntriesOrChunksBeyondTheFileOrLimitGiveNothing)
 {
     const QByteArray good = iconWithBitmap(QImage(16, 16, QImage::Format_RGB32));

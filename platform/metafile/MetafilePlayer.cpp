@@ -1,4 +1,4 @@
-#include "platform/MetafilePlayer.h"
+#include "platform/metafile/MetafilePlayer.h"
 
 #include "platform/ByteReader.h"
 #include "platform/metafile/EmfPlayer.h"
