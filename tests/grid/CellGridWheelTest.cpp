@@ -72,9 +72,11 @@ TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
     GeneralForm general;
     TCellGrid &grid = *general.grid;
     grid.SetColWidths(2, 2);
+    grid.SetColWidths(3, 4);
     grid.SetRowHeights(3, 3);
     grid.ZoomCells(-3);
     EXPECT_EQ(grid.ColWidths(2), 2);
+    EXPECT_EQ(grid.ColWidths(3), 1);
     EXPECT_EQ(grid.RowHeights(3), 3);
     EXPECT_EQ(grid.ColWidths(1), 37);
     EXPECT_EQ(grid.RowHeights(0), 17);
