@@ -127,6 +127,13 @@ TEST_F(GridPaintPipeline, RegionsBandsCellColoursSelectionAndTheFillBeyond)
     EXPECT_EQ(image.pixel(160, 50), kColor);
     EXPECT_EQ(image.pixel(50, 110), kColor);
     EXPECT_EQ(image.pixel(165, 115), kColor);
+
+    // Without vertical lines between normal cells the fixed ones keep theirs.
+    grid.SetOptions(grid.Options() & ~goVertLine);
+    const QImage noVertical = paint();
+    EXPECT_EQ(noVertical.pixel(59, 50), kAqua);
+    EXPECT_EQ(noVertical.pixel(45, 59), kSilver);
+    EXPECT_EQ(noVertical.pixel(89, 10), kGray);
 }
 
 TEST_F(GridPaintPipeline, SpanIsDrawnAsOneCellAtMostOnceThroughItsCoveredCells)
@@ -231,6 +238,8 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     grid.SetCells(3, 3, QStringLiteral("Ab\rAb"));
     grid.SetCells(1, 3, QStringLiteral("<B>bold</B>"));
     grid.NewCellGraphic(3, 4).CellType = ctCheckBox;
+    grid.SetCells(1, 4, QStringLiteral("Ab"));
+    grid.EnsureCellProperties(1, 4).FontSize = 14;
     const QImage image = paint();
 
     // Plain text from the text margin, on one line up to the first line break.
@@ -240,6 +249,8 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     EXPECT_GE(first.left(), 122);
     EXPECT_GE(first.top(), 22);
     EXPECT_EQ(cut.size(), first.size());
+    // A cell's own font size.
+    EXPECT_GT(testsupport::inkBounds(image, QRect(30, 80, 29, 19), kAqua).height(), first.height());
 
     // HTML goes to its renderer and is not drawn as plain text.
     EXPECT_EQ(grid.htmlText, QStringLiteral("<B>bold</B>"));
@@ -255,6 +266,8 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
     grid.SelectionMarks().SetRowSelect(2, true);
+    grid.SelectionMarks().SetRowSelect(3, true);
+    grid.SelectionMarks().SetRowSelect(3, false);
     grid.setProperty("ActiveCellShow", QVariant::fromValue(true));
     grid.setProperty("ActiveCellColor", QVariant::fromValue(clRed));
     const QImage image = paint();
@@ -262,6 +275,7 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
     EXPECT_EQ(image.pixel(45, 50), kFuchsia);
     EXPECT_EQ(image.pixel(135, 50), kFuchsia);
     EXPECT_EQ(image.pixel(135, 90), kAqua);
+    EXPECT_EQ(image.pixel(45, 70), kYellow);
     // The fixed cells heading the current cell (4,4).
     EXPECT_EQ(image.pixel(15, 90), kRed);
     EXPECT_EQ(image.pixel(135, 10), kRed);
