@@ -455,6 +455,13 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliPan", QVariant::fromValue(ipBoth)); }));
     EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliZoom", QVariant::fromValue(false)); }));
     EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+    EXPECT_TRUE(repaints([grid] { grid->ZoomCells(1); }));
+    // Taking over a font repaints when any of its values differs, and only then.
+    TFont other;
+    other.Assign(*grid->FixedFont());
+    EXPECT_FALSE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    other.SetHeight(other.Height() - 2);
+    EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
     // Cell writes and the repainting setters of a cell's properties mark the cell.
     EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
     TCellProperties &properties = grid->EnsureCellProperties(1, 1);
