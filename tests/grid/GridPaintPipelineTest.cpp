@@ -262,6 +262,21 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     EXPECT_EQ(grid.placedBrush, clAqua);
 }
 
+TEST_F(GridPaintPipeline, BackgroundPictureCoversTheCellsItNamesButNotTheSelection)
+{
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    grid.BackGround()->SetBitmap(red);
+    const QImage normal = paint();
+    EXPECT_EQ(normal.pixel(45, 50), kRed);
+    EXPECT_EQ(normal.pixel(15, 50), kFixed);
+    EXPECT_EQ(normal.pixel(135, 90), kFuchsia);
+    grid.BackGround()->SetCells(bcFixed);
+    const QImage fixed = paint();
+    EXPECT_EQ(fixed.pixel(45, 50), kAqua);
+    EXPECT_EQ(fixed.pixel(15, 50), kRed);
+}
+
 TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
