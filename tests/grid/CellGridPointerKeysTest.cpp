@@ -182,6 +182,26 @@ TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
     EXPECT_EQ(downs, 1);
 }
 
+TEST(GridPointer, KeepHorizScrollHoldsTheColumnsOnlyInRowSelection)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetWidth(150);
+    grid.Navigation()->setProperty("KeepHorizScroll", true);
+    // A press on the column cut off at the right edge brings it into view.
+    press(&grid, Qt::LeftButton, QPoint(140, 25));
+    release(&grid, Qt::LeftButton, QPoint(140, 25));
+    EXPECT_EQ(grid.Col(), 3);
+    EXPECT_EQ(grid.LeftCol(), 2);
+    grid.SetOptions(grid.Options() | goRowSelect);
+    grid.SetLeftCol(1);
+    press(&grid, Qt::LeftButton, QPoint(140, 45));
+    release(&grid, Qt::LeftButton, QPoint(140, 45));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.LeftCol(), 1);
+}
+
 TEST(GridPointer, SelectZonesShowTheirCursors)
 {
     const WheelPlatform platform;
