@@ -136,6 +136,30 @@ TEST_F(GridPaintPipeline, RegionsBandsCellColoursSelectionAndTheFillBeyond)
     EXPECT_EQ(noVertical.pixel(89, 10), kGray);
 }
 
+TEST_F(GridPaintPipeline, GradientLookShadesTheFixedCellsFromTopToBottom)
+{
+    grid.setProperty("Look", QVariant::fromValue(glGradient));
+    grid.SetGradientStartColor(clRed);
+    grid.SetGradientEndColor(clLime);
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(75, 1), kRed);
+    EXPECT_EQ(image.pixel(75, 18), kLime);
+    EXPECT_EQ(image.pixel(15, 41), kRed);
+    std::vector<QRgb> shades;
+    for (int y = 1; y <= 18; ++y) {
+        const QRgb shade = image.pixel(75, y);
+        if (shades.empty() || shades.back() != shade)
+            shades.push_back(shade);
+        EXPECT_EQ(qRed(shade) + qGreen(shade), 255) << y;
+        EXPECT_EQ(qBlue(shade), 0) << y;
+    }
+    EXPECT_EQ(shades.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(shades.begin(), shades.end(), [](QRgb a, QRgb b) { return qGreen(a) < qGreen(b); }));
+    EXPECT_EQ(image.pixel(45, 50), kAqua);
+    grid.SetFlat(true);
+    EXPECT_EQ(paint().pixel(75, 10), kFixed);
+}
+
 TEST_F(GridPaintPipeline, SpanIsDrawnAsOneCellAtMostOnceThroughItsCoveredCells)
 {
     for (int paints = 0; paints < 3; ++paints) {
@@ -213,6 +237,7 @@ TEST_F(GridPaintPipeline, BorderHandlerDrawsEachEdgeWithItsPen)
     EXPECT_EQ(image.pixel(119, 50), kSilver);
     EXPECT_EQ(image.pixel(105, 42), kRed);
     EXPECT_EQ(image.pixel(105, 57), kLime);
+    EXPECT_EQ(image.pixel(95, 56), kLime);
     EXPECT_EQ(image.pixel(105, 59), kSilver);
     // Other cells get no border, and the pen of the lines is given back.
     EXPECT_EQ(image.pixel(45, 50), kAqua);
