@@ -322,6 +322,17 @@ TEST(GridPointer, APressOnTheCurrentCellStillPassesTheCellCheck)
     press(&grid, Qt::LeftButton, QPoint(50, 25));
     release(&grid, Qt::LeftButton, QPoint(50, 25));
     EXPECT_EQ(checked, (std::vector<TGridCoord>{{1, 1}}));
+
+    // A press on any cell of a merged span selects all of it.
+    for (const int col : {2, 3}) {
+        TCellProperties &properties = grid.EnsureCellProperties(col, 2);
+        properties.IsBaseCell = col == 2;
+        properties.CellSpanX = 1;
+        properties.CellSpanY = 0;
+    }
+    press(&grid, Qt::LeftButton, QPoint(130, 45));
+    release(&grid, Qt::LeftButton, QPoint(130, 45));
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 3, 2}));
 }
 
 TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)
