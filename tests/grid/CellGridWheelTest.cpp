@@ -107,7 +107,7 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     EXPECT_EQ(grid.Row(), 16);
 
     // Near the ends the target stops at the first and last normal row.
-    grid.SetRow(18);
+    grid.SetRow(17);
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 19);
     grid.SetRow(2);
