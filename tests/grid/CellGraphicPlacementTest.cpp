@@ -32,6 +32,7 @@ TEST(CellGraphicPlacement, HorizontalTable)
 
     // Beside the text: its width counts 2 more, and the side depends on how the text was aligned.
     EXPECT_EQ(place(haBeforeText, vaFull, 30, taLeftJustify).left, 11);
+    EXPECT_EQ(place(haBeforeText, vaFull, 30, taLeftJustify).right, 27);
     EXPECT_EQ(place(haBeforeText, vaFull, 30, taCenter).left, 110 - 32 - 16);
     EXPECT_EQ(place(haBeforeText, vaFull, 30, taCenter).right, 110 - 32);
     EXPECT_EQ(place(haAfterText, vaFull, 30, taRightJustify).left, 93);

@@ -72,6 +72,8 @@ TEST(GridKeys, NavigationMovesWithinTheNormalCells)
         QTest::keyClick(&grid, step.key, step.modifiers);
         EXPECT_EQ(grid.Col(), step.current.X) << step.key;
         EXPECT_EQ(grid.Row(), step.current.Y) << step.key;
+        // Every cell fits the window, so nothing scrolls.
+        EXPECT_EQ(grid.TopRow(), 1) << step.key;
     }
     // Shift stretches the selection from where it was.
     QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
@@ -164,6 +166,40 @@ TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
     EXPECT_EQ(grid.GridState(), gsNormal);
     release(&grid, Qt::LeftButton, QPoint(10, 50));
     EXPECT_EQ(clickedCells.size(), 2u);
+
+    // Without range selection Shift only moves the current cell.
+    grid.SetOptions(grid.Options() & ~goRangeSelect);
+    press(&grid, Qt::LeftButton, QPoint(130, 65), Qt::ShiftModifier);
+    release(&grid, Qt::LeftButton, QPoint(130, 65));
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 3, 3, 3}));
+
+    // A quick second right press is a press like the first.
+    int downs = 0;
+    grid.OnMouseDown = [&](auto &&...) { ++downs; };
+    general.other->setFocus();
+    doubleClick(&grid, Qt::RightButton, QPoint(50, 25));
+    EXPECT_EQ(QApplication::focusWidget(), &grid);
+    EXPECT_EQ(downs, 1);
+}
+
+TEST(GridPointer, KeepHorizScrollHoldsTheColumnsOnlyInRowSelection)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetWidth(150);
+    grid.Navigation()->setProperty("KeepHorizScroll", true);
+    // A press on the column cut off at the right edge brings it into view.
+    press(&grid, Qt::LeftButton, QPoint(140, 25));
+    release(&grid, Qt::LeftButton, QPoint(140, 25));
+    EXPECT_EQ(grid.Col(), 3);
+    EXPECT_EQ(grid.LeftCol(), 2);
+    grid.SetOptions(grid.Options() | goRowSelect);
+    grid.SetLeftCol(1);
+    press(&grid, Qt::LeftButton, QPoint(140, 45));
+    release(&grid, Qt::LeftButton, QPoint(140, 45));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.LeftCol(), 1);
 }
 
 TEST(GridPointer, SelectZonesShowTheirCursors)
@@ -286,6 +322,17 @@ TEST(GridPointer, APressOnTheCurrentCellStillPassesTheCellCheck)
     press(&grid, Qt::LeftButton, QPoint(50, 25));
     release(&grid, Qt::LeftButton, QPoint(50, 25));
     EXPECT_EQ(checked, (std::vector<TGridCoord>{{1, 1}}));
+
+    // A press on any cell of a merged span selects all of it.
+    for (const int col : {2, 3}) {
+        TCellProperties &properties = grid.EnsureCellProperties(col, 2);
+        properties.IsBaseCell = col == 2;
+        properties.CellSpanX = 1;
+        properties.CellSpanY = 0;
+    }
+    press(&grid, Qt::LeftButton, QPoint(130, 45));
+    release(&grid, Qt::LeftButton, QPoint(130, 45));
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 3, 2}));
 }
 
 TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)

@@ -72,9 +72,11 @@ TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
     GeneralForm general;
     TCellGrid &grid = *general.grid;
     grid.SetColWidths(2, 2);
+    grid.SetColWidths(3, 4);
     grid.SetRowHeights(3, 3);
     grid.ZoomCells(-3);
     EXPECT_EQ(grid.ColWidths(2), 2);
+    EXPECT_EQ(grid.ColWidths(3), 1);
     EXPECT_EQ(grid.RowHeights(3), 3);
     EXPECT_EQ(grid.ColWidths(1), 37);
     EXPECT_EQ(grid.RowHeights(0), 17);
@@ -105,7 +107,7 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     EXPECT_EQ(grid.Row(), 16);
 
     // Near the ends the target stops at the first and last normal row.
-    grid.SetRow(18);
+    grid.SetRow(17);
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 19);
     grid.SetRow(2);

@@ -125,11 +125,18 @@ TEST(GridConstruction, BandsSwitchedOnAlternateTheirDefaultColoursRowByRow)
     EXPECT_EQ(image.pixel(100, 50), rgb(clWindow));
     EXPECT_EQ(image.pixel(100, 72), rgb(clInfoBk));
     // Longer bands: the total length follows the two lengths.
+    grid.SetScrollBars(ssNone);
     grid.Bands()->SetPrimaryLength(2);
-    EXPECT_EQ(grid.Bands()->TotalLength(), 3);
     const QImage longer = testsupport::grab(grid);
     EXPECT_EQ(longer.pixel(100, 50), rgb(clInfoBk));
     EXPECT_EQ(longer.pixel(100, 72), rgb(clWindow));
+    // Whichever length is set last, the pattern takes both.
+    grid.Bands()->SetSecondaryLength(2);
+    grid.Bands()->SetPrimaryLength(1);
+    const QImage secondary = testsupport::grab(grid);
+    EXPECT_EQ(secondary.pixel(100, 50), rgb(clWindow));
+    EXPECT_EQ(secondary.pixel(100, 70), rgb(clWindow));
+    EXPECT_EQ(secondary.pixel(100, 90), rgb(clInfoBk));
 }
 
 TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
@@ -363,8 +370,13 @@ TEST(GridConfiguration, DropTargetOnlyWhenSwitchedOn)
 TEST(GridLoading, AfterLoadingTheCursorRestsAndHeadersGoToFixedCellsOnly)
 {
     TCellGrid grid;
-    grid.SetColumnHeaders({QStringLiteral("A"), QStringLiteral("B")});
+    grid.SetColumnHeaders({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                           QStringLiteral("E"), QStringLiteral("F")});
     EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("B"));
+    EXPECT_EQ(grid.Cells(4, 0), QStringLiteral("E"));
+    // A header beyond the last column does not show up when the grid grows.
+    grid.SetColCount(6);
+    EXPECT_EQ(grid.Cells(5, 0), QString());
     grid.SetCursor(crIBeam);
     grid.TBaseGrid::SetCursor(crCross);
     grid.Loaded();
@@ -443,6 +455,13 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliPan", QVariant::fromValue(ipBoth)); }));
     EXPECT_TRUE(repaints([grid] { grid->setProperty("IntelliZoom", QVariant::fromValue(false)); }));
     EXPECT_TRUE(repaints([grid] { grid->SetFlat(true); }));
+    EXPECT_TRUE(repaints([grid] { grid->ZoomCells(1); }));
+    // Taking over a font repaints when any of its values differs, and only then.
+    TFont other;
+    other.Assign(*grid->FixedFont());
+    EXPECT_FALSE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    other.SetHeight(other.Height() - 2);
+    EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
     // Cell writes and the repainting setters of a cell's properties mark the cell.
     EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
     TCellProperties &properties = grid->EnsureCellProperties(1, 1);

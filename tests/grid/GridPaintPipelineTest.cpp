@@ -127,6 +127,37 @@ TEST_F(GridPaintPipeline, RegionsBandsCellColoursSelectionAndTheFillBeyond)
     EXPECT_EQ(image.pixel(160, 50), kColor);
     EXPECT_EQ(image.pixel(50, 110), kColor);
     EXPECT_EQ(image.pixel(165, 115), kColor);
+
+    // Without vertical lines between normal cells the fixed ones keep theirs.
+    grid.SetOptions(grid.Options() & ~goVertLine);
+    const QImage noVertical = paint();
+    EXPECT_EQ(noVertical.pixel(59, 50), kAqua);
+    EXPECT_EQ(noVertical.pixel(45, 59), kSilver);
+    EXPECT_EQ(noVertical.pixel(89, 10), kGray);
+}
+
+TEST_F(GridPaintPipeline, GradientLookShadesTheFixedCellsFromTopToBottom)
+{
+    grid.setProperty("Look", QVariant::fromValue(glGradient));
+    grid.SetGradientStartColor(clRed);
+    grid.SetGradientEndColor(clLime);
+    const QImage image = paint();
+    EXPECT_EQ(image.pixel(75, 1), kRed);
+    EXPECT_EQ(image.pixel(75, 18), kLime);
+    EXPECT_EQ(image.pixel(15, 41), kRed);
+    std::vector<QRgb> shades;
+    for (int y = 1; y <= 18; ++y) {
+        const QRgb shade = image.pixel(75, y);
+        if (shades.empty() || shades.back() != shade)
+            shades.push_back(shade);
+        EXPECT_EQ(qRed(shade) + qGreen(shade), 255) << y;
+        EXPECT_EQ(qBlue(shade), 0) << y;
+    }
+    EXPECT_EQ(shades.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(shades.begin(), shades.end(), [](QRgb a, QRgb b) { return qGreen(a) < qGreen(b); }));
+    EXPECT_EQ(image.pixel(45, 50), kAqua);
+    grid.SetFlat(true);
+    EXPECT_EQ(paint().pixel(75, 10), kFixed);
 }
 
 TEST_F(GridPaintPipeline, SpanIsDrawnAsOneCellAtMostOnceThroughItsCoveredCells)
@@ -206,6 +237,7 @@ TEST_F(GridPaintPipeline, BorderHandlerDrawsEachEdgeWithItsPen)
     EXPECT_EQ(image.pixel(119, 50), kSilver);
     EXPECT_EQ(image.pixel(105, 42), kRed);
     EXPECT_EQ(image.pixel(105, 57), kLime);
+    EXPECT_EQ(image.pixel(95, 56), kLime);
     EXPECT_EQ(image.pixel(105, 59), kSilver);
     // Other cells get no border, and the pen of the lines is given back.
     EXPECT_EQ(image.pixel(45, 50), kAqua);
@@ -231,6 +263,8 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     grid.SetCells(3, 3, QStringLiteral("Ab\rAb"));
     grid.SetCells(1, 3, QStringLiteral("<B>bold</B>"));
     grid.NewCellGraphic(3, 4).CellType = ctCheckBox;
+    grid.SetCells(1, 4, QStringLiteral("Ab"));
+    grid.EnsureCellProperties(1, 4).FontSize = 14;
     const QImage image = paint();
 
     // Plain text from the text margin, on one line up to the first line break.
@@ -240,6 +274,8 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     EXPECT_GE(first.left(), 122);
     EXPECT_GE(first.top(), 22);
     EXPECT_EQ(cut.size(), first.size());
+    // A cell's own font size.
+    EXPECT_GT(testsupport::inkBounds(image, QRect(30, 80, 29, 19), kAqua).height(), first.height());
 
     // HTML goes to its renderer and is not drawn as plain text.
     EXPECT_EQ(grid.htmlText, QStringLiteral("<B>bold</B>"));
@@ -251,10 +287,27 @@ TEST_F(GridPaintPipeline, TextStepDrawsPlainTextAndHandsOnTheRest)
     EXPECT_EQ(grid.placedBrush, clAqua);
 }
 
+TEST_F(GridPaintPipeline, BackgroundPictureCoversTheCellsItNamesButNotTheSelection)
+{
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    grid.BackGround()->SetBitmap(red);
+    const QImage normal = paint();
+    EXPECT_EQ(normal.pixel(45, 50), kRed);
+    EXPECT_EQ(normal.pixel(15, 50), kFixed);
+    EXPECT_EQ(normal.pixel(135, 90), kFuchsia);
+    grid.BackGround()->SetCells(bcFixed);
+    const QImage fixed = paint();
+    EXPECT_EQ(fixed.pixel(45, 50), kAqua);
+    EXPECT_EQ(fixed.pixel(15, 50), kRed);
+}
+
 TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
 {
     grid.MouseActions()->setProperty("DisjunctRowSelect", true);
     grid.SelectionMarks().SetRowSelect(2, true);
+    grid.SelectionMarks().SetRowSelect(3, true);
+    grid.SelectionMarks().SetRowSelect(3, false);
     grid.setProperty("ActiveCellShow", QVariant::fromValue(true));
     grid.setProperty("ActiveCellColor", QVariant::fromValue(clRed));
     const QImage image = paint();
@@ -262,6 +315,7 @@ TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
     EXPECT_EQ(image.pixel(45, 50), kFuchsia);
     EXPECT_EQ(image.pixel(135, 50), kFuchsia);
     EXPECT_EQ(image.pixel(135, 90), kAqua);
+    EXPECT_EQ(image.pixel(45, 70), kYellow);
     // The fixed cells heading the current cell (4,4).
     EXPECT_EQ(image.pixel(15, 90), kRed);
     EXPECT_EQ(image.pixel(135, 10), kRed);
