@@ -4,6 +4,15 @@
 
 namespace platform {
 
+namespace {
+
+// Requests are gathered this long before one sync takes them all: a sync
+// holds the file against writes, and clicks in quick succession would
+// otherwise wait for one sync each.
+constexpr std::chrono::milliseconds kGathering(250);
+
+} // namespace
+
 BackgroundSync::BackgroundSync(std::function<int(int)> sync)
     : m_sync(std::move(sync)),
       m_thread([this] { run(); })
@@ -28,6 +37,8 @@ void BackgroundSync::request(const FileDescriptor &file, const QByteArray &folde
         // A file asked for earlier and not yet synced is dropped: its writer
         // asks only after replacing it by a synced file.
         const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_pending.isValid())
+            m_due = std::chrono::steady_clock::now() + kGathering;
         m_pending = std::move(own);
         if (!folder.isEmpty())
             m_pendingFolder = folder;
@@ -40,6 +51,7 @@ void BackgroundSync::run()
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_ending || m_pending.isValid(); });
+        m_wake.wait_until(lock, m_due, [this] { return m_ending; });
         if (m_pending.isValid()) {
             const FileDescriptor file = std::move(m_pending);
             const QByteArray folder = std::exchange(m_pendingFolder, QByteArray());

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -12,8 +13,9 @@
 namespace platform {
 
 // Brings what was written to a file onto the disk (fdatasync) on a thread
-// of its own, as soon as it can, so that the writer never waits for the
-// disk. Requests that come while a sync runs are taken together by the next.
+// of its own, a quarter of a second after it was asked for, so that the
+// writer never waits for the disk. Requests that come in the meantime, or
+// while a sync runs, are taken together.
 class BackgroundSync
 {
 public:
@@ -38,6 +40,7 @@ private:
     std::condition_variable m_wake;
     FileDescriptor m_pending;
     QByteArray m_pendingFolder;
+    std::chrono::steady_clock::time_point m_due;
     bool m_ending = false;
     std::thread m_thread;
 };
