@@ -168,21 +168,6 @@ QPainterPath readRegionData(ByteReader r, PlayBudget &budget)
     return path;
 }
 
-QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count)
-{
-    if (checkedBytes(count, 4) > r.remaining())
-        throw MetafileError("palette entries outside their record");
-    QVector<QColor> colors;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const int red = r.u8();
-        const int green = r.u8();
-        const int blue = r.u8();
-        r.u8();
-        colors.append(QColor(red, green, blue));
-    }
-    return colors;
-}
-
 constexpr std::uint32_t kGlyphIndexes = 0x10;
 
 class EmfPlayer

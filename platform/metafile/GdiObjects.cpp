@@ -2,6 +2,21 @@
 
 namespace platform::metafile {
 
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count)
+{
+    if (checkedBytes(count, 4) > r.remaining())
+        throw DataCutShort("palette entries outside their record");
+    QVector<QColor> colors;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const int red = r.u8();
+        const int green = r.u8();
+        const int blue = r.u8();
+        r.u8();
+        colors.append(QColor(red, green, blue));
+    }
+    return colors;
+}
+
 const QVector<QColor> &defaultPalette()
 {
     static const QVector<QColor> colors{

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ByteReader.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -88,6 +90,10 @@ struct GdiPlaceholder
 {};
 
 using GdiObject = std::variant<GdiPen, GdiBrush, GdiFont, GdiRegion, GdiPalette, GdiPlaceholder>;
+
+// Palette entries (red, green, blue, flags), as both kinds of metafile
+// store them; throws DataCutShort when they run past the record.
+QVector<QColor> readPaletteEntries(ByteReader &r, std::uint32_t count);
 
 // The device's default palette, its twenty static colours.
 const QVector<QColor> &defaultPalette();

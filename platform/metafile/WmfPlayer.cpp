@@ -177,21 +177,6 @@ std::optional<DibData> packedDib(ByteReader &r, std::uint16_t usage, const QVect
     return splitPackedDib(usage == kDibPalColors ? withPaletteColors(packed, palette) : packed);
 }
 
-QVector<QColor> readPaletteEntries(ByteReader &r, std::uint16_t count)
-{
-    if (checkedBytes(count, 4) > r.remaining())
-        throw DataCutShort("palette entries outside their record");
-    QVector<QColor> colors;
-    for (std::uint16_t i = 0; i < count; ++i) {
-        const int red = r.u8();
-        const int green = r.u8();
-        const int blue = r.u8();
-        r.u8();
-        colors.append(QColor(red, green, blue));
-    }
-    return colors;
-}
-
 class WmfPlayer
 {
 public:
