@@ -31,6 +31,20 @@ private:
     QByteArray m_data;
 };
 
+// A placeable Windows metafile whose records are the given body.
+QByteArray placeableWmf(const QByteArray &records)
+{
+    Bytes plain;
+    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + records.size()) / 2)).u16(2).u32(13).u16(0);
+    Bytes placeable;
+    placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(kSide).u16(kSide).u16(96).u32(0);
+    int checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= quint8(placeable.data()[i]) | (quint8(placeable.data()[i + 1]) << 8);
+    placeable.u16(checksum);
+    return placeable.data() + plain.data() + records;
+}
+
 // Ten records per round: a brush made, selected and deleted, and seven
 // drawing records spread over the picture.
 QByteArray enhancedMetafile()
@@ -117,32 +131,10 @@ QByteArray windowsMetafile()
         rec(0x01F0, {1});
     }
     body.u32(3).u16(0);
-    Bytes plain;
-    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + body.data().size()) / 2)).u16(2).u32(13).u16(0);
-    Bytes placeable;
-    placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(kSide).u16(kSide).u16(96).u32(0);
-    int checksum = 0;
-    for (int i = 0; i < 20; i += 2)
-        checksum ^= quint8(placeable.data()[i]) | (quint8(placeable.data()[i + 1]) << 8);
-    placeable.u16(checksum);
     // Object 0: a pen, so that selecting it between rounds is valid.
     Bytes pen;
     pen.u32(8).u16(0x02FA).u16(0).u16(1).u16(0).u32(0);
-    return placeable.data() + plain.data() + pen.data() + body.data();
-}
-
-// A placeable Windows metafile whose records are the given body.
-QByteArray placeableWmf(const QByteArray &records)
-{
-    Bytes plain;
-    plain.u16(1).u16(9).u16(0x0300).u32(std::uint32_t((18 + records.size()) / 2)).u16(2).u32(13).u16(0);
-    Bytes placeable;
-    placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(kSide).u16(kSide).u16(96).u32(0);
-    int checksum = 0;
-    for (int i = 0; i < 20; i += 2)
-        checksum ^= quint8(placeable.data()[i]) | (quint8(placeable.data()[i + 1]) << 8);
-    placeable.u16(checksum);
-    return placeable.data() + plain.data() + records;
+    return placeableWmf(pen.data() + body.data());
 }
 
 // A chart's grid of cells, each cut out of the clip before the next is
