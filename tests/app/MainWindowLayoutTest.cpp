@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "platform/Colors.h"
 #include "platform/controls/TBevel.h"
 #include "platform/controls/TButton.h"
 #include "platform/controls/TCheckBox.h"
@@ -11,6 +12,8 @@
 #include "platform/controls/TScrollBar.h"
 #include "platform/controls/TSpinEdit.h"
 
+#include "TestSupport.h"
+
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -18,39 +21,81 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
+#include <string>
+#include <utility>
 
-struct Placement
-{
-    const char *name;
-    QRect geometry;
-};
-
-} // namespace
-
-TEST(MainWindowLayout, EveryControlStandsAtItsStoredPlace)
+TEST(MainWindowLayout, ControlsLieApartInsideTheWindowAndShowTheirWholeText)
 {
     TForm1 form;
-    const Placement table[] = {
-        {"Bevel1", {8, 8, 529, 529}},        {"Image1", {16, 16, 512, 512}},   {"OpenTerrain", {440, 544, 97, 25}},
-        {"Memo1", {544, 184, 289, 353}},     {"rg", {544, 8, 97, 97}},         {"Button1", {672, 544, 75, 25}},
-        {"Button2", {760, 544, 75, 25}},     {"ef_coord", {8, 544, 121, 21}},  {"se_scale", {728, 11, 81, 22}},
-        {"ScrollBar1", {656, 160, 177, 16}}, {"CheckBox1", {656, 48, 97, 17}}, {"ef_angle", {784, 128, 41, 21}},
-        {"CellGrid1", {688, 80, 73, 75}},
-    };
-    for (const Placement &placement : table) {
-        auto *widget = form.clientArea().findChild<QWidget *>(QString::fromLatin1(placement.name));
-        ASSERT_NE(widget, nullptr) << placement.name;
-        EXPECT_EQ(widget->geometry(), placement.geometry) << placement.name;
+    form.show();
+    QApplication::processEvents();
+    const QRect client = form.clientArea().rect();
+    EXPECT_FALSE(form.scrollArea().horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(form.scrollArea().verticalScrollBar()->isVisible());
+
+    const QList<QWidget *> controls = form.clientArea().findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(controls.size(), 14);
+    for (QWidget *control : controls) {
+        const std::string name = control->objectName().toStdString();
+        EXPECT_TRUE(control->isVisible()) << name;
+        EXPECT_TRUE(client.contains(control->geometry())) << name;
+        for (QWidget *other : controls) {
+            if (other != control && control != form.Bevel1 && other != form.Bevel1) {
+                EXPECT_FALSE(control->geometry().intersects(other->geometry()))
+                    << name << " / " << other->objectName().toStdString();
+            }
+        }
     }
-    // The label is sized to its text from its stored place.
-    EXPECT_EQ(form.Label1->pos(), QPoint(656, 16));
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorin-Levelmaker"));
-    EXPECT_EQ(form.pos(), QPoint(235, 245));
-    // The image lies above the bevel that frames it.
-    const QObjectList children = form.clientArea().children();
-    EXPECT_GT(children.indexOf(static_cast<QObject *>(form.Image1)),
-              children.indexOf(static_cast<QObject *>(form.Bevel1)));
+    // The bevel frames the terrain view and nothing else.
+    EXPECT_TRUE(form.Bevel1->geometry().adjusted(1, 1, -1, -1).contains(form.Image1->geometry()));
+    for (QWidget *control : controls) {
+        if (control != form.Image1 && control != form.Bevel1) {
+            EXPECT_FALSE(form.Bevel1->geometry().intersects(control->geometry()))
+                << control->objectName().toStdString();
+        }
+    }
+
+    const std::pair<QWidget *, QString> captions[] = {
+        {form.OpenTerrain, form.OpenTerrain->text()}, {form.Button1, form.Button1->text()},
+        {form.Button2, form.Button2->text()},         {form.Label1, form.Label1->text()},
+        {form.CheckBox1, form.CheckBox1->text()},     {form.ef_coord, QStringLiteral("X: 5120  Y: 5120")},
+        {form.ef_angle, QStringLiteral("359")},
+    };
+    for (const auto &[control, text] : captions)
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(text), control->width()) << text.toStdString();
+}
+
+// The terrain view is the 512-pixel square at (16, 16) of the window, inside
+// a lowered frame from (8, 8) to (536, 536).
+TEST(MainWindowLayout, TheTerrainPictureShowsInsideTheLoweredBevel)
+{
+    TForm1 form;
+    QImage red(600, 600, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    form.Image1->setPicture({red.copy(0, 0, 512, 512), red.size()});
+    form.show();
+    QApplication::processEvents();
+    const QImage shot = testsupport::grab(form.clientArea());
+    const QRgb picture = qRgb(255, 0, 0);
+    EXPECT_EQ(shot.pixel(16, 16), picture);
+    EXPECT_EQ(shot.pixel(527, 527), picture);
+    EXPECT_NE(shot.pixel(15, 272), picture);
+    EXPECT_NE(shot.pixel(272, 15), picture);
+    EXPECT_NE(shot.pixel(528, 272), picture);
+    EXPECT_NE(shot.pixel(272, 528), picture);
+    const QRgb shadow = platform::resolveColor(clBtnShadow).rgb();
+    const QRgb highlight = platform::resolveColor(clBtnHighlight).rgb();
+    for (const QPoint &at : {QPoint(8, 272), QPoint(272, 8), QPoint(8, 8)})
+        EXPECT_EQ(shot.pixel(at), shadow) << at.x() << "," << at.y();
+    for (const QPoint &at : {QPoint(536, 272), QPoint(272, 536), QPoint(536, 536)})
+        EXPECT_EQ(shot.pixel(at), highlight) << at.x() << "," << at.y();
+    EXPECT_NE(shot.pixel(9, 272), shadow);
+    EXPECT_NE(shot.pixel(535, 272), highlight);
+
+    // The pointer at the window's (46, 56) stands over the view's (30, 40).
+    QTest::mouseMove(form.windowHandle(), form.clientArea().mapTo(&form, QPoint(47, 57)));
+    QTest::mouseMove(form.windowHandle(), form.clientArea().mapTo(&form, QPoint(46, 56)));
+    EXPECT_EQ(form.ef_coord->text(), QStringLiteral("X: 120  Y: 160"));
 }
 
 TEST(MainWindowLayout, StartStateOfEveryControl)
@@ -85,6 +130,7 @@ TEST(MainWindowLayout, StartStateOfEveryControl)
     EXPECT_EQ(form.font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(form.font().pixelSize(), 11);
     EXPECT_EQ(form.Memo1->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorin-Levelmaker"));
 }
 
 TEST(MainWindowLayout, FocusStartsOnOpenTerrainAndTabFollowsTheStoredOrder)

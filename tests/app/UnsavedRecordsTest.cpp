@@ -29,6 +29,12 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
 }
 
+ino_t inode(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
 class UnsavedRecordsTest : public ::testing::Test
 {
 protected:
@@ -69,8 +75,11 @@ TEST_F(UnsavedRecordsTest, RecordsReachTheFileAtOnceOtherChangesWithinASecond)
     EXPECT_TRUE(onDiskWithinASecond(shown())) << onDisk().constData();
     click(3, 4);
     EXPECT_EQ(onDisk(), shown());
+    // A click appends in place: it never waits for a whole rewrite to reach the disk.
+    const ino_t appendedTo = inode(form.unsavedRecordsPath());
     click(5, 6);
     EXPECT_EQ(onDisk(), shown());
+    EXPECT_EQ(inode(form.unsavedRecordsPath()), appendedTo);
 
     // An empty text has no file; undoing "Clear" brings both back.
     const QByteArray before = shown();
@@ -361,4 +370,32 @@ TEST_F(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingE
         EXPECT_FALSE(form.close());
         EXPECT_EQ(user.texts.size(), 2);
     }
+}
+
+TEST_F(UnsavedRecordsKill, ABadFileAloneIsOnlyNamedAGoodFileAloneIsOfferedWithoutNames)
+{
+    const StateHome home(stateHome.path());
+    const QString bad = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-2.txt"));
+    put(bad, QByteArray("\x01\x02", 2));
+    {
+        MessageBoxAnswerer user([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Return); });
+        TForm1 form;
+        showAndOffer(form);
+        ASSERT_EQ(user.texts, QStringList{QStringLiteral("Level records of an earlier run were not saved.")});
+        EXPECT_EQ(user.icons[0], QMessageBox::Warning);
+        EXPECT_TRUE(user.informativeTexts[0].contains(bad));
+        EXPECT_EQ(form.Memo1->text(), QString());
+    }
+    ASSERT_TRUE(QFile::remove(bad));
+
+    const QString good = folder.filePath(QStringLiteral("unsaved-records-2020-01-01-000000-1.txt"));
+    put(good, "pos=1,2,3\r\n");
+    MessageBoxAnswerer user([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Return); });
+    TForm1 form;
+    showAndOffer(form);
+    ASSERT_EQ(user.texts.size(), 1);
+    EXPECT_EQ(user.icons[0], QMessageBox::Question);
+    EXPECT_EQ(user.informativeTexts[0], QString());
+    EXPECT_EQ(form.Memo1->text(), QStringLiteral("pos=1,2,3\r\n\r\n"));
+    EXPECT_FALSE(QFile::exists(good));
 }

@@ -50,7 +50,11 @@ TEST_F(ScrollBarTest, KeysChangeThePositionAndCallOncePerChange)
     QTest::keyClick(&bar, Qt::Key_End);
     QTest::keyClick(&bar, Qt::Key_Home);
     QTest::keyClick(&bar, Qt::Key_Home);
-    EXPECT_EQ(seen, (std::vector<int>{1, 2, 1, 359, 0}));
+    // Up and Down follow Left and Right, whatever the bar's orientation.
+    QTest::keyClick(&bar, Qt::Key_Down);
+    QTest::keyClick(&bar, Qt::Key_Up);
+    QTest::keyClick(&bar, Qt::Key_Up);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 1, 359, 0, 1, 0}));
 }
 
 TEST_F(ScrollBarTest, ArrowsAndTroughStepByOne)
