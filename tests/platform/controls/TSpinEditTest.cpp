@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -80,9 +81,17 @@ TEST_F(SpinEditTest, TypingRefusesOtherKeysWithABeepButPastingIsFree)
     EXPECT_EQ(spin.text(), QStringLiteral("+1"));
     EXPECT_EQ(refused.count(), 4);
 
-    QTest::keyClicks(&spin, QLocale().decimalPoint());
-    EXPECT_EQ(spin.text(), QLocale().decimalPoint() + QStringLiteral("+1"));
-    EXPECT_EQ(refused.count(), 4);
+    // The decimal separator of the user's settings as they are now passes, another does not.
+    const QLocale original;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTest::keyClicks(&spin, QStringLiteral(","));
+    QTest::keyClicks(&spin, QStringLiteral("."));
+    QLocale::setDefault(original);
+    EXPECT_EQ(spin.text(), QStringLiteral(",+1"));
+    EXPECT_EQ(refused.count(), 5);
+    QTest::keyClicks(&spin, QStringLiteral("."));
+    EXPECT_EQ(spin.text(), QStringLiteral(",.+1"));
+    EXPECT_EQ(refused.count(), 5);
 
     QApplication::clipboard()->setText(QStringLiteral("abc"));
     spin.selectAll();
@@ -130,6 +139,18 @@ TEST_F(SpinEditTest, LeavingLimitsAReadableTextAndKeepsAnUnreadableOne)
         leave();
         EXPECT_EQ(spin.text(), QString::fromLatin1(c.afterLeaving)) << c.typed;
     }
+
+    // A popup taking the focus, such as the field's own menu, is not leaving.
+    spin.setFocus();
+    typeText(QStringLiteral("50"));
+    QMenu menu(&spin);
+    menu.addAction(QStringLiteral("Copy"));
+    menu.popup(spin.mapToGlobal(QPoint(5, 5)));
+    QApplication::processEvents();
+    EXPECT_EQ(spin.text(), QStringLiteral("50"));
+    menu.close();
+    leave();
+    EXPECT_EQ(spin.text(), QStringLiteral("10"));
 }
 
 TEST_F(SpinEditTest, UpAndDownKeysStepTheReadValueWithinTheLimits)
@@ -170,6 +191,12 @@ TEST_F(SpinEditTest, HeldButtonStepsAtOnceThenAfter400ThenEvery100Ms)
 
     QTest::mouseClick(spin.downButton(), Qt::LeftButton);
     EXPECT_EQ(spin.text(), QStringLiteral("9"));
+    EXPECT_FALSE(spin.repeatTimer().isActive());
+
+    // Quick clicks each step, the second of a double click too.
+    const QPoint down = spin.downButton()->mapTo(&window, spin.downButton()->rect().center());
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, down);
+    EXPECT_EQ(spin.text(), QStringLiteral("7"));
     EXPECT_FALSE(spin.repeatTimer().isActive());
 }
 
