@@ -101,15 +101,16 @@ TEST(DibDecoder, EveryHeaderSizeDecodes)
 
 TEST(DibDecoder, BitFieldsAfterTheHeaderOrInsideIt)
 {
-    // 5-6-5 pixels: red, green, blue, each scaled to the full range.
+    // 5-6-5 pixels: red, green, blue, each scaled to the full range, to the nearest step.
     Bytes bits;
-    bits.u16(0xF800).u16(0x07E0).u16(0x001F).u16(0);
+    bits.u16(0xF800).u16(0x07E0).u16(0x001F).u16(0x8410);
     QImage decoded =
-        decodeDib(DibData{infoBlock(3, -1, 16, 3, {}, {0xF800, 0x07E0, 0x001F, 0}), bits.data()}, PlayLimits{});
-    ASSERT_EQ(decoded.size(), QSize(3, 1));
+        decodeDib(DibData{infoBlock(4, -1, 16, 3, {}, {0xF800, 0x07E0, 0x001F, 0}), bits.data()}, PlayLimits{});
+    ASSERT_EQ(decoded.size(), QSize(4, 1));
     EXPECT_EQ(decoded.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(decoded.pixel(1, 0), qRgb(0, 255, 0));
     EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(decoded.pixel(3, 0), qRgb(132, 130, 132));
 
     // A 56-byte header carries the masks, alpha included, in itself.
     Bytes argb;

@@ -225,6 +225,30 @@ TEST_F(PictureLoaderTest, IconWhoseMaskIsCutShortIsOpaqueWhereItIsMissing)
     EXPECT_FALSE(loads(QStringLiteral("short-colours.ico"), iconWith(dib.left(40 + 32 * 32 * 3 - 1))));
 }
 
+TEST_F(PictureLoaderTest, IconMaskMakesExactlyItsMarkedPixelsTransparent)
+{
+    // 10 pixels wide: each mask row is padded to four bytes; rows are stored bottom first.
+    DibFields fields;
+    fields.width = 10;
+    fields.height = 2 * 10;
+    fields.bitCount = 24;
+    QByteArray dib = dibInfo(fields) + storedRows(fields, [](int, int) { return 0x3080C0u; }).left(10 * 32);
+    QByteArray mask(10 * 4, '\0');
+    mask[9 * 4] = char(0x40);  // top row, x = 1
+    mask[0 * 4 + 1] = char(0x40); // bottom row, x = 9
+    dib += mask;
+    const std::optional<platform::LoadedPicture> picture = load(QStringLiteral("mask.ico"), iconWith(dib, 10));
+    ASSERT_TRUE(picture.has_value());
+    ASSERT_EQ(picture->size, QSize(10, 10));
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            const bool marked = (x == 1 && y == 0) || (x == 9 && y == 9);
+            EXPECT_EQ(qAlpha(picture->shown.pixel(x, y)), marked ? 0 : 255) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(picture->shown.pixel(0, 0), qRgb(0x30, 0x80, 0xC0));
+}
+
 TEST_F(PictureLoaderTest, IconWiderThanItsDirectoryByteTakesItsBitmapsSize)
 {
     // 300 pixels wide, which the directory's byte holds as 44.
