@@ -507,3 +507,63 @@ TEST(WmfPlayer, MonochromePatternBrushesPaintInTheTextAndBackgroundColours)
         EXPECT_EQ(pixel(image, x + 1, 1), red);
     }
 }
+
+namespace {
+
+// An enhanced metafile as comment records of at most `chunk` bytes each;
+// `sizeSlack` misstates the whole size they add up to.
+QVector<QByteArray> emfComments(const QByteArray &emf, int chunk, int sizeSlack = 0)
+{
+    const int count = int((emf.size() + chunk - 1) / chunk);
+    QVector<QByteArray> records;
+    for (int at = 0; at < emf.size(); at += chunk) {
+        const QByteArray part = emf.mid(at, chunk);
+        const int left = int(emf.size()) - at - int(part.size());
+        Bytes comment;
+        comment.u32(0x43464D57).u32(1).u32(0x00010000).u16(0).u32(0).u32(count).u32(part.size());
+        comment.u32(left + sizeSlack).u32(emf.size() + sizeSlack).raw(part);
+        if (comment.size() % 2)
+            comment.u8(0);
+        records.append(Bytes().u32(5 + comment.size() / 2).u16(0x0626).u16(15).u16(comment.size()).raw(comment.data()).data());
+    }
+    return records;
+}
+
+} // namespace
+
+TEST(WmfPlayer, AnEmbeddedEnhancedMetafileDrawsInPlaceOfTheRecords)
+{
+    EmfWriter emf;
+    emf.selectObject(0x80000008).createBrush(1, 0, blue).selectObject(1).rectangle(0, 0, 30, 20);
+    const QByteArray original = emf.bytes(QSize(40, 30));
+    const auto picture = [](const QVector<QByteArray> &comments, bool placeable = true) {
+        WmfWriter w = filling(red);
+        for (const QByteArray &c : comments)
+            w.rawRecord(c);
+        w.rec(0x020C, {100, 100}).rectangle(0, 0, 100, 100);
+        return play(placeable ? w.placeable(QRect(0, 0, 100, 100), 96) : w.plain());
+    };
+
+    // The original keeps its own size where the file gives none, and
+    // fills the placeable header's box where it does.
+    const QImage own = picture(emfComments(original, 64), false);
+    EXPECT_EQ(own.size(), QSize(40, 30));
+    EXPECT_EQ(pixel(own, 10, 10), blue);
+    EXPECT_TRUE(isBlank(own, 35, 25));
+    const QImage stretched = picture(emfComments(original, 64));
+    EXPECT_EQ(stretched.size(), QSize(100, 100));
+    EXPECT_EQ(pixel(stretched, 70, 60), blue);
+    EXPECT_TRUE(isBlank(stretched, 80, 70));
+
+    // A chunk missing, or chunks that do not add up to the original's own
+    // size, leave the records to draw.
+    QVector<QByteArray> gap = emfComments(original, 64);
+    gap.remove(1);
+    QVector<QByteArray> reordered = emfComments(original, 64);
+    std::swap(reordered[0], reordered[1]);
+    for (const QVector<QByteArray> &bad : {gap, reordered, emfComments(original, 64, 4)}) {
+        const QImage fallback = picture(bad);
+        EXPECT_EQ(fallback.size(), QSize(100, 100));
+        EXPECT_EQ(pixel(fallback, 10, 10), red);
+    }
+}
