@@ -27,6 +27,11 @@ double mappedLength(const QTransform &t, QPointF vector)
 
 QFont MetafileCanvas::currentFont() const
 {
+    return currentFont(SymbolFont::named(m_state.font.face) ? SymbolFont::family() : m_state.font.face);
+}
+
+QFont MetafileCanvas::currentFont(const QString &family) const
+{
     const GdiFont &gdi = m_state.font;
     LogicalFont record;
     record.height = int(gdi.height);
@@ -34,7 +39,7 @@ QFont MetafileCanvas::currentFont() const
     record.italic = gdi.italic;
     record.underline = gdi.underline;
     record.strikeOut = gdi.strikeOut;
-    record.faceName = SymbolFont::named(gdi.face) ? SymbolFont::family() : gdi.face;
+    record.faceName = family;
     return toQFont(record, mappedLength(logicalToOutput(), QPointF(0, 1)));
 }
 
@@ -73,10 +78,17 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     const GdiFont &gdi = m_state.font;
 
     // One string per character: a symbol's character may need two UTF-16 units.
+    // A symbol font's own copy draws its codes at their widths; elsewhere
+    // each code draws as the character it shows.
     const std::optional<SymbolFont> symbols = SymbolFont::named(gdi.face);
     QStringList characters;
-    if (symbols) {
+    QString family = gdi.face;
+    if (const std::optional<QStringList> own = symbols ? symbols->ownCodes(codes) : std::nullopt) {
+        characters = *own;
+        family = *symbols->codedFamily();
+    } else if (symbols) {
         characters = symbols->map(codes);
+        family = SymbolFont::family();
     } else {
         characters.reserve(codes.size());
         for (const QChar c : codes)
@@ -84,7 +96,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     const QString text = characters.join(QString());
 
-    const QFont font = currentFont();
+    const QFont font = currentFont(family);
     const QFontMetricsF metrics(font);
 
     const bool updateCp = m_state.textAlign & TextUpdateCp;
