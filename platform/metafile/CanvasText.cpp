@@ -23,6 +23,22 @@ double mappedLength(const QTransform &t, QPointF vector)
     return std::hypot(d.x(), d.y());
 }
 
+// A font's average character width as the recording system measures it:
+// the lower-case letters and the space, weighted by how often they occur
+// in English text. Metric-compatible fonts match their originals on it,
+// where a mean over all their glyphs does not.
+double averageWidth(const QFont &font)
+{
+    static constexpr int kLetterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6,  35, 20,
+                                               56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+    constexpr int kSpaceWeight = 166;
+    const QFontMetricsF metrics(font);
+    double sum = kSpaceWeight * metrics.horizontalAdvance(QLatin1Char(' '));
+    for (int i = 0; i < 26; ++i)
+        sum += kLetterWeights[i] * metrics.horizontalAdvance(QLatin1Char(char('a' + i)));
+    return sum / 1000;
+}
+
 } // namespace
 
 QFont MetafileCanvas::currentFont() const
@@ -40,7 +56,17 @@ QFont MetafileCanvas::currentFont(const QString &family) const
     record.underline = gdi.underline;
     record.strikeOut = gdi.strikeOut;
     record.faceName = family;
-    return toQFont(record, mappedLength(logicalToOutput(), QPointF(0, 1)));
+    const QTransform t = logicalToOutput();
+    QFont font = toQFont(record, mappedLength(t, QPointF(0, 1)));
+    // A width asks for glyphs stretched until their average is that width.
+    if (gdi.width != 0) {
+        const double natural = averageWidth(font);
+        const double wanted = std::abs(gdi.width) * mappedLength(t, QPointF(1, 0));
+        const int stretch = natural > 0 ? int(std::lround(100 * wanted / natural)) : 100;
+        if (std::abs(stretch - 100) > 1)
+            font.setStretch(std::clamp(stretch, 1, 4000));
+    }
+    return font;
 }
 
 std::optional<QString> MetafileCanvas::textOfGlyphs(const QVector<std::uint16_t> &glyphs) const

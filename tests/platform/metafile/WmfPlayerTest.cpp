@@ -325,6 +325,22 @@ TEST(WmfPlayer, TextRecords)
     EXPECT_EQ(pixel(extImage, 88, 78), green);
 }
 
+TEST(WmfPlayer, AFontWidthStretchesTheGlyphsToThatAverage)
+{
+    const auto inkWidth = [](int width) {
+        Bytes font;
+        font.u16(-40).u16(width).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(0).u32(0).raw("Arial").u8(0);
+        WmfWriter w;
+        w.rec(0x02FB, {}, font.data()).selectObject(0).rec(0x0102, {1}).textOut(0, 10, "nn");
+        return inkBounds(playPlaced(w)).width();
+    };
+    // Arial's own average at this height is about 18 units, so asking for
+    // it changes nothing; half of it halves the text.
+    ASSERT_GT(inkWidth(0), 30);
+    EXPECT_NEAR(inkWidth(18), inkWidth(0), 1);
+    EXPECT_NEAR(inkWidth(9) * 2, inkWidth(0), 4);
+}
+
 TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
 {
     EXPECT_EQ(platform::metafile::decodeAnsi("\x80", 0), QString(QChar(0x20AC)));
