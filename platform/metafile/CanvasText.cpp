@@ -188,11 +188,13 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
             addBounds(box->boundingRect());
         return;
     }
-    // Each glyph blends about its square of pixels, as far as the picture
-    // reaches; a pixel costs about a sixteenth of an edge crossing a row.
-    const double glyphSide =
-        std::min(font.pixelSize() * 1.0, double(std::max(m_painter->device()->width(), m_painter->device()->height())));
-    m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
+    // Each glyph blends about its square of pixels, widened as far as its
+    // font is stretched and as far as the picture reaches; a pixel costs
+    // about a sixteenth of an edge crossing a row.
+    const double pictureSide = std::max(m_painter->device()->width(), m_painter->device()->height());
+    const double glyphSide = std::min(font.pixelSize() * 1.0, pictureSide);
+    const double glyphWidth = std::min(glyphSide * std::max(1.0, font.stretch() / 100.0), pictureSide);
+    m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphWidth / 16);
     applyClip();
     if (box && (options & TextOpaque))
         m_painter->fillPath(*box, m_state.backgroundColor);
