@@ -23,9 +23,30 @@ double mappedLength(const QTransform &t, QPointF vector)
     return std::hypot(d.x(), d.y());
 }
 
+// A font's average character width as the recording system measures it:
+// the lower-case letters and the space, weighted by how often they occur
+// in English text. Metric-compatible fonts match their originals on it,
+// where a mean over all their glyphs does not.
+double averageWidth(const QFont &font)
+{
+    static constexpr int kLetterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6,  35, 20,
+                                               56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+    constexpr int kSpaceWeight = 166;
+    const QFontMetricsF metrics(font);
+    double sum = kSpaceWeight * metrics.horizontalAdvance(QLatin1Char(' '));
+    for (int i = 0; i < 26; ++i)
+        sum += kLetterWeights[i] * metrics.horizontalAdvance(QLatin1Char(char('a' + i)));
+    return sum / 1000;
+}
+
 } // namespace
 
 QFont MetafileCanvas::currentFont() const
+{
+    return currentFont(SymbolFont::named(m_state.font.face) ? SymbolFont::family() : m_state.font.face);
+}
+
+QFont MetafileCanvas::currentFont(const QString &family) const
 {
     const GdiFont &gdi = m_state.font;
     LogicalFont record;
@@ -34,8 +55,18 @@ QFont MetafileCanvas::currentFont() const
     record.italic = gdi.italic;
     record.underline = gdi.underline;
     record.strikeOut = gdi.strikeOut;
-    record.faceName = SymbolFont::named(gdi.face) ? SymbolFont::family() : gdi.face;
-    return toQFont(record, mappedLength(logicalToOutput(), QPointF(0, 1)));
+    record.faceName = family;
+    const QTransform t = logicalToOutput();
+    QFont font = toQFont(record, mappedLength(t, QPointF(0, 1)));
+    // A width asks for glyphs stretched until their average is that width.
+    if (gdi.width != 0) {
+        const double natural = averageWidth(font);
+        const double wanted = std::abs(gdi.width) * mappedLength(t, QPointF(1, 0));
+        const int stretch = natural > 0 ? int(std::lround(100 * wanted / natural)) : 100;
+        if (std::abs(stretch - 100) > 1)
+            font.setStretch(std::clamp(stretch, 1, 4000));
+    }
+    return font;
 }
 
 std::optional<QString> MetafileCanvas::textOfGlyphs(const QVector<std::uint16_t> &glyphs) const
@@ -73,10 +104,17 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     const GdiFont &gdi = m_state.font;
 
     // One string per character: a symbol's character may need two UTF-16 units.
+    // A symbol font's own copy draws its codes at their widths; elsewhere
+    // each code draws as the character it shows.
     const std::optional<SymbolFont> symbols = SymbolFont::named(gdi.face);
     QStringList characters;
-    if (symbols) {
+    QString family = gdi.face;
+    if (const std::optional<QStringList> own = symbols ? symbols->ownCodes(codes) : std::nullopt) {
+        characters = *own;
+        family = *symbols->codedFamily();
+    } else if (symbols) {
         characters = symbols->map(codes);
+        family = SymbolFont::family();
     } else {
         characters.reserve(codes.size());
         for (const QChar c : codes)
@@ -84,7 +122,7 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
     }
     const QString text = characters.join(QString());
 
-    const QFont font = currentFont();
+    const QFont font = currentFont(family);
     const QFontMetricsF metrics(font);
 
     const bool updateCp = m_state.textAlign & TextUpdateCp;
@@ -150,11 +188,13 @@ void MetafileCanvas::textOut(QPointF reference, const QString &codes, unsigned o
             addBounds(box->boundingRect());
         return;
     }
-    // Each glyph blends about its square of pixels, as far as the picture
-    // reaches; a pixel costs about a sixteenth of an edge crossing a row.
-    const double glyphSide =
-        std::min(font.pixelSize() * 1.0, double(std::max(m_painter->device()->width(), m_painter->device()->height())));
-    m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphSide / 16);
+    // Each glyph blends about its square of pixels, widened as far as its
+    // font is stretched and as far as the picture reaches; a pixel costs
+    // about a sixteenth of an edge crossing a row.
+    const double pictureSide = std::max(m_painter->device()->width(), m_painter->device()->height());
+    const double glyphSide = std::min(font.pixelSize() * 1.0, pictureSide);
+    const double glyphWidth = std::min(glyphSide * std::max(1.0, font.stretch() / 100.0), pictureSide);
+    m_budget.checkRasterWork(double(text.size()) * glyphSide * glyphWidth / 16);
     applyClip();
     if (box && (options & TextOpaque))
         m_painter->fillPath(*box, m_state.backgroundColor);

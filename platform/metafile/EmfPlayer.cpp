@@ -173,9 +173,10 @@ constexpr std::uint32_t kGlyphIndexes = 0x10;
 class EmfPlayer
 {
 public:
-    EmfPlayer(const QByteArray &data, PlayBudget &budget)
+    EmfPlayer(const QByteArray &data, PlayBudget &budget, const std::optional<QSizeF> &size)
         : m_file(data),
-          m_budget(budget)
+          m_budget(budget),
+          m_size(size)
     {}
 
     LoadedPicture play();
@@ -198,6 +199,7 @@ private:
 
     ByteReader m_file;
     PlayBudget &m_budget;
+    std::optional<QSizeF> m_size;
     std::optional<MetafileCanvas> m_canvas;
 };
 
@@ -243,9 +245,11 @@ LoadedPicture EmfPlayer::play()
     const QSizeF pixelsPerMm = devicePixelsPerMm(devicePixels, deviceMm, deviceUm);
 
     // The frame is in hundredths of a millimetre; the picture shows it at 96
-    // pixels per inch.
+    // pixels per inch, or stretched to the size it is given.
     const QRectF frameMm(frame.topLeft() / 100.0, frame.size() / 100.0);
-    const PictureFit fit = fitPicture(frameMm.size() * (kPixelsPerInch / 25.4));
+    const QSizeF natural = frameMm.size() * (kPixelsPerInch / 25.4);
+    const bool stretched = m_size && natural.width() != 0 && natural.height() != 0;
+    const PictureFit fit = fitPicture(stretched ? *m_size : natural);
 
     // Reference-device pixels covering the frame are stretched onto the
     // picture. A frame whose device size rounds to the picture's size comes
@@ -871,9 +875,9 @@ void EmfPlayer::playBitmap(std::uint32_t type, ByteReader &r)
 
 } // namespace
 
-LoadedPicture playEmf(const QByteArray &data, PlayBudget &budget)
+LoadedPicture playEmf(const QByteArray &data, PlayBudget &budget, const std::optional<QSizeF> &size)
 {
-    return EmfPlayer(data, budget).play();
+    return EmfPlayer(data, budget, size).play();
 }
 
 } // namespace platform::metafile

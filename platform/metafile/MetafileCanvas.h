@@ -147,6 +147,7 @@ public:
 private:
     QTransform pageToDevice() const;
     QFont currentFont() const;
+    QFont currentFont(const QString &family) const;
     QPainterPath toOutput(const QPainterPath &logical) const;
     QPointF toOutput(QPointF logical) const;
     QRectF outputBox(const QRectF &logicalBox, QTransform &builderToOutput) const;

@@ -24,12 +24,20 @@ public:
     // A family that has every character map() gives.
     static QString family();
 
+    // The text as the font's own codes, drawn in a family installed here
+    // that copies this font's glyphs and metrics at those codes; none where
+    // no such family has a glyph for every code of the text.
+    std::optional<QStringList> ownCodes(const QString &text) const;
+    std::optional<QString> codedFamily() const;
+
 private:
-    explicit SymbolFont(const char32_t *table)
-        : m_table(table)
+    SymbolFont(const char32_t *table, bool isSymbol)
+        : m_table(table),
+          m_isSymbol(isSymbol)
     {}
 
     const char32_t *m_table; // codes 0x20..0xFF
+    bool m_isSymbol;
 };
 
 } // namespace platform::metafile

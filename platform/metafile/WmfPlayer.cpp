@@ -3,6 +3,7 @@
 #include "platform/ByteReader.h"
 #include "platform/metafile/AnsiText.h"
 #include "platform/metafile/DibDecoder.h"
+#include "platform/metafile/EmfPlayer.h"
 #include "platform/metafile/MetafileCanvas.h"
 #include "platform/metafile/PictureSize.h"
 #include "platform/metafile/RecordDamage.h"
@@ -72,6 +73,7 @@ enum Function : std::uint16_t {
     MetaPolyPolygon = 0x0538,
     MetaRoundRect = 0x061C,
     MetaPatBlt = 0x061D,
+    MetaEscape = 0x0626,
     MetaCreateRegion = 0x06FF,
     MetaArc = 0x0817,
     MetaPie = 0x081A,
@@ -188,6 +190,7 @@ public:
     LoadedPicture play();
 
 private:
+    std::optional<QByteArray> embeddedEmf() const;
     std::optional<QRectF> recordedFrame(std::uint16_t originFunction, std::uint16_t extentFunction) const;
     QRectF drawnFrame();
     void setUpMapping(MetafileCanvas &canvas);
@@ -254,6 +257,22 @@ LoadedPicture WmfPlayer::play()
     m_objectCount = header.u16();
     m_recordsStart = start + kHeaderSize;
 
+    // A recorder that keeps the enhanced original in comments means it to be
+    // drawn in place of the records, filling the placeable header's box; a
+    // broken original leaves them to draw.
+    if (const std::optional<QByteArray> emf = embeddedEmf()) {
+        std::optional<QSizeF> size;
+        if (m_box)
+            size = QSizeF(std::abs(m_box->width()), std::abs(m_box->height())) * (kPixelsPerInch / m_deviceUnitsPerInch);
+        try {
+            return playEmf(*emf, m_budget, size);
+        } catch (const LimitError &) {
+            throw;
+        } catch (const MetafileError &) {
+        } catch (const DataCutShort &) {
+        }
+    }
+
     // Without a placeable header a logical unit is a pixel, and the picture
     // is the records' first window, else their first viewport, else the
     // extent of what they draw.
@@ -283,6 +302,77 @@ LoadedPicture WmfPlayer::play()
     playRecords(canvas);
     painter.end();
     return LoadedPicture{image, fit.size};
+}
+
+// The enhanced metafile that comment records carry in chunks, as one
+// unbroken run of records; none when a chunk is missing, out of order or
+// does not add up, or the data is not the size its own header gives.
+std::optional<QByteArray> WmfPlayer::embeddedEmf() const
+{
+    constexpr std::uint16_t kComment = 0x000F;
+    constexpr std::uint32_t kCommentKey = 0x43464D57;
+    constexpr std::uint32_t kEmfComment = 1;
+    constexpr std::uint32_t kCommentVersion = 0x00010000;
+    constexpr std::size_t kChunkHeader = 34;
+    constexpr std::size_t kEmfMinHeader = 88;
+
+    QByteArray emf;
+    std::uint32_t chunks = 0;
+    std::uint32_t chunkCount = 0;
+    std::uint32_t total = 0;
+    std::uint32_t remaining = 0;
+    std::size_t pos = m_recordsStart;
+    while (m_file.size() - pos >= 6) {
+        ByteReader head = m_file.slice(pos, 6);
+        const std::uint64_t bytes = std::uint64_t(head.u32()) * 2;
+        const std::uint16_t function = head.u16();
+        if (bytes < 6 || bytes > m_file.size() - pos || function == MetaEof)
+            return std::nullopt;
+        ByteReader params = m_file.slice(pos + 6, bytes - 6);
+        pos += std::size_t(bytes);
+        std::uint16_t commentBytes = 0;
+        if (function == MetaEscape && params.remaining() >= 4 + kChunkHeader && params.u16() == kComment) {
+            commentBytes = params.u16();
+            if (commentBytes < kChunkHeader || commentBytes > params.remaining() || params.u32() != kCommentKey)
+                commentBytes = 0;
+        }
+        if (commentBytes == 0) {
+            if (chunks > 0)
+                return std::nullopt;
+            continue;
+        }
+        if (params.u32() != kEmfComment || params.u32() != kCommentVersion)
+            return std::nullopt;
+        params.u16(); // checksum: recorders fill it in differently
+        if (params.u32() != 0)
+            return std::nullopt;
+        const std::uint32_t count = params.u32();
+        const std::uint32_t size = params.u32();
+        const std::uint32_t left = params.u32();
+        const std::uint32_t whole = params.u32();
+        if (chunks == 0) {
+            if (count == 0 || whole < kEmfMinHeader || whole > m_file.size() || std::uint64_t(size) + left != whole)
+                return std::nullopt;
+            chunkCount = count;
+            total = remaining = whole;
+            emf.reserve(qsizetype(whole));
+        }
+        if (count != chunkCount || whole != total || size == 0 || size > remaining || left != remaining - size
+            || size > commentBytes - kChunkHeader)
+            return std::nullopt;
+        emf.append(params.bytes(size));
+        remaining = left;
+        if (++chunks == chunkCount)
+            break;
+    }
+    if (chunks == 0 || chunks != chunkCount || remaining != 0)
+        return std::nullopt;
+    ByteReader header = ByteReader(emf).slice(0, kEmfMinHeader);
+    const std::uint32_t type = header.u32();
+    header.seek(48);
+    if (type != 1 || header.u32() != total)
+        return std::nullopt;
+    return emf;
 }
 
 // The box that the first records of a kind set, from its origin (0, 0 when

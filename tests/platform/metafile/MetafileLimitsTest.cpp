@@ -215,6 +215,19 @@ TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
         .textOutW(0, 0, QString(400, QLatin1Char('W')), QVector<int>(400, 0));
     EXPECT_FALSE(playsEmf(text, raster, QSize(200, 200)));
 
+    // Small glyphs pay for the width their font stretches them to.
+    const auto stretchedText = [](int width) {
+        Bytes font;
+        font.u32(1).i32(-20).i32(width).i32(0).i32(0).i32(400).u32(0).u32(0);
+        for (const char c : QByteArray("Tahoma").leftJustified(32, '\0'))
+            font.u16(c);
+        EmfWriter w;
+        w.rec(82, font).selectObject(1).textOutW(0, 0, QString(600, QLatin1Char('W')), QVector<int>(600, 0));
+        return w;
+    };
+    EXPECT_TRUE(playsEmf(stretchedText(0), raster, QSize(200, 200)));
+    EXPECT_FALSE(playsEmf(stretchedText(4000), raster, QSize(200, 200)));
+
     // Clip regions of thousands of bands combined again and again.
     EmfWriter clips = withRecord({});
     QVector<QRect> bands;

@@ -325,6 +325,22 @@ TEST(WmfPlayer, TextRecords)
     EXPECT_EQ(pixel(extImage, 88, 78), green);
 }
 
+TEST(WmfPlayer, AFontWidthStretchesTheGlyphsToThatAverage)
+{
+    const auto inkWidth = [](int width) {
+        Bytes font;
+        font.u16(-40).u16(width).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(0).u32(0).raw("Arial").u8(0);
+        WmfWriter w;
+        w.rec(0x02FB, {}, font.data()).selectObject(0).rec(0x0102, {1}).textOut(0, 10, "nn");
+        return inkBounds(playPlaced(w)).width();
+    };
+    // Arial's own average at this height is about 18 units, so asking for
+    // it changes nothing; half of it halves the text.
+    ASSERT_GT(inkWidth(0), 30);
+    EXPECT_NEAR(inkWidth(18), inkWidth(0), 1);
+    EXPECT_NEAR(inkWidth(9) * 2, inkWidth(0), 4);
+}
+
 TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
 {
     EXPECT_EQ(platform::metafile::decodeAnsi("\x80", 0), QString(QChar(0x20AC)));
@@ -335,7 +351,9 @@ TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
 
 TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
 {
-    // Symbol's "D" is a Delta: it draws as a Delta in Greek text does.
+    // Symbol's "D" is a Delta: Symbol's metric-compatible copy draws it at
+    // Symbol's width where that copy is installed; elsewhere it draws as a
+    // Delta in Greek text does.
     const auto wmfText = [](const char *face, int charset, const QByteArray &bytes) {
         Bytes font;
         font.u16(-40).u16(0).u16(0).u16(0).u16(400).u8(0).u8(0).u8(0).u8(charset).u32(0).raw(face).u8(0);
@@ -343,7 +361,11 @@ TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
         w.rec(0x02FB, {}, font.data()).selectObject(0).rec(0x0102, {1}).textOut(10, 10, bytes);
         return playPlaced(w);
     };
-    const QImage delta = wmfText("Symbola", 161, "\xC4");
+    const auto symbol = platform::metafile::SymbolFont::named("Symbol");
+    ASSERT_TRUE(symbol.has_value());
+    const bool copied = symbol->ownCodes("D").has_value();
+    const QImage delta = copied ? wmfText("Standard Symbols PS", 0, "D") : wmfText("Symbola", 161, "\xC4");
+    EXPECT_NE(delta, wmfText("Liberation Serif", 0, "D"));
     EXPECT_EQ(wmfText("Symbol", 0, "D"), delta);
     EXPECT_EQ(wmfText("symbol", 2, "D"), delta);
     EXPECT_NE(wmfText("Symbola", 0, "D"), delta);
@@ -505,5 +527,65 @@ TEST(WmfPlayer, MonochromePatternBrushesPaintInTheTextAndBackgroundColours)
         EXPECT_EQ(pixel(image, x, 0), red);
         EXPECT_EQ(pixel(image, x + 1, 0), blue);
         EXPECT_EQ(pixel(image, x + 1, 1), red);
+    }
+}
+
+namespace {
+
+// An enhanced metafile as comment records of at most `chunk` bytes each;
+// `sizeSlack` misstates the whole size they add up to.
+QVector<QByteArray> emfComments(const QByteArray &emf, int chunk, int sizeSlack = 0)
+{
+    const int count = int((emf.size() + chunk - 1) / chunk);
+    QVector<QByteArray> records;
+    for (int at = 0; at < emf.size(); at += chunk) {
+        const QByteArray part = emf.mid(at, chunk);
+        const int left = int(emf.size()) - at - int(part.size());
+        Bytes comment;
+        comment.u32(0x43464D57).u32(1).u32(0x00010000).u16(0).u32(0).u32(count).u32(part.size());
+        comment.u32(left + sizeSlack).u32(emf.size() + sizeSlack).raw(part);
+        if (comment.size() % 2)
+            comment.u8(0);
+        records.append(Bytes().u32(5 + comment.size() / 2).u16(0x0626).u16(15).u16(comment.size()).raw(comment.data()).data());
+    }
+    return records;
+}
+
+} // namespace
+
+TEST(WmfPlayer, AnEmbeddedEnhancedMetafileDrawsInPlaceOfTheRecords)
+{
+    EmfWriter emf;
+    emf.selectObject(0x80000008).createBrush(1, 0, blue).selectObject(1).rectangle(0, 0, 30, 20);
+    const QByteArray original = emf.bytes(QSize(40, 30));
+    const auto picture = [](const QVector<QByteArray> &comments, bool placeable = true) {
+        WmfWriter w = filling(red);
+        for (const QByteArray &c : comments)
+            w.rawRecord(c);
+        w.rec(0x020C, {100, 100}).rectangle(0, 0, 100, 100);
+        return play(placeable ? w.placeable(QRect(0, 0, 100, 100), 96) : w.plain());
+    };
+
+    // The original keeps its own size where the file gives none, and
+    // fills the placeable header's box where it does.
+    const QImage own = picture(emfComments(original, 64), false);
+    EXPECT_EQ(own.size(), QSize(40, 30));
+    EXPECT_EQ(pixel(own, 10, 10), blue);
+    EXPECT_TRUE(isBlank(own, 35, 25));
+    const QImage stretched = picture(emfComments(original, 64));
+    EXPECT_EQ(stretched.size(), QSize(100, 100));
+    EXPECT_EQ(pixel(stretched, 70, 60), blue);
+    EXPECT_TRUE(isBlank(stretched, 80, 70));
+
+    // A chunk missing, or chunks that do not add up to the original's own
+    // size, leave the records to draw.
+    QVector<QByteArray> gap = emfComments(original, 64);
+    gap.remove(1);
+    QVector<QByteArray> reordered = emfComments(original, 64);
+    std::swap(reordered[0], reordered[1]);
+    for (const QVector<QByteArray> &bad : {gap, reordered, emfComments(original, 64, 4)}) {
+        const QImage fallback = picture(bad);
+        EXPECT_EQ(fallback.size(), QSize(100, 100));
+        EXPECT_EQ(pixel(fallback, 10, 10), red);
     }
 }
