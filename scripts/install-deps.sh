@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-wine fonts-symbola fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
+    fonts-wine fonts-symbola fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-urw-base35
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool xclip imagemagick xauth x11-utils openbox
