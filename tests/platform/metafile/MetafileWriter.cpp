@@ -398,4 +398,21 @@ QByteArray EmfWriter::bytes(QSize pixels) const
     return h.data() + body;
 }
 
+QVector<QByteArray> emfComments(const QByteArray &emf, int chunk, int sizeSlack)
+{
+    const int count = int((emf.size() + chunk - 1) / chunk);
+    QVector<QByteArray> records;
+    for (int at = 0; at < emf.size(); at += chunk) {
+        const QByteArray part = emf.mid(at, chunk);
+        const int left = int(emf.size()) - at - int(part.size());
+        Bytes comment;
+        comment.u32(0x43464D57).u32(1).u32(0x00010000).u16(0).u32(0).u32(count).u32(part.size());
+        comment.u32(left + sizeSlack).u32(emf.size() + sizeSlack).raw(part);
+        if (comment.size() % 2)
+            comment.u8(0);
+        records.append(Bytes().u32(5 + comment.size() / 2).u16(0x0626).u16(15).u16(comment.size()).raw(comment.data()).data());
+    }
+    return records;
+}
+
 } // namespace testsupport

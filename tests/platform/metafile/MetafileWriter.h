@@ -148,4 +148,8 @@ private:
     QVector<QByteArray> m_records;
 };
 
+// An enhanced metafile as a Windows metafile's comment records of at most
+// `chunk` bytes each; `sizeSlack` misstates the whole size they add up to.
+QVector<QByteArray> emfComments(const QByteArray &emf, int chunk, int sizeSlack = 0);
+
 } // namespace testsupport

@@ -104,6 +104,15 @@ QVector<SampleMetafile> wmfSamples()
         .deleteObject(1)
         .deleteObject(0);
     samples.append({"regions", regions.placeable(QRect(0, 0, 60, 60), 96)});
+
+    // Every enhanced sample again, carried in comment records before a fallback drawing.
+    for (const SampleMetafile &original : emfSamples()) {
+        WmfWriter embedded;
+        for (const QByteArray &comment : emfComments(original.data, 256))
+            embedded.rawRecord(comment);
+        embedded.rec(0x020C, {100, 100}).rectangle(0, 0, 100, 100);
+        samples.append({"embedded-" + original.name, embedded.placeable(QRect(0, 0, 100, 100), 96)});
+    }
     return samples;
 }
 
