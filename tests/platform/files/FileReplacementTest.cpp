@@ -90,8 +90,13 @@ TEST_F(FileReplacementTest, ReplacesWholeKeepingPermissionsAndFollowingALink)
     ASSERT_EQ(::stat(QFile::encodeName(level).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 
+    // A new file gets what the user's file-creation mask allows.
+    const mode_t mask = ::umask(022);
     EXPECT_EQ(reported(replaceFile(file("fresh.txt"), "")), "<success>");
+    ::umask(mask);
     EXPECT_EQ(contents(file("fresh.txt")), "");
+    ASSERT_EQ(::stat(QFile::encodeName(file("fresh.txt")).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
     EXPECT_EQ(entries(), (QStringList{"fresh.txt", "level.txt", "link.txt"}));
 }
 
