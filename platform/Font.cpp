@@ -43,10 +43,4 @@ LogicalFont TFont::logicalFont() const
     return record;
 }
 
-bool operator==(const TFont &a, const TFont &b)
-{
-    return a.name_ == b.name_ && a.height_ == b.height_ && a.color_ == b.color_ && a.style_ == b.style_
-           && a.charSet_ == b.charSet_ && a.escapement_ == b.escapement_;
-}
-
 } // namespace platform

@@ -43,9 +43,6 @@ public:
 
     LogicalFont logicalFont() const;
 
-    friend bool operator==(const TFont &a, const TFont &b);
-    friend bool operator!=(const TFont &a, const TFont &b) { return !(a == b); }
-
 private:
     QString name_ = QStringLiteral("MS Sans Serif");
     int height_ = -11;
