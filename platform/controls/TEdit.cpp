@@ -19,15 +19,21 @@ void TEdit::setColor(TColor color)
 
 bool TEdit::event(QEvent *event)
 {
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // A child control hears of the user's new colours as a change of its own
+    // palette, not of the application's.
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
         applyColor();
     return QLineEdit::event(event);
 }
 
 void TEdit::applyColor()
 {
+    const QColor base = resolveColor(m_color);
+    // Setting the palette raises a palette change of its own.
+    if (palette().color(QPalette::Base) == base && testAttribute(Qt::WA_SetPalette))
+        return;
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, resolveColor(m_color));
+    palette.setColor(QPalette::Base, base);
     setPalette(palette);
 }
 

@@ -115,7 +115,18 @@ TEST(MainWindowLayout, StartStateOfEveryControl)
     EXPECT_TRUE(form.ef_coord->isReadOnly());
     EXPECT_EQ(form.ef_angle->text(), QStringLiteral("0"));
     EXPECT_TRUE(form.ef_angle->isReadOnly());
-    EXPECT_EQ(form.ef_angle->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    // The read-only fields show the button face, and follow it when the user's colours change.
+    for (const platform::TEdit *field : {form.ef_coord, form.ef_angle})
+        EXPECT_EQ(field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    const QPalette original = QApplication::palette();
+    QPalette changed = original;
+    changed.setColor(QPalette::Button, QColor(0x20, 0x40, 0x60));
+    QApplication::setPalette(changed);
+    QApplication::processEvents();
+    for (const platform::TEdit *field : {form.ef_coord, form.ef_angle})
+        EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0x20, 0x40, 0x60));
+    EXPECT_NE(form.Memo1->palette().color(QPalette::Base), QColor(0x20, 0x40, 0x60));
+    QApplication::setPalette(original);
     EXPECT_EQ(form.se_scale->text(), QStringLiteral("4"));
     EXPECT_EQ(form.se_scale->minValue(), 1);
     EXPECT_EQ(form.se_scale->maxValue(), 10);

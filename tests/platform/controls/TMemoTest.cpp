@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,4 +94,26 @@ TEST_F(MemoTest, TextRoundTripsWithCrLf)
     EXPECT_TRUE(memo.text().isEmpty());
     memo.addLine(QString());
     EXPECT_EQ(memo.text(), QStringLiteral("\r\n"));
+}
+
+TEST_F(MemoTest, LinesWrapAtWordsOrAnywhereWithinTheWidthBesideAVerticalBar)
+{
+    memo.setText(QStringLiteral("short"));
+    QApplication::processEvents();
+    EXPECT_TRUE(memo.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(memo.horizontalScrollBar()->isVisible());
+
+    QString words;
+    for (int i = 0; i < 40; ++i)
+        words += QStringLiteral("reef%1 ").arg(i);
+    memo.setText(words + QStringLiteral("\r\n") + QString(200, QLatin1Char('x')));
+    QApplication::processEvents();
+    const QTextBlock first = memo.document()->firstBlock();
+    const QTextLayout *layout = first.layout();
+    ASSERT_GT(layout->lineCount(), 1);
+    for (int i = 1; i < layout->lineCount(); ++i)
+        EXPECT_EQ(first.text().at(layout->lineAt(i).textStart() - 1), QLatin1Char(' ')) << i;
+    // A word longer than the width breaks where the width ends.
+    EXPECT_GT(first.next().layout()->lineCount(), 1);
+    EXPECT_FALSE(memo.horizontalScrollBar()->isVisible());
 }
