@@ -1,6 +1,7 @@
 #include "platform/pictures/PictureLoader.h"
 #include "PictureFiles.h"
 #include "SamplePictures.h"
+#include "../metafile/SampleMetafiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,6 +112,13 @@ TEST_F(PictureLoaderTest, UnrecognisedMissingOrForeignFilesGiveNothing)
     EXPECT_FALSE(platform::loadPicture(dir.filePath(QStringLiteral("missing.bmp")), kViewSize).has_value());
     EXPECT_FALSE(loads(QStringLiteral("garbage.emf"), QByteArray(200, 'x')));
     EXPECT_FALSE(loads(QStringLiteral("garbage.wmf"), QByteArray(200, 'x')));
+
+    // A metafile longer than the program reads is refused, not played cut short.
+    const QByteArray shapes = testsupport::wmfSamples().first().data;
+    ASSERT_TRUE(loads(QStringLiteral("shapes.wmf"), shapes));
+    QFile oversized(write(QStringLiteral("oversized.wmf"), shapes));
+    ASSERT_TRUE(oversized.resize(platform::kMaxPictureFileBytes + 1));
+    EXPECT_FALSE(platform::loadPicture(oversized.fileName(), kViewSize).has_value());
 }
 
 TEST_F(PictureLoaderTest, BitmapsCutShortOrInconsistentWithTheFileGiveNothing)
