@@ -588,6 +588,9 @@ void MetafileCanvas::arc(ArcKind kind, const QRectF &box, QPointF start, QPointF
         if (kind == ArcKind::Chord)
             path.closeSubpath();
     }
+    // A box without area holds no arc, only the one point an ArcTo's line still ends at.
+    if (path.elementCount() == 0)
+        path.moveTo(r.center());
     QPainterPath output = clampPath(builder.map(path));
     const bool closed = kind == ArcKind::Chord || kind == ArcKind::Pie;
     if (kind == ArcKind::ArcTo) {
