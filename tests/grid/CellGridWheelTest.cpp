@@ -2,6 +2,7 @@
 #include "PreviewGrid.h"
 
 #include "CellGridProbe.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,8 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
 
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 14);
+    // The step holds painting back only while it moves the row.
+    EXPECT_EQ(grab(grid).pixel(150, 50), qRgb(0xFF, 0xFF, 0xFF));
     turnWheel(&grid, AwayFromUser);
     EXPECT_EQ(grid.Row(), 10);
     EXPECT_EQ(downs, 1);

@@ -162,12 +162,20 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
         EXPECT_FALSE(editor->isEnabled()) << editor->objectName().toStdString();
     }
     EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
+    EXPECT_EQ(grid.Facilities().HintWindow->objectName(), QStringLiteral("THTMLHintWindow"));
+    // Each arrow points its tip at the middle of one edge: down, up, right, left.
+    const QPoint tips[4] = {{4, 8}, {4, 0}, {8, 4}, {0, 4}};
+    const QPoint insides[4] = {{4, 2}, {4, 6}, {2, 4}, {6, 4}};
     for (int direction = 0; direction < 4; ++direction) {
-        const TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
+        TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
         ASSERT_NE(arrow, nullptr);
         EXPECT_EQ(arrow->Direction(), direction);
         EXPECT_EQ(arrow->parentWidget(), &grid);
         EXPECT_TRUE(arrow->isHidden());
+        const QImage image = testsupport::grab(*arrow);
+        ASSERT_EQ(image.size(), QSize(9, 9));
+        EXPECT_EQ(image.pixel(tips[direction]), qRgb(0, 0, 0)) << direction;
+        EXPECT_EQ(image.pixel(insides[direction]), qRgb(0, 0xFF, 0)) << direction;
     }
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
     EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
@@ -462,6 +470,11 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_FALSE(repaints([&] { grid->FixedFont()->Assign(other); }));
     other.SetHeight(other.Height() - 2);
     EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    other.SetColor(clRed);
+    EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    EXPECT_EQ(grid->FixedFont()->Color(), clRed);
+    // So does a font of the print settings.
+    EXPECT_TRUE(repaints([grid] { grid->PrintSettings()->HeaderFont()->SetHeight(-20); }));
     // Cell writes and the repainting setters of a cell's properties mark the cell.
     EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
     TCellProperties &properties = grid->EnsureCellProperties(1, 1);
@@ -487,6 +500,13 @@ TEST(GridLoading, TheStoredFormSetsTheFilterConditions)
     EXPECT_TRUE(grid.Filter()->Item(0).CaseSensitive);
     platform::applyStoredProperty(grid, {QStringLiteral("Filter.Items"), QVariantList()});
     EXPECT_EQ(grid.Filter()->Count(), 0);
+    // Conditions added in code are kept until cleared.
+    grid.Filter()->Add().Column = 4;
+    ASSERT_EQ(grid.Filter()->Count(), 1);
+    EXPECT_EQ(grid.Filter()->Item(0).Column, 4);
+    grid.Filter()->Clear();
+    EXPECT_EQ(grid.Filter()->Count(), 0);
+    EXPECT_TRUE(grid.Filter()->Items().isEmpty());
 }
 
 TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
