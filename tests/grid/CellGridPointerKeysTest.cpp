@@ -205,7 +205,10 @@ TEST(GridPointer, APointerPastAnEdgePullsTheSelectionOneCellPerTick)
     fireTimer(&grid, TBaseGrid::DragScrollInterval);
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 5, 3}));
     EXPECT_EQ(grid.TopRow(), 2);
-    release(&grid, Qt::LeftButton, QPoint(100, 10));
+    pointAt(&grid, QPoint(10, 50));
+    fireTimer(&grid, TBaseGrid::DragScrollInterval);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 4, 3}));
+    release(&grid, Qt::LeftButton, QPoint(10, 50));
 }
 
 TEST(GridPointer, KeepHorizScrollHoldsTheColumnsOnlyInRowSelection)

@@ -163,8 +163,12 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
     }
     EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
     EXPECT_EQ(grid.Facilities().HintWindow->objectName(), QStringLiteral("THTMLHintWindow"));
-    // Each arrow points its tip at the middle of one edge: down, up, right, left.
-    const QPoint tips[4] = {{4, 8}, {4, 0}, {8, 4}, {0, 4}};
+    // Each arrow spans one edge and points at the middle of the opposite one: down, up, right, left.
+    // The outline leaves the bottom-right pixel itself open, so its neighbour on the edge stands in.
+    const QPoint corners[4][3] = {{{0, 0}, {8, 0}, {4, 8}},
+                                  {{0, 8}, {7, 8}, {4, 0}},
+                                  {{0, 0}, {0, 8}, {8, 4}},
+                                  {{8, 0}, {8, 7}, {0, 4}}};
     const QPoint insides[4] = {{4, 2}, {4, 6}, {2, 4}, {6, 4}};
     for (int direction = 0; direction < 4; ++direction) {
         TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
@@ -174,7 +178,8 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
         EXPECT_TRUE(arrow->isHidden());
         const QImage image = testsupport::grab(*arrow);
         ASSERT_EQ(image.size(), QSize(9, 9));
-        EXPECT_EQ(image.pixel(tips[direction]), qRgb(0, 0, 0)) << direction;
+        for (const QPoint corner : corners[direction])
+            EXPECT_EQ(image.pixel(corner), qRgb(0, 0, 0)) << direction << ": " << corner.x() << "," << corner.y();
         EXPECT_EQ(image.pixel(insides[direction]), qRgb(0, 0xFF, 0)) << direction;
     }
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
