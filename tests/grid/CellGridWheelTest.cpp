@@ -118,6 +118,18 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 1);
 
+    // A notch onto a cell covered by a span makes its base cell current.
+    TCellProperties &base = grid.EnsureCellProperties(1, 5);
+    base.CellSpanX = 0;
+    base.CellSpanY = 1;
+    TCellProperties &covered = grid.EnsureCellProperties(1, 6);
+    covered.IsBaseCell = false;
+    covered.CellSpanX = 0;
+    covered.CellSpanY = 1;
+    grid.SetRow(10);
+    turnWheel(&grid, AwayFromUser);
+    EXPECT_EQ(grid.Row(), 5);
+
     // A handled notch keeps the row where the wheel step put it.
     grid.OnMouseWheelDown = [](QObject *, TShiftState, QPoint, bool &handled) { handled = true; };
     grid.SetRow(5);
