@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -395,6 +396,11 @@ TEST(GridLoading, AfterLoadingTheCursorRestsAndHeadersGoToFixedCellsOnly)
     grid.Loaded();
     EXPECT_EQ(grid.RestingCursor(), crCross);
     EXPECT_EQ(TCellGrid::AnchorCursor(), crHandPoint);
+    // Any motion brings a changed cursor back to the resting one.
+    grid.TBaseGrid::SetCursor(crIBeam);
+    QMouseEvent motion(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &motion);
+    EXPECT_EQ(grid.Cursor(), crCross);
 
     TCellGrid bare;
     bare.SetFixedRows(0);
