@@ -356,6 +356,8 @@ TEST_F(GridPaintPipeline, TheRowIndicatorLeavesTheCellsOwnColoursToTheLaterSteps
 TEST_F(GridPaintPipeline, DecorationsComeAfterTheBordersForFixedCellsOnly)
 {
     grid.setProperty("FixedRightCols", QVariant::fromValue(1));
+    // A tree shown over a grid without nodes decorates nothing more.
+    grid.CellNode()->SetShowTree(true);
     grid.NewCellGraphic(0, 2).CellType = ctCheckBox;
     grid.NewCellGraphic(2, 2).CellType = ctCheckBox;
     paint();
