@@ -492,7 +492,6 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_TRUE(repaints([&properties] { properties.SetBrushColor(clRed); }));
     EXPECT_TRUE(repaints([&properties] { properties.SetWordWrap(true); }));
     EXPECT_TRUE(repaints([&properties] { properties.SetVAlignment(vtaBottom); }));
-    EXPECT_TRUE(repaints([grid] { grid->SetCells(1, 1, QStringLiteral("y")); }));
 
     static_cast<platform::Loadable *>(grid)->loading();
     EXPECT_FALSE(repaints([grid] { grid->SetFlat(false); }));
