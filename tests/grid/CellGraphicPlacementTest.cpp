@@ -65,6 +65,7 @@ TEST(CellGraphicPlacement, GraphicsLargerThanTheCell)
     EXPECT_EQ(big.right, 211);
     EXPECT_EQ(big.top, 21);
     EXPECT_EQ(big.bottom, 71);
+    EXPECT_EQ(place(haCenter, vaFull, 0, taLeftJustify, 110).left, 11);
 
     // Before a wide text the graphic would start left of the cell: it goes
     // to the left edge, keeping the right edge computed before.

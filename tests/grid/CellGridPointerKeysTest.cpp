@@ -182,6 +182,35 @@ TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
     EXPECT_EQ(downs, 1);
 }
 
+TEST(GridPointer, APointerPastAnEdgePullsTheSelectionOneCellPerTick)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetColCount(10);
+    grid.SetRowCount(10);
+    grid.SetTopRow(3);
+    press(&grid, Qt::LeftButton, QPoint(130, 25));
+    ASSERT_EQ(grid.GridState(), gsSelecting);
+    pointAt(&grid, QPoint(210, 25));
+    fireTimer(&grid, TBaseGrid::DragScrollInterval);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 3, 4, 3}));
+    EXPECT_EQ(grid.LeftCol(), 1);
+    // Past the last whole column the grid scrolls by one.
+    fireTimer(&grid, TBaseGrid::DragScrollInterval);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 3, 5, 3}));
+    EXPECT_EQ(grid.LeftCol(), 2);
+    // Over the fixed row it pulls upwards, scrolling to show the row.
+    pointAt(&grid, QPoint(100, 10));
+    fireTimer(&grid, TBaseGrid::DragScrollInterval);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 5, 3}));
+    EXPECT_EQ(grid.TopRow(), 2);
+    pointAt(&grid, QPoint(10, 50));
+    fireTimer(&grid, TBaseGrid::DragScrollInterval);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 4, 3}));
+    release(&grid, Qt::LeftButton, QPoint(10, 50));
+}
+
 TEST(GridPointer, KeepHorizScrollHoldsTheColumnsOnlyInRowSelection)
 {
     const WheelPlatform platform;
@@ -266,6 +295,11 @@ TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
     ASSERT_TRUE(TCellGridProbe(grid).ShowHint());
     askForHint();
     EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));
+    // The hint stays while the pointer moves within its cell and goes when it leaves.
+    move(&grid, QPoint(40, 40));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));
+    move(&grid, QPoint(150, 100));
+    EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{-1, -1}));
 }
 
 TEST(GridPointer, ConfiguredGridKeepsTheInputSwitchesOff)

@@ -2,6 +2,7 @@
 #include "PreviewGrid.h"
 
 #include "CellGridProbe.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,8 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
 
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 14);
+    // The step holds painting back only while it moves the row.
+    EXPECT_EQ(grab(grid).pixel(150, 50), qRgb(0xFF, 0xFF, 0xFF));
     turnWheel(&grid, AwayFromUser);
     EXPECT_EQ(grid.Row(), 10);
     EXPECT_EQ(downs, 1);
@@ -114,6 +117,18 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     turnWheel(&grid, AwayFromUser);
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 1);
+
+    // A notch onto a cell covered by a span makes its base cell current.
+    TCellProperties &base = grid.EnsureCellProperties(1, 5);
+    base.CellSpanX = 0;
+    base.CellSpanY = 1;
+    TCellProperties &covered = grid.EnsureCellProperties(1, 6);
+    covered.IsBaseCell = false;
+    covered.CellSpanX = 0;
+    covered.CellSpanY = 1;
+    grid.SetRow(10);
+    turnWheel(&grid, AwayFromUser);
+    EXPECT_EQ(grid.Row(), 5);
 
     // A handled notch keeps the row where the wheel step put it.
     grid.OnMouseWheelDown = [](QObject *, TShiftState, QPoint, bool &handled) { handled = true; };

@@ -18,3 +18,14 @@ TEST(CellTextFormat, TextKindsByStartAndTags)
     EXPECT_EQ(ClassifyCellText(QStringLiteral("=1"), false), tkFormula);
     EXPECT_EQ(ClassifyCellText(QStringLiteral("{\\rtf1 <B>"), true), tkRichText);
 }
+
+TEST(CellTextFormat, WrapFlagsAndTheSingleLineRuleDroppedForMultiLineGrids)
+{
+    EXPECT_EQ(WrapFlag(false), 0x20u);
+    EXPECT_EQ(WrapFlag(true), 0x2010u);
+    ClearSingleLineWrapFlag();
+    EXPECT_EQ(WrapFlag(false), 0u);
+    EXPECT_EQ(WrapFlag(true), 0x2010u);
+    ResetWrapFlags();
+    EXPECT_EQ(WrapFlag(false), 0x20u);
+}

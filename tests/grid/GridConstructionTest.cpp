@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -162,12 +163,25 @@ TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
         EXPECT_FALSE(editor->isEnabled()) << editor->objectName().toStdString();
     }
     EXPECT_EQ(editors.EditBtn->Button()->text(), QStringLiteral("..."));
+    EXPECT_EQ(grid.Facilities().HintWindow->objectName(), QStringLiteral("THTMLHintWindow"));
+    // Each arrow spans one edge and points at the middle of the opposite one: down, up, right, left.
+    // The outline leaves the bottom-right pixel itself open, so its neighbour on the edge stands in.
+    const QPoint corners[4][3] = {{{0, 0}, {8, 0}, {4, 8}},
+                                  {{0, 8}, {7, 8}, {4, 0}},
+                                  {{0, 0}, {0, 8}, {8, 4}},
+                                  {{8, 0}, {8, 7}, {0, 4}}};
+    const QPoint insides[4] = {{4, 2}, {4, 6}, {2, 4}, {6, 4}};
     for (int direction = 0; direction < 4; ++direction) {
-        const TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
+        TArrowWindow *arrow = grid.Facilities().ArrowWindows[std::size_t(direction)].get();
         ASSERT_NE(arrow, nullptr);
         EXPECT_EQ(arrow->Direction(), direction);
         EXPECT_EQ(arrow->parentWidget(), &grid);
         EXPECT_TRUE(arrow->isHidden());
+        const QImage image = testsupport::grab(*arrow);
+        ASSERT_EQ(image.size(), QSize(9, 9));
+        for (const QPoint corner : corners[direction])
+            EXPECT_EQ(image.pixel(corner), qRgb(0, 0, 0)) << direction << ": " << corner.x() << "," << corner.y();
+        EXPECT_EQ(image.pixel(insides[direction]), qRgb(0, 0xFF, 0)) << direction;
     }
     EXPECT_EQ(grid.FooterPanel()->height(), 0);
     EXPECT_TRUE(grid.Facilities().RichEdit->isHidden());
@@ -382,6 +396,11 @@ TEST(GridLoading, AfterLoadingTheCursorRestsAndHeadersGoToFixedCellsOnly)
     grid.Loaded();
     EXPECT_EQ(grid.RestingCursor(), crCross);
     EXPECT_EQ(TCellGrid::AnchorCursor(), crHandPoint);
+    // Any motion brings a changed cursor back to the resting one.
+    grid.TBaseGrid::SetCursor(crIBeam);
+    QMouseEvent motion(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &motion);
+    EXPECT_EQ(grid.Cursor(), crCross);
 
     TCellGrid bare;
     bare.SetFixedRows(0);
@@ -462,11 +481,17 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_FALSE(repaints([&] { grid->FixedFont()->Assign(other); }));
     other.SetHeight(other.Height() - 2);
     EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    other.SetColor(clRed);
+    EXPECT_TRUE(repaints([&] { grid->FixedFont()->Assign(other); }));
+    EXPECT_EQ(grid->FixedFont()->Color(), clRed);
+    // So does a font of the print settings.
+    EXPECT_TRUE(repaints([grid] { grid->PrintSettings()->HeaderFont()->SetHeight(-20); }));
     // Cell writes and the repainting setters of a cell's properties mark the cell.
     EXPECT_TRUE(repaints([grid] { grid->SetCells(2, 2, QStringLiteral("x")); }));
     TCellProperties &properties = grid->EnsureCellProperties(1, 1);
     EXPECT_TRUE(repaints([&properties] { properties.SetBrushColor(clRed); }));
     EXPECT_TRUE(repaints([&properties] { properties.SetWordWrap(true); }));
+    EXPECT_TRUE(repaints([&properties] { properties.SetVAlignment(vtaBottom); }));
 
     static_cast<platform::Loadable *>(grid)->loading();
     EXPECT_FALSE(repaints([grid] { grid->SetFlat(false); }));
@@ -487,6 +512,13 @@ TEST(GridLoading, TheStoredFormSetsTheFilterConditions)
     EXPECT_TRUE(grid.Filter()->Item(0).CaseSensitive);
     platform::applyStoredProperty(grid, {QStringLiteral("Filter.Items"), QVariantList()});
     EXPECT_EQ(grid.Filter()->Count(), 0);
+    // Conditions added in code are kept until cleared.
+    grid.Filter()->Add().Column = 4;
+    ASSERT_EQ(grid.Filter()->Count(), 1);
+    EXPECT_EQ(grid.Filter()->Item(0).Column, 4);
+    grid.Filter()->Clear();
+    EXPECT_EQ(grid.Filter()->Count(), 0);
+    EXPECT_TRUE(grid.Filter()->Items().isEmpty());
 }
 
 TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)

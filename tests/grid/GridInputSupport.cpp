@@ -4,6 +4,7 @@
 #include "grid/GridThemes.h"
 #include "platform/CursorShapes.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -99,6 +100,17 @@ void timerTick(QWidget *widget)
 {
     QTimerEvent event(0x7ffffff0);
     QApplication::sendEvent(widget, &event);
+}
+
+void fireTimer(QObject *owner, int intervalMs)
+{
+    for (const QAbstractEventDispatcher::TimerInfo &info : QAbstractEventDispatcher::instance()->registeredTimers(owner))
+        if (info.interval == intervalMs) {
+            QTimerEvent event(info.timerId);
+            QApplication::sendEvent(owner, &event);
+            return;
+        }
+    ADD_FAILURE() << "no timer of " << intervalMs << " ms is running";
 }
 
 void pointAt(QWidget *widget, QPoint point)

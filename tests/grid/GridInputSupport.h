@@ -44,6 +44,8 @@ void turnWheel(QWidget *widget, int delta, Qt::KeyboardModifiers modifiers = Qt:
 void turnWheel(QWidget *widget, QPoint angleDelta, Qt::KeyboardModifiers modifiers);
 // A timer tick of an identifier the grid never started.
 void timerTick(QWidget *widget);
+// Delivers one tick of the widget's running timer of that interval.
+void fireTimer(QObject *owner, int intervalMs);
 // Puts the pointer over a point of the widget.
 void pointAt(QWidget *widget, QPoint point);
 

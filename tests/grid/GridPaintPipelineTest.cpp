@@ -190,6 +190,23 @@ TEST_F(GridPaintPipeline, ScrolledSpanDoesNotPaintOverTheFixedColumn)
     EXPECT_EQ(image.pixel(89, 30), kSilver);
 }
 
+TEST_F(GridPaintPipeline, TheLastRowStopsSpansAndTakesTheFloatingFooter)
+{
+    // A span left reaching past the last row, as when rows go from under it.
+    grid.EnsureCellProperties(2, 4).CellSpanY = 1;
+    const QImage spanned = paint();
+    EXPECT_EQ(spanned.pixel(75, 90), kAqua);
+    EXPECT_EQ(spanned.pixel(75, 99), kSilver);
+
+    // The footer fills the last row in the grid's colour, fixed cell and all.
+    grid.FloatingFooter()->SetVisible(true);
+    ASSERT_TRUE(grid.FooterFillsLastRow());
+    const QImage footer = paint();
+    EXPECT_EQ(footer.pixel(15, 90), kColor);
+    EXPECT_EQ(footer.pixel(75, 90), kColor);
+    EXPECT_EQ(footer.pixel(135, 90), kColor);
+}
+
 TEST_F(GridPaintPipeline, DrawingEventsGetTheContentRectangle)
 {
     std::map<std::pair<int, int>, platform::TRect> drawn;
@@ -339,6 +356,8 @@ TEST_F(GridPaintPipeline, TheRowIndicatorLeavesTheCellsOwnColoursToTheLaterSteps
 TEST_F(GridPaintPipeline, DecorationsComeAfterTheBordersForFixedCellsOnly)
 {
     grid.setProperty("FixedRightCols", QVariant::fromValue(1));
+    // A tree shown over a grid without nodes decorates nothing more.
+    grid.CellNode()->SetShowTree(true);
     grid.NewCellGraphic(0, 2).CellType = ctCheckBox;
     grid.NewCellGraphic(2, 2).CellType = ctCheckBox;
     paint();

@@ -123,8 +123,10 @@ TEST_F(GridUnitStartUp, ThemeLibraryHasEveryFunctionLookedUpInOrderOnce)
     GridThemes::StartUp(services);
     EXPECT_EQ(services.themeLibraryLoads, 1);
 
+    EXPECT_TRUE(GridThemes::HasFunction(QByteArrayLiteral("DrawThemeText")));
     GridThemes::ShutDown();
     EXPECT_FALSE(GridThemes::LibraryLoaded());
+    EXPECT_FALSE(GridThemes::HasFunction(QByteArrayLiteral("DrawThemeText")));
 }
 
 TEST_F(GridUnitStartUp, ThemeLibraryLackingAFunctionStopsStartUp)

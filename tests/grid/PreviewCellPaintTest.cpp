@@ -190,6 +190,8 @@ TEST(PreviewCellPaint, CellColourHandlerLosesTheFillToTheSelectionButKeepsTheTex
                 ++blue;
         }
     EXPECT_GT(blue, 40);
+    // The text leaves the fill behind it alone.
+    EXPECT_EQ(countPixels(image, QRect(0, 0, 73, 75), qRgb(0xFF, 0xFF, 0x00)), 0);
 }
 
 TEST(PreviewCellPaint, WithoutGridLinesTheFillCoversTheWholeCell)
@@ -241,12 +243,14 @@ TEST(PreviewCellPaint, OverhangingRotatedTextStopsTwoPixelsInsideTheCell)
     preview.grid->SetRotatedCell(0, 0, 0, longText);
     const QImage across = preview.paint();
     EXPECT_EQ(countPixels(across, QRect(0, 0, 2, 74), kButtonFace), 2 * 74);
-    EXPECT_LE(inkBounds(across, kTextArea, kButtonFace).left(), 4);
-    EXPECT_GE(inkBounds(across, kTextArea, kButtonFace).right(), 70);
+    EXPECT_EQ(inkBounds(across, kTextArea, kButtonFace).left(), 2);
+    // The 75-pixel cell runs past the 73-pixel window: its clip ends on the last column.
+    EXPECT_EQ(inkBounds(across, kTextArea, kButtonFace).right(), 72);
 
     preview.grid->SetRotatedCell(0, 0, 90, longText);
     const QImage upright = preview.paint();
     EXPECT_EQ(countPixels(upright, QRect(0, 0, 73, 2), kButtonFace), 2 * 73);
     EXPECT_EQ(countPixels(upright, QRect(0, 73, 73, 1), kButtonFace), 73);
-    EXPECT_LE(inkBounds(upright, kTextArea, kButtonFace).top(), 4);
+    EXPECT_EQ(inkBounds(upright, kTextArea, kButtonFace).top(), 2);
+    EXPECT_EQ(inkBounds(upright, kTextArea, kButtonFace).bottom(), 72);
 }
