@@ -29,7 +29,8 @@ convert -size 512x512 gradient:'#2a7fa0'-'#0b2a45' \
 Xvfb "$display" -screen 0 2600x1800x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 1
-export DISPLAY=$display QT_SCALE_FACTOR=$scale
+# A state folder of its own: records that other runs left are not offered here.
+export DISPLAY=$display QT_SCALE_FACTOR=$scale XDG_STATE_HOME=$work/state
 build/QuorinLevelMaker >/dev/null 2>&1 &
 program_pid=$!
 window=""
