@@ -494,6 +494,11 @@ TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
     b.i32(10).i32(10).u32(0).u32(76).u32(2).i32(10).i32(10).i32(30).i32(20).u32(0);
     opaque.rec(25, {0x00FF00}).rec(84, b);
     EXPECT_EQ(inkBounds(play(opaque)), QRect(10, 10, 20, 10));
+
+    // An opaque background fills the whole character cell, descent included.
+    EmfWriter cell;
+    cell.createFont(1, -20, 0, "Tahoma").selectObject(1).rec(18, {2}).rec(25, {0x00FF00}).textOutW(0, 0, "I", {});
+    EXPECT_GT(inkBounds(play(cell)).height(), 20);
 }
 
 TEST(EmfPlayer, BitmapRecords)

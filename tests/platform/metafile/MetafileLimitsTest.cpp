@@ -177,6 +177,10 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     shownOnly.maxPixels = kView.width() * kView.height();
     EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(5000, 5000)));
     EXPECT_TRUE(playsEmf(EmfWriter(), shownOnly, QSize(20000, 10)));
+    // The shown part itself is held to the pixel limit, whatever its sides.
+    PlayLimits tinyView;
+    tinyView.maxPixels = 99;
+    EXPECT_FALSE(playsEmf(EmfWriter(), tinyView, QSize(10, 10)));
     WmfWriter wide;
     EXPECT_TRUE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96), MetafileFormat::Windows,
                                                  kView, shownOnly)

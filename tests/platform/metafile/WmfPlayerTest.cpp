@@ -347,6 +347,11 @@ TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0\xE9", 0), QString::fromUtf8("\u00C0\u00E9"));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0", 204), QString(QChar(0x0410)));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xE1", 161), QString(QChar(0x03B1)));
+    // The double-byte pages of East Asian fonts.
+    EXPECT_EQ(platform::metafile::decodeAnsi("\x82\xA0", 128), QString(QChar(0x3042)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xB0\xA1", 129), QString(QChar(0xAC00)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xC4\xE3", 134), QString(QChar(0x4F60)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xA4\xA4", 136), QString(QChar(0x4E2D)));
 }
 
 TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
