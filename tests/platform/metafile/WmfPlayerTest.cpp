@@ -209,6 +209,16 @@ TEST(WmfPlayer, ShapeRecords)
     EXPECT_TRUE(isBlank(image, 63, 77));
     EXPECT_EQ(pixel(image, 0, 50), red);
 
+    // A hatched brush paints its lines only.
+    WmfWriter hatched;
+    hatched.createPen(kNullPen, 0, Qt::black).selectObject(0).createBrush(2, blue, 0).selectObject(1).rectangle(0, 0, 20, 20);
+    const QImage lined = playPlaced(hatched);
+    int blueRows = 0;
+    for (int y = 1; y < 17; ++y)
+        blueRows += pixel(lined, 5, y) == blue;
+    EXPECT_GT(blueRows, 0);
+    EXPECT_LT(blueRows, 8);
+
     // Arc and polyline are outlines only; lines leave out their end point.
     WmfWriter lines;
     lines.createPen(0, 0, blue)
