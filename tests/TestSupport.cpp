@@ -31,6 +31,18 @@ QImage grab(QWidget &widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+PaintCounter::PaintCounter(QWidget &widget)
+{
+    widget.installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Paint)
+        ++m_paints;
+    return false;
+}
+
 QRect scrollBarPart(const QScrollBar &bar, QStyle::SubControl control)
 {
     QStyleOptionSlider option;

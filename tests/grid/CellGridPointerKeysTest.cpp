@@ -2,6 +2,8 @@
 #include "PreviewGrid.h"
 
 #include "CellGridProbe.h"
+#include "TestSupport.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTest>
@@ -146,7 +148,14 @@ TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
     EXPECT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(grid.GridState(), gsSelecting);
     EXPECT_EQ(grid.Timers().interval(TBaseGrid::DragScrollTimerId), 60);
-    move(&grid, QPoint(130, 65), Qt::LeftButton);
+    QApplication::processEvents();
+    {
+        // Growing the selection repaints it.
+        const PaintCounter counter(grid);
+        move(&grid, QPoint(130, 65), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_GT(counter.paints(), 0);
+    }
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 3, 3}));
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_EQ(grid.Row(), 1);
@@ -180,6 +189,8 @@ TEST(GridPointer, DraggingSelectsAndTheReleaseClicksOnce)
     doubleClick(&grid, Qt::RightButton, QPoint(50, 25));
     EXPECT_EQ(QApplication::focusWidget(), &grid);
     EXPECT_EQ(downs, 1);
+    // Every left release clicked, even over a fixed cell; no right one did.
+    EXPECT_EQ(clicks, 4);
 }
 
 TEST(GridPointer, APointerPastAnEdgePullsTheSelectionOneCellPerTick)

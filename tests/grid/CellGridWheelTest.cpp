@@ -4,6 +4,7 @@
 #include "CellGridProbe.h"
 #include "TestSupport.h"
 
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -82,6 +83,22 @@ TEST(GridWheel, ZoomLeavesSizesThatWouldNotStayAboveZero)
     EXPECT_EQ(grid.ColWidths(1), 37);
     EXPECT_EQ(grid.RowHeights(0), 17);
     EXPECT_EQ(grid.ZoomOffset(), -3);
+}
+
+TEST(GridWheel, ZoomingPastTheClientBringsOutTheScrollBarsAndBackIn)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    TCellGrid &grid = *general.grid;
+    grid.SetScrollBars(ssBoth);
+    const QList<QScrollBar *> bars = grid.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(bars.size(), 2);
+    const auto shown = [&bars] { return int(bars[0]->isVisible()) + int(bars[1]->isVisible()); };
+    EXPECT_EQ(shown(), 0);
+    turnWheel(&grid, TowardUser, Qt::ControlModifier);
+    EXPECT_EQ(shown(), 2);
+    turnWheel(&grid, AwayFromUser, Qt::ControlModifier);
+    EXPECT_EQ(shown(), 0);
 }
 
 TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)

@@ -83,6 +83,7 @@ TEST_F(CellStore, NegativeIndexIsRefusedBeforeAnythingChanges)
         EXPECT_EQ(error.message(), QStringLiteral("Listenindex überschreitet das Maximum (-3)"));
     }
     EXPECT_THROW(grid.NewCellGraphic(-1, 0), EListError);
+    EXPECT_THROW(grid.ReadCellText(-1, 0), EListError);
     EXPECT_THROW(grid.ReplaceCellProperties(-2, 0, std::make_unique<LoggedProperties>(&grid, -2, 0)), EListError);
     // The refused properties object went with the failed call, nothing else did.
     EXPECT_EQ(releaseLog(), std::vector<std::string>{"properties"});

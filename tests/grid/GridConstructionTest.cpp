@@ -61,24 +61,6 @@ public:
     }
 };
 
-// Counts the paint requests that reach a widget.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(int &paints)
-        : m_paints(paints)
-    {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_paints;
-        return false;
-    }
-
-private:
-    int &m_paints;
-};
-
 void setProperty(QObject &object, const char *name, const QVariant &value)
 {
     ASSERT_TRUE(object.setProperty(name, value)) << name;
@@ -131,13 +113,15 @@ TEST(GridConstruction, BandsSwitchedOnAlternateTheirDefaultColoursRowByRow)
     const QImage longer = testsupport::grab(grid);
     EXPECT_EQ(longer.pixel(100, 50), rgb(clInfoBk));
     EXPECT_EQ(longer.pixel(100, 72), rgb(clWindow));
+    EXPECT_EQ(grid.Bands()->TotalLength(), 3);
     // Whichever length is set last, the pattern takes both.
-    grid.Bands()->SetSecondaryLength(2);
     grid.Bands()->SetPrimaryLength(1);
+    grid.Bands()->SetSecondaryLength(2);
     const QImage secondary = testsupport::grab(grid);
     EXPECT_EQ(secondary.pixel(100, 50), rgb(clWindow));
     EXPECT_EQ(secondary.pixel(100, 70), rgb(clWindow));
     EXPECT_EQ(secondary.pixel(100, 90), rgb(clInfoBk));
+    EXPECT_EQ(grid.Bands()->TotalLength(), 3);
 }
 
 TEST(GridConstruction, HelperControlsAreHiddenDisabledAndOwned)
@@ -236,6 +220,7 @@ TEST(GridConfiguration, StoredSettingsGiveOneCellWithoutBorderOrScrollBars)
     EXPECT_EQ(grid.ClientHeight(), 75);
     EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 75, 75));
     EXPECT_EQ(grid.MouseCoord(72, 74), (TGridCoord{0, 0}));
+    EXPECT_EQ(grid.MouseCoord(73, 10), (TGridCoord{-1, -1}));
     for (const QScrollBar *bar : grid.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly))
         EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(grid.Col(), 0);
@@ -429,28 +414,18 @@ TEST(GridWindow, CreatingTheWindowParentsHelpersAndStartsTheIdleTimer)
 
 TEST(GridWindow, WritesMarkTheCellAndPaintOnlyWhenTheWindowSystemAsks)
 {
-    struct PaintCounter : QObject
-    {
-        int paints = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++paints;
-            return false;
-        }
-    } counter;
     QWidget form;
     form.resize(200, 200);
     TCellGrid grid(&form);
     form.show();
     QApplication::processEvents();
-    grid.installEventFilter(&counter);
+    const testsupport::PaintCounter counter(grid);
 
     grid.SetRotatedCell(1, 1, 90, QStringLiteral("orientation"));
     grid.Bands()->SetPrimaryColor(clRed);
-    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(counter.paints(), 0);
     QApplication::processEvents();
-    EXPECT_GE(counter.paints, 1);
+    EXPECT_GE(counter.paints(), 1);
 }
 
 TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
@@ -461,13 +436,10 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     form.show();
     const auto repaints = [grid](const std::function<void()> &change) {
         QApplication::processEvents();
-        int paints = 0;
-        PaintCounter counter(paints);
-        grid->installEventFilter(&counter);
+        const testsupport::PaintCounter counter(*grid);
         change();
         QApplication::processEvents();
-        grid->removeEventFilter(&counter);
-        return paints > 0;
+        return counter.paints() > 0;
     };
     EXPECT_TRUE(repaints([grid] { grid->setProperty("EnableWheel", QVariant::fromValue(false)); }));
     EXPECT_TRUE(repaints([grid] { grid->setProperty("HintColor", QVariant::fromValue(clRed)); }));
@@ -492,6 +464,10 @@ TEST(GridWindow, SettersRepaintExceptFlatWhileTheFormLoads)
     EXPECT_TRUE(repaints([&properties] { properties.SetBrushColor(clRed); }));
     EXPECT_TRUE(repaints([&properties] { properties.SetWordWrap(true); }));
     EXPECT_TRUE(repaints([&properties] { properties.SetVAlignment(vtaBottom); }));
+    EXPECT_TRUE(repaints([grid] { grid->ReplaceCellProperties(2, 1, std::make_unique<TCellProperties>(grid, 2, 1)); }));
+    // So do the marks of separately selected cells and rows.
+    EXPECT_TRUE(repaints([grid] { grid->SelectionMarks().SetCellSelect(1, 2, true); }));
+    EXPECT_TRUE(repaints([grid] { grid->SelectionMarks().SetRowSelect(2, true); }));
 
     static_cast<platform::Loadable *>(grid)->loading();
     EXPECT_FALSE(repaints([grid] { grid->SetFlat(false); }));
@@ -535,10 +511,15 @@ TEST(GridFormHook, TheGridFollowsTheFormAndHandsItsHandlerBack)
         auto *grid = new TCellGrid(&form);
         grid->resize(100, 50);
         grid->setProperty("SizeWithForm", QVariant::fromValue(true));
+        grid->SetColCount(2);
+        grid->SetColWidths(0, 20);
+        grid->ColumnSize()->SetStretch(true);
         ASSERT_TRUE(grid->PreviousFormResize());
         form.resize(450, 320);
         EXPECT_EQ(previousCalls, 1);
         EXPECT_EQ(grid->size(), QSize(150, 70));
+        // After the failed handler, the stretched last column still fills the wider grid.
+        EXPECT_EQ(grid->ColWidths(0) + grid->ColWidths(1), grid->ClientWidth());
         delete grid;
     }
     ASSERT_TRUE(form.handler);

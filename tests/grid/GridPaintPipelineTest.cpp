@@ -205,6 +205,9 @@ TEST_F(GridPaintPipeline, TheLastRowStopsSpansAndTakesTheFloatingFooter)
     EXPECT_EQ(footer.pixel(15, 90), kColor);
     EXPECT_EQ(footer.pixel(75, 90), kColor);
     EXPECT_EQ(footer.pixel(135, 90), kColor);
+    // Edges included.
+    EXPECT_EQ(footer.pixel(75, 80), kColor);
+    EXPECT_EQ(footer.pixel(60, 90), kColor);
 }
 
 TEST_F(GridPaintPipeline, DrawingEventsGetTheContentRectangle)
@@ -317,6 +320,16 @@ TEST_F(GridPaintPipeline, BackgroundPictureCoversTheCellsItNamesButNotTheSelecti
     const QImage fixed = paint();
     EXPECT_EQ(fixed.pixel(45, 50), kAqua);
     EXPECT_EQ(fixed.pixel(15, 50), kRed);
+    // Shown once at its place, a picture bigger than the grid still stays
+    // inside the cells it covers.
+    QImage large(170, 120, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    grid.BackGround()->SetBitmap(large);
+    grid.BackGround()->SetDisplay(bdFixed);
+    const QImage once = paint();
+    EXPECT_EQ(once.pixel(15, 50), kRed);
+    EXPECT_EQ(once.pixel(45, 50), kAqua);
+    EXPECT_EQ(once.pixel(105, 30), kYellow);
 }
 
 TEST_F(GridPaintPipeline, MarkedRowsAndTheCurrentCellsHeaders)
