@@ -10,6 +10,7 @@ namespace {
 enum : std::uint32_t {
     NullPen = 0x80000008,
     BlackBrush = 0x80000004,
+    NullBrush = 0x80000005,
     WhiteBrush = 0x80000000,
 };
 
@@ -272,11 +273,14 @@ TEST(EmfPlayer, ObjectTableAndStockObjects)
         .rec(40, {1})
         .createBrush(1, 0, blue)
         .selectObject(1)
-        .rectangle(20, 0, 30, 10);
+        .rectangle(20, 0, 30, 10)
+        .selectObject(NullBrush)
+        .rectangle(30, 0, 40, 10);
     const QImage image = play(w);
     EXPECT_EQ(pixel(image, 5, 5), QColor(Qt::black));
     EXPECT_EQ(pixel(image, 15, 5), red);
     EXPECT_EQ(pixel(image, 25, 5), blue);
+    EXPECT_TRUE(isBlank(image, 35, 5));
 }
 
 TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
@@ -296,13 +300,13 @@ TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
         .selectObject(3)
         .rectangle(10, 0, 20, 10)
         .rec(48, {std::int32_t(0x8000000F)}) // back to the default palette
-        .rec(39, {4, 0, paletteIndex | 12, 0})
+        .rec(39, {4, 0, paletteIndex | 11, 0})
         .selectObject(4)
         .rectangle(20, 0, 30, 10);
     const QImage image = play(w);
     EXPECT_EQ(pixel(image, 5, 5), red);
     EXPECT_EQ(pixel(image, 15, 5), green);
-    EXPECT_EQ(pixel(image, 25, 5), QColor(128, 128, 128));
+    EXPECT_EQ(pixel(image, 25, 5), QColor(160, 160, 164));
 }
 
 TEST(EmfPlayer, MonochromeBrushesPaintInTheTextAndBackgroundColours)
@@ -357,8 +361,17 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
 
     // Saving and restoring brings the clip back.
     EmfWriter saved = filling(red);
-    saved.rec(33, {}).rec(30, {0, 0, 10, 10}).rec(34, {-1}).rectangle(0, 0, 100, 100);
+    saved.rec(33, {})
+        .rec(30, {0, 0, 10, 10})
+        .rectangle(0, 0, 100, 100)
+        .rec(34, {-1})
+        .rectangle(0, 0, 100, 100);
     EXPECT_EQ(pixel(play(saved), 50, 50), red);
+    // Each restore takes the state saved before the one it restored.
+    EmfWriter nested = filling(red);
+    nested.rec(33, {}).rec(30, {0, 0, 50, 50}).rec(33, {}).rec(30, {0, 0, 10, 10}).rec(34, {-1}).rec(34, {-1});
+    nested.rectangle(0, 0, 100, 100);
+    EXPECT_EQ(pixel(play(nested), 70, 70), red);
 
     EmfWriter region = filling(blue);
     region.clipRegion({QRect(0, 0, 10, 10), QRect(50, 50, 10, 10)}, 5).rectangle(0, 0, 100, 100);
@@ -399,6 +412,13 @@ TEST(EmfPlayer, PathsFillStrokeAndAbort)
     EXPECT_TRUE(inkBounds(play(stroke)).isEmpty());
     stroke.rec(64, {});
     EXPECT_EQ(pixel(play(stroke), 50, 50), blue);
+
+    // Stroked and filled at once: a blue outline round a red inside.
+    EmfWriter both = filling(red);
+    both.createPen(2, 0, 0, blue).selectObject(2).rec(59, {}).rectangle(10, 10, 50, 50).rec(60, {}).rec(63, {});
+    const QImage framed = play(both);
+    EXPECT_EQ(pixel(framed, 30, 30), red);
+    EXPECT_EQ(pixel(framed, 10, 30), blue);
 
     EmfWriter aborted = filling(red);
     aborted.rec(59, {}).rectangle(10, 10, 50, 50).rec(68, {}).rec(62, {});
@@ -494,6 +514,17 @@ TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
     b.i32(10).i32(10).u32(0).u32(76).u32(2).i32(10).i32(10).i32(30).i32(20).u32(0);
     opaque.rec(25, {0x00FF00}).rec(84, b);
     EXPECT_EQ(inkBounds(play(opaque)), QRect(10, 10, 20, 10));
+    // A box that clips its text clips nothing drawn after it.
+    Bytes clip;
+    clip.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
+    clip.i32(10).i32(10).u32(0).u32(76).u32(4).i32(10).i32(10).i32(30).i32(20).u32(0);
+    EmfWriter clipping = filling(red);
+    clipping.rec(84, clip).rectangle(50, 50, 60, 60);
+    EXPECT_EQ(pixel(play(clipping), 55, 55), red);
+    // The box keeps inside the clip.
+    EmfWriter clipped;
+    clipped.rec(30, {0, 0, 20, 15}).rec(25, {0x00FF00}).rec(84, b);
+    EXPECT_EQ(inkBounds(play(clipped)), QRect(10, 10, 10, 5));
 
     // An opaque background fills the whole character cell, descent included.
     EmfWriter cell;
@@ -542,9 +573,13 @@ TEST(EmfPlayer, BitmapRecords)
     // Half the constant alpha over white: pink.
     EmfWriter blend = filling(Qt::white);
     blend.rectangle(0, 0, 10, 10).blit(114, QRect(0, 0, 2, 2), 0x00800000, QRect(0, 0, 2, 2), dib);
-    const QColor mixed = pixel(play(blend), 0, 0);
+    blend.createBrush(2, 0, blue).selectObject(2).rectangle(10, 0, 20, 10);
+    const QImage blended = play(blend);
+    const QColor mixed = pixel(blended, 0, 0);
     EXPECT_EQ(mixed.red(), 255);
     EXPECT_NEAR(mixed.green(), 127, 2);
+    // What follows is opaque again.
+    EXPECT_EQ(pixel(blended, 15, 5), blue);
 }
 
 TEST(EmfPlayer, RasterOperationsActOnWhitePaper)

@@ -181,6 +181,9 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     PlayLimits tinyView;
     tinyView.maxPixels = 99;
     EXPECT_FALSE(playsEmf(EmfWriter(), tinyView, QSize(10, 10)));
+    // A side beyond what the painter can address is refused, however thin the picture.
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(5000000, 1)));
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(1, 5000000)));
     WmfWriter wide;
     EXPECT_TRUE(platform::metafile::playMetafile(wide.placeable(QRect(0, 0, 30000, 30000), 96), MetafileFormat::Windows,
                                                  kView, shownOnly)

@@ -95,6 +95,12 @@ TEST(WmfPlayer, PlainFrameFromTheFirstWindowElseViewportElseTheDrawing)
     EXPECT_NEAR(drawn.height(), 600 * 1024 / 2999, 2);
     EXPECT_FALSE(inkBounds(drawn.copy(0, 0, 100, 30)).isEmpty());
 
+    // An opaque text box counts whole.
+    WmfWriter box;
+    box.rec(0x0A32, {10, 10, 1, 2, 0, 0, 300, 200}, QByteArray("I\0", 2));
+    const QImage boxed = play(box.plain());
+    EXPECT_EQ(boxed.size(), QSize(300, 200));
+
     // Drawing nothing gives no picture.
     EXPECT_FALSE(playWmf(WmfWriter().plain()).has_value());
 }
@@ -477,6 +483,8 @@ TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
     // The bitmap's colour table names palette entries 1 and 0.
     const Dib dib = makeDib(two, 1);
     const QByteArray indexed = dib.info.left(40) + Bytes().u16(1).u16(0).data() + dib.bits;
+    const QByteArray indexedCore =
+        makeDib(two, 1, false, true).info.left(12) + Bytes().u16(1).u16(0).data() + dib.bits;
 
     WmfWriter w;
     w.rec(0x02FC, {0, 13, paletteIndex, 0}) // before any palette: the default one's red
@@ -491,6 +499,7 @@ TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
         .selectObject(3)
         .rectangle(20, 0, 40, 20)
         .rec(0x0F43, {0x0020, 0x00CC, 1, 1, 2, 0, 0, 20, 20, 20, 0}, indexed)
+        .rec(0x0F43, {0x0020, 0x00CC, 1, 1, 2, 0, 0, 20, 20, 20, 20}, indexedCore)
         .rec(0x0037, {1, 1, 0x00FF, 0}) // entry 1 becomes red
         .rec(0x02FC, {0, 1, paletteIndex, 0})
         .selectObject(4)
@@ -500,6 +509,9 @@ TEST(WmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
     EXPECT_EQ(pixel(image, 25, 5), blue);
     EXPECT_EQ(pixel(image, 5, 25), blue);
     EXPECT_EQ(pixel(image, 15, 25), green);
+    // The same with the small header of older bitmaps.
+    EXPECT_EQ(pixel(image, 25, 25), blue);
+    EXPECT_EQ(pixel(image, 35, 25), green);
     EXPECT_EQ(pixel(image, 45, 5), red);
 }
 
@@ -513,6 +525,19 @@ TEST(WmfPlayer, TextWithYAdvancesRaisesTheNextCharacter)
     const QImage image = playPlaced(w);
     EXPECT_FALSE(inkBounds(image.copy(45, 15, 30, 30)).isEmpty());
     EXPECT_TRUE(inkBounds(image.copy(45, 50, 30, 50)).isEmpty());
+
+    // Without the option the advances are x only: one baseline.
+    WmfWriter plain;
+    plain.rec(0x0102, {1})
+        .createFont(-20, 0, "Arial")
+        .selectObject(0)
+        .rec(0x0A32, {60, 10, 2, 0}, QByteArray("II") + Bytes().u16(40).u16(40).data());
+    const QImage line = playPlaced(plain);
+    const QRect first = inkBounds(line.copy(0, 0, 45, line.height()));
+    const QRect second = inkBounds(line.copy(45, 0, 45, line.height()));
+    ASSERT_FALSE(first.isEmpty() || second.isEmpty());
+    EXPECT_EQ(second.top(), first.top());
+    EXPECT_EQ(second.bottom(), first.bottom());
 }
 
 TEST(WmfPlayer, MonochromePatternBrushesPaintInTheTextAndBackgroundColours)
