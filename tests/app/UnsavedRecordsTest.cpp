@@ -67,9 +67,12 @@ protected:
 TEST_F(UnsavedRecordsTest, RecordsReachTheFileAtOnceOtherChangesWithinASecond)
 {
     EXPECT_FALSE(QFile::exists(form.unsavedRecordsPath()));
+    // Typing before any click is kept as well.
+    type(QStringLiteral("level 7"));
+    EXPECT_TRUE(onDiskWithinASecond(shown())) << onDisk().constData();
+    EXPECT_TRUE(form.unsavedRecordsPath().startsWith(unsavedRecordsFolder()));
     click(1, 2);
     EXPECT_EQ(onDisk(), shown());
-    EXPECT_TRUE(form.unsavedRecordsPath().startsWith(unsavedRecordsFolder()));
 
     type(QStringLiteral("R\u00e4tsel \u6c34"));
     EXPECT_TRUE(onDiskWithinASecond(shown())) << onDisk().constData();
@@ -318,8 +321,9 @@ TEST_F(UnsavedRecordsKill, NextStartOffersWhatKilledRunsKeptAndLeavesEverythingE
     const QString binary = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-7.txt"));
     put(binary, QByteArray("pos=\0\x01\xff", 7));
     const QString enormous = folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-8.txt"));
-    // Text, but one byte more than the 16 MiB that is restored.
-    put(enormous, QByteArray(16 * 1024 * 1024 + 1, 'a'));
+    // Records, but more than the 16 MiB that is restored.
+    const QByteArray line("pos=1,2,3\r\n");
+    put(enormous, line.repeated(16 * 1024 * 1024 / line.size() + 1));
     ASSERT_EQ(
         ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("unsaved-records-2021-01-01-000000-9.txt"))), 0600),
         0);
