@@ -549,6 +549,13 @@ TEST(EmfPlayer, BitmapRecords)
     EXPECT_EQ(pixel(stretched, 6, 1), blue);
     EXPECT_EQ(pixel(stretched, 1, 6), green);
 
+    // Pixels cut short draw nothing, not rows made up.
+    Dib cut = dib;
+    cut.bits.chop(cut.bits.size() / 2);
+    EmfWriter shortBits;
+    shortBits.stretchDiBits(QRect(0, 0, 8, 8), QRect(0, 0, 2, 2), cut);
+    EXPECT_TRUE(inkBounds(play(shortBits)).isEmpty());
+
     // A source rectangle of a bottom-up bitmap counts rows from the bottom.
     EmfWriter bottomRow;
     bottomRow.stretchDiBits(QRect(0, 0, 4, 4), QRect(0, 0, 1, 1), dib);

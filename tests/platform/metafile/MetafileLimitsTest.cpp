@@ -247,6 +247,14 @@ TEST(MetafileLimits, DrawingsAreChargedBeforeQtRasterisesThem)
     clipping.maxClipWork = 3'000;
     EXPECT_TRUE(playsEmf(clips, {}, QSize(200, 200)));
     EXPECT_FALSE(playsEmf(clips, clipping, QSize(200, 200)));
+
+    // A clip path of slanted edges is charged for the pixel rows it makes.
+    EmfWriter slanted = withRecord({});
+    slanted.rec(59, {}).poly(3, {{0, 0}, {200, 0}, {0, 200}}).rec(60, {}).rec(67, {5});
+    PlayLimits fewRows;
+    fewRows.maxClipWork = 100;
+    EXPECT_TRUE(playsEmf(slanted, {}, QSize(200, 200)));
+    EXPECT_FALSE(playsEmf(slanted, fewRows, QSize(200, 200)));
 }
 
 TEST(MetafileLimits, AClipCostsWhatItHoldsNotItsHistory)
