@@ -325,6 +325,8 @@ TEST(Canvas, FontSizeAndHeightFollowEachOtherAtNinetySixPixelsPerInch)
     TFont font;
     font.setHeight(-11);
     EXPECT_EQ(font.size(), 8);
+    font.setHeight(-96);
+    EXPECT_EQ(font.size(), 72);
     font.setSize(8 + 2);
     EXPECT_EQ(font.height(), -13);
     font.setSize(8);

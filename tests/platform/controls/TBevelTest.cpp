@@ -29,3 +29,15 @@ TEST(TBevel, LoweredBoxHasShadowAboveAndLeftAndHighlightBelowAndRight)
     EXPECT_EQ(raised.pixel(5, 5), highlight);
     EXPECT_EQ(raised.pixel(44, 34), shadow);
 }
+
+TEST(TBevel, ThePointerReachesWhatLiesUnderIt)
+{
+    QWidget window;
+    window.resize(60, 60);
+    QWidget under(&window);
+    under.setGeometry(10, 10, 30, 20);
+    TBevel bevel(&window);
+    bevel.setGeometry(5, 5, 50, 50);
+    EXPECT_EQ(window.childAt(20, 20), &under);
+    EXPECT_EQ(window.childAt(50, 50), nullptr);
+}

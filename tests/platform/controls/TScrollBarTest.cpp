@@ -79,3 +79,12 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksContinuously)
     EXPECT_GT(seen[1], seen[0]);
     EXPECT_EQ(seen.back(), bar.value());
 }
+
+TEST(TScrollBar, AFreshBarRunsFromZeroToOneHundred)
+{
+    TScrollBar fresh(nullptr);
+    QTest::keyClick(&fresh, Qt::Key_End);
+    EXPECT_EQ(fresh.value(), 100);
+    QTest::keyClick(&fresh, Qt::Key_Home);
+    EXPECT_EQ(fresh.value(), 0);
+}
