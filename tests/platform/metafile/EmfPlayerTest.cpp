@@ -507,24 +507,28 @@ TEST(EmfPlayer, TextAdvancesAndOpaqueBox)
     const QRect spread = inkBounds(play(spaced));
     EXPECT_GE(spread.width(), 40);
 
+    // An ExtTextOutW record with no characters and the box (10,10)-(30,20).
+    const auto emptyText = [](std::uint32_t options) {
+        Bytes b;
+        b.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
+        b.i32(10).i32(10).u32(0).u32(76).u32(options).i32(10).i32(10).i32(30).i32(20).u32(0);
+        return b;
+    };
+    const std::uint32_t opaqueBox = 2;
+    const std::uint32_t clippingBox = 4;
+
     // ETO_OPAQUE fills the box with the background colour.
     EmfWriter opaque;
-    Bytes b;
-    b.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
-    b.i32(10).i32(10).u32(0).u32(76).u32(2).i32(10).i32(10).i32(30).i32(20).u32(0);
-    opaque.rec(25, {0x00FF00}).rec(84, b);
+    opaque.rec(25, {0x00FF00}).rec(84, emptyText(opaqueBox));
     EXPECT_EQ(inkBounds(play(opaque)), QRect(10, 10, 20, 10));
-    // A box that clips its text clips nothing drawn after it.
-    Bytes clip;
-    clip.i32(0).i32(0).i32(-1).i32(-1).u32(1).f32(1).f32(1);
-    clip.i32(10).i32(10).u32(0).u32(76).u32(4).i32(10).i32(10).i32(30).i32(20).u32(0);
-    EmfWriter clipping = filling(red);
-    clipping.rec(84, clip).rectangle(50, 50, 60, 60);
-    EXPECT_EQ(pixel(play(clipping), 55, 55), red);
     // The box keeps inside the clip.
     EmfWriter clipped;
-    clipped.rec(30, {0, 0, 20, 15}).rec(25, {0x00FF00}).rec(84, b);
+    clipped.rec(30, {0, 0, 20, 15}).rec(25, {0x00FF00}).rec(84, emptyText(opaqueBox));
     EXPECT_EQ(inkBounds(play(clipped)), QRect(10, 10, 10, 5));
+    // A box that clips its text clips nothing drawn after it.
+    EmfWriter clipping = filling(red);
+    clipping.rec(84, emptyText(clippingBox)).rectangle(50, 50, 60, 60);
+    EXPECT_EQ(pixel(play(clipping), 55, 55), red);
 
     // An opaque background fills the whole character cell, descent included.
     EmfWriter cell;
