@@ -327,6 +327,8 @@ TEST(Canvas, FontSizeAndHeightFollowEachOtherAtNinetySixPixelsPerInch)
     EXPECT_EQ(font.size(), 8);
     font.setHeight(-96);
     EXPECT_EQ(font.size(), 72);
+    font.setHeight(-14); // 10.5 points round away from zero
+    EXPECT_EQ(font.size(), 11);
     font.setSize(8 + 2);
     EXPECT_EQ(font.height(), -13);
     font.setSize(8);
