@@ -10,6 +10,7 @@
 #include "platform/controls/TSpinEdit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QRadioButton>
@@ -235,7 +236,11 @@ TEST_F(LevelEditorWindowTest, OpeningPicturesKeepsTheOldOneOnEveryFailure)
         QTest::mouseClick(form.OpenTerrain, Qt::LeftButton);
     };
 
+    // The first opening starts in the program's folder, not the working one.
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(dir.path());
     open(bitmap);
+    QDir::setCurrent(working);
     ASSERT_EQ(form.Image1->picture().size(), QSize(7, 5));
     EXPECT_EQ(form.Image1->picture().pixelColor(6, 4), QColor(20, 90, 160));
     EXPECT_EQ(offered.value(0), QApplication::applicationDirPath());

@@ -55,6 +55,25 @@ TEST(MainWindowLayout, ControlsLieApartInsideTheWindowAndShowTheirWholeText)
         }
     }
 
+    // The designer's lines: controls that start or end a column or a row share that edge.
+    using Edge = int (*)(const QWidget *);
+    const Edge left = [](const QWidget *w) { return w->x(); };
+    const Edge top = [](const QWidget *w) { return w->y(); };
+    const Edge right = [](const QWidget *w) { return w->x() + w->width(); };
+    const Edge bottom = [](const QWidget *w) { return w->y() + w->height(); };
+    const auto lineUp = [](Edge edge, std::initializer_list<QWidget *> line) {
+        for (QWidget *control : line)
+            EXPECT_EQ(edge(control), edge(*line.begin())) << control->objectName().toStdString();
+    };
+    lineUp(left, {form.Bevel1, form.ef_coord});
+    lineUp(left, {form.rg, form.Memo1});
+    lineUp(left, {form.Label1, form.CheckBox1, form.ScrollBar1});
+    lineUp(top, {form.Bevel1, form.rg});
+    lineUp(top, {form.ef_coord, form.OpenTerrain, form.Button1, form.Button2});
+    lineUp(right, {form.Bevel1, form.OpenTerrain});
+    lineUp(right, {form.Memo1, form.ScrollBar1});
+    lineUp(bottom, {form.Bevel1, form.Memo1});
+
     const std::pair<QWidget *, QString> captions[] = {
         {form.OpenTerrain, form.OpenTerrain->text()}, {form.Button1, form.Button1->text()},
         {form.Button2, form.Button2->text()},         {form.Label1, form.Label1->text()},
