@@ -118,13 +118,22 @@ TEST(GridKeys, CellChangeCanBeRefusedAndHomeEndCanGoToRows)
     grid.OnCellChanging = [&](QObject *, std::int32_t, std::int32_t, std::int32_t, std::int32_t, bool &allow) {
         raised.push_back(QStringLiteral("cell %1").arg(allow));
     };
-    grid.OnSelectCell = [&](QObject *, std::int32_t col, std::int32_t, bool &canSelect) { canSelect = col != 3; };
+    int asked = 0;
+    grid.OnSelectCell = [&](QObject *, std::int32_t col, std::int32_t, bool &canSelect) {
+        ++asked;
+        canSelect = col != 3;
+    };
     QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(raised, (std::vector<QString>{QStringLiteral("row 1>2"), QStringLiteral("cell 0")}));
     QTest::keyClick(&grid, Qt::Key_Right);
     QTest::keyClick(&grid, Qt::Key_Right);
     EXPECT_EQ(grid.Col(), 2);
+    // Making the current cell current again is no choice of a cell: nothing is asked.
+    const int askedBefore = asked;
+    grid.SetCol(2);
+    grid.SetRow(1);
+    EXPECT_EQ(asked, askedBefore);
 
     allowRow = true;
     grid.Navigation()->setProperty("HomeEndKey", QVariant::fromValue(heFirstLastRow));
@@ -304,8 +313,14 @@ TEST(GridPointer, HintsAreAnsweredOnlyAfterTheFirstPanning)
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
     press(&grid, Qt::MiddleButton, QPoint(30, 30));
     ASSERT_TRUE(TCellGridProbe(grid).ShowHint());
+    std::vector<QString> asked;
+    grid.OnGridHint = [&](QObject *, std::int32_t row, std::int32_t col, QString &text) {
+        asked.push_back(QStringLiteral("%1,%2 '%3'").arg(row).arg(col).arg(text));
+    };
     askForHint();
     EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));
+    // With no hint and every hint switch off, the handler is offered an empty text.
+    EXPECT_EQ(asked, std::vector<QString>{QStringLiteral("0,0 ''")});
     // The hint stays while the pointer moves within its cell and goes when it leaves.
     move(&grid, QPoint(40, 40));
     EXPECT_EQ(TCellGridProbe(grid).HintCell(), (TGridCoord{0, 0}));

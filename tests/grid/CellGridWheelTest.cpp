@@ -152,6 +152,14 @@ TEST(GridWheel, WheelMovesTheRowByTheWheelLinesAndOneNotch)
     grid.SetRow(5);
     turnWheel(&grid, TowardUser);
     EXPECT_EQ(grid.Row(), 8);
+    // Alone, the step reaches the last normal row, which fixed footers move up.
+    grid.SetRow(17);
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(grid.Row(), 19);
+    grid.setProperty("FixedFooters", 2);
+    grid.SetRow(15);
+    turnWheel(&grid, TowardUser);
+    EXPECT_EQ(grid.Row(), 17);
 }
 
 TEST(GridWheel, PartialTurnsAddUpToWholeNotches)
