@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace testsupport;
 
 namespace {
@@ -287,7 +289,7 @@ TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
 {
     const std::int32_t paletteIndex = 0x01000000;
     Bytes palette;
-    palette.u32(2).u16(0x0300).u16(1).u32(colorRef(green));
+    palette.u32(2).u16(0x0300).u16(3).u32(colorRef(green)).u32(0).u32(0);
     EmfWriter w;
     w.selectObject(NullPen)
         .createBrush(1, 0, Qt::black)
@@ -302,11 +304,18 @@ TEST(EmfPlayer, PaletteIndexesTakeTheSelectedPaletteColours)
         .rec(48, {std::int32_t(0x8000000F)}) // back to the default palette
         .rec(39, {4, 0, paletteIndex | 11, 0})
         .selectObject(4)
-        .rectangle(20, 0, 30, 10);
+        .rectangle(20, 0, 30, 10)
+        .rec(48, {2})
+        .rec(50, {2, 2, 2, std::int32_t(colorRef(Qt::yellow)), std::int32_t(colorRef(blue))})
+        .rec(39, {5, 0, paletteIndex | 2, 0})
+        .selectObject(5)
+        .rectangle(30, 0, 40, 10);
     const QImage image = play(w);
     EXPECT_EQ(pixel(image, 5, 5), red);
     EXPECT_EQ(pixel(image, 15, 5), green);
     EXPECT_EQ(pixel(image, 25, 5), QColor(160, 160, 164));
+    // Entries set later: from the third on, none past the palette's end.
+    EXPECT_EQ(pixel(image, 35, 5), QColor(Qt::yellow));
 }
 
 TEST(EmfPlayer, MonochromeBrushesPaintInTheTextAndBackgroundColours)
@@ -380,7 +389,7 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
     EXPECT_TRUE(isBlank(regionImage, 30, 30));
     EXPECT_EQ(inkBounds(regionImage), QRect(0, 0, 60, 60));
 
-    // A region selected again after the clip was dropped still clips.
+    // Dropping the clip frees the whole picture; a region selected again after that still clips.
     EmfWriter again = filling(blue);
     again.clipRegion({QRect(0, 0, 10, 10)}, 5)
         .rectangle(0, 0, 100, 100)
@@ -388,7 +397,9 @@ TEST(EmfPlayer, ClippingByRectanglesRegionsAndPaths)
         .rectangle(90, 90, 100, 100)
         .clipRegion({QRect(0, 0, 10, 10)}, 5)
         .rectangle(0, 0, 100, 100);
-    EXPECT_TRUE(isBlank(play(again), 50, 50));
+    const QImage againImage = play(again);
+    EXPECT_TRUE(isBlank(againImage, 50, 50));
+    EXPECT_EQ(pixel(againImage, 95, 95), blue);
 
     // A triangle path as the clip.
     EmfWriter path = filling(green);
@@ -456,6 +467,10 @@ TEST(EmfPlayer, TextColourAlignmentAndAngle)
     EXPECT_GT(mirrored.height(), mirrored.width());
     EXPECT_LE(mirrored.bottom(), 50);
     EXPECT_EQ(inkBounds(text(900, 0, 100)), upward);
+    // So does a window that shrinks the picture.
+    const QRect shrunk = inkBounds(text(900, 0, 200));
+    EXPECT_GT(shrunk.height(), shrunk.width());
+    EXPECT_LE(shrunk.bottom(), 26);
 
     // On the baseline the text stands above the reference point; centred it
     // spreads to both sides.
@@ -635,6 +650,19 @@ TEST(EmfPlayer, RegionsAndGradients)
     EXPECT_GT(pixel(shaded, 2, 5).red(), 240);
     EXPECT_GT(pixel(shaded, 97, 5).blue(), 240);
     EXPECT_NEAR(pixel(shaded, 50, 5).red(), 128, 8);
+
+    // A triangle is shaded with the mean of its corners and covers only itself.
+    Bytes triangle;
+    triangle.i32(0).i32(0).i32(-1).i32(-1).u32(3).u32(1).u32(2);
+    for (const auto &[x, y, corner] : {std::tuple{0, 0, QColor(210, 30, 30)}, std::tuple{60, 0, QColor(30, 120, 30)},
+                                       std::tuple{0, 60, QColor(30, 30, 60)}})
+        triangle.i32(x).i32(y).u16(corner.red() << 8).u16(corner.green() << 8).u16(corner.blue() << 8).u16(0);
+    triangle.u32(0).u32(1).u32(2);
+    EmfWriter fan;
+    fan.rec(118, triangle);
+    const QImage fanned = play(fan);
+    EXPECT_EQ(pixel(fanned, 10, 10), QColor(90, 60, 40));
+    EXPECT_EQ(pixel(fanned, 50, 50).alpha(), 0);
 }
 
 TEST(EmfPlayer, CommentsAndUnknownRecordsAreSkipped)

@@ -182,6 +182,10 @@ TEST(MetafileLimits, RecordsPointsPixelsAndTimeAreBounded)
     tinyView.maxPixels = 99;
     EXPECT_FALSE(playsEmf(EmfWriter(), tinyView, QSize(10, 10)));
     // A side beyond what the painter can address is refused, however thin the picture.
+    EXPECT_TRUE(playsEmf(EmfWriter(), {}, QSize(1 << 22, 1)));
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize((1 << 22) + 1, 1)));
+    EXPECT_TRUE(playsEmf(EmfWriter(), {}, QSize(1, 1 << 22)));
+    EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(1, (1 << 22) + 1)));
     EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(5000000, 1)));
     EXPECT_FALSE(playsEmf(EmfWriter(), {}, QSize(1, 5000000)));
     WmfWriter wide;

@@ -363,6 +363,11 @@ TEST(WmfPlayer, TextBytesFollowTheFontCharacterSet)
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0\xE9", 0), QString::fromUtf8("\u00C0\u00E9"));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xC0", 204), QString(QChar(0x0410)));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xE1", 161), QString(QChar(0x03B1)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xFD", 162), QString(QChar(0x0131)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xE0", 177), QString(QChar(0x05D0)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xC7", 178), QString(QChar(0x0627)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xE0", 186), QString(QChar(0x0105)));
+    EXPECT_EQ(platform::metafile::decodeAnsi("\xA1", 222), QString(QChar(0x0E01)));
     // The double-byte pages of East Asian fonts.
     EXPECT_EQ(platform::metafile::decodeAnsi("\x82\xA0", 128), QString(QChar(0x3042)));
     EXPECT_EQ(platform::metafile::decodeAnsi("\xB0\xA1", 129), QString(QChar(0xAC00)));
@@ -388,6 +393,9 @@ TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
     const QImage delta = copied ? wmfText("Standard Symbols PS", 0, "D") : wmfText("Symbola", 161, "\xC4");
     EXPECT_NE(delta, wmfText("Liberation Serif", 0, "D"));
     EXPECT_EQ(wmfText("Symbol", 0, "D"), delta);
+    // A space is one of the copy's own codes, so it keeps a run in the copy.
+    if (copied)
+        EXPECT_EQ(symbol->ownCodes("D D").value_or(QStringList()).size(), 3);
     EXPECT_EQ(wmfText("symbol", 2, "D"), delta);
     EXPECT_NE(wmfText("Symbola", 0, "D"), delta);
 
