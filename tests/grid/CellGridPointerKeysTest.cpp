@@ -411,3 +411,16 @@ TEST(GridFocus, AOneRowGridPutsItsHiddenSelectionBackWhenItGrows)
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(grid.Selection(), (TGridRect{0, 2, 0, 2}));
 }
+
+TEST(GridPointer, ARightPressReportsTheCellUnderItFirstColumnIncluded)
+{
+    const WheelPlatform platform;
+    GeneralForm general;
+    std::vector<TGridCoord> clicked;
+    general.grid->OnRightClickCell = [&](QObject *, std::int32_t row, std::int32_t col) {
+        clicked.push_back({col, row});
+    };
+    press(general.grid, Qt::RightButton, QPoint(10, 30));
+    press(general.grid, Qt::RightButton, QPoint(50, 50));
+    EXPECT_EQ(clicked, (std::vector<TGridCoord>{{0, 1}, {1, 2}}));
+}

@@ -376,6 +376,10 @@ TEST(GridLoading, AfterLoadingTheCursorRestsAndHeadersGoToFixedCellsOnly)
     // A header beyond the last column does not show up when the grid grows.
     grid.SetColCount(6);
     EXPECT_EQ(grid.Cells(5, 0), QString());
+    TCellGrid rows;
+    rows.SetRowHeaders({QStringLiteral("R0"), QStringLiteral("R1")});
+    EXPECT_EQ(rows.Cells(0, 0), QStringLiteral("R0"));
+    EXPECT_EQ(rows.Cells(0, 1), QStringLiteral("R1"));
     grid.SetCursor(crIBeam);
     grid.TBaseGrid::SetCursor(crCross);
     grid.Loaded();
