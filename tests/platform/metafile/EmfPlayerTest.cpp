@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace testsupport;
 
 namespace {
@@ -652,17 +650,12 @@ TEST(EmfPlayer, RegionsAndGradients)
     EXPECT_NEAR(pixel(shaded, 50, 5).red(), 128, 8);
 
     // A triangle is shaded with the mean of its corners and covers only itself.
-    Bytes triangle;
-    triangle.i32(0).i32(0).i32(-1).i32(-1).u32(3).u32(1).u32(2);
-    for (const auto &[x, y, corner] : {std::tuple{0, 0, QColor(210, 30, 30)}, std::tuple{60, 0, QColor(30, 120, 30)},
-                                       std::tuple{0, 60, QColor(30, 30, 60)}})
-        triangle.i32(x).i32(y).u16(corner.red() << 8).u16(corner.green() << 8).u16(corner.blue() << 8).u16(0);
-    triangle.u32(0).u32(1).u32(2);
     EmfWriter fan;
-    fan.rec(118, triangle);
+    fan.gradientTriangle(QPoint(0, 0), QColor(210, 30, 30), QPoint(60, 0), QColor(30, 120, 30), QPoint(0, 60),
+                         QColor(30, 30, 60));
     const QImage fanned = play(fan);
     EXPECT_EQ(pixel(fanned, 10, 10), QColor(90, 60, 40));
-    EXPECT_EQ(pixel(fanned, 50, 50).alpha(), 0);
+    EXPECT_TRUE(isBlank(fanned, 50, 50));
 }
 
 TEST(EmfPlayer, CommentsAndUnknownRecordsAreSkipped)

@@ -27,6 +27,12 @@ QByteArray rowsPadded(const QVector<QByteArray> &rows)
     return out;
 }
 
+// A GradientFill record's vertex: a point and 16-bit colour channels.
+void gradientVertex(Bytes &r, QPoint at, QColor color)
+{
+    r.i32(at.x()).i32(at.y()).u16(color.red() << 8).u16(color.green() << 8).u16(color.blue() << 8).u16(0);
+}
+
 } // namespace
 
 Dib makeDib(const QImage &source, int bitCount, bool rle, bool coreHeader, bool topDown)
@@ -372,9 +378,20 @@ EmfWriter &EmfWriter::gradientRect(QPoint a, QColor ca, QPoint b, QColor cb, boo
 {
     Bytes r;
     r.i32(0).i32(0).i32(-1).i32(-1).u32(2).u32(1).u32(vertical ? 1 : 0);
-    r.i32(a.x()).i32(a.y()).u16(ca.red() << 8).u16(ca.green() << 8).u16(ca.blue() << 8).u16(0);
-    r.i32(b.x()).i32(b.y()).u16(cb.red() << 8).u16(cb.green() << 8).u16(cb.blue() << 8).u16(0);
+    gradientVertex(r, a, ca);
+    gradientVertex(r, b, cb);
     r.u32(0).u32(1);
+    return rec(118, r);
+}
+
+EmfWriter &EmfWriter::gradientTriangle(QPoint a, QColor ca, QPoint b, QColor cb, QPoint c, QColor cc)
+{
+    Bytes r;
+    r.i32(0).i32(0).i32(-1).i32(-1).u32(3).u32(1).u32(2);
+    gradientVertex(r, a, ca);
+    gradientVertex(r, b, cb);
+    gradientVertex(r, c, cc);
+    r.u32(0).u32(1).u32(2);
     return rec(118, r);
 }
 

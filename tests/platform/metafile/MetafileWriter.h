@@ -140,6 +140,7 @@ public:
     EmfWriter &setWorldTransform(float m11, float m12, float m21, float m22, float dx, float dy);
     EmfWriter &clipRegion(const QVector<QRect> &rects, int mode);
     EmfWriter &gradientRect(QPoint a, QColor ca, QPoint b, QColor cb, bool vertical);
+    EmfWriter &gradientTriangle(QPoint a, QColor ca, QPoint b, QColor cb, QPoint c, QColor cc);
 
     QByteArray bytes(QSize pixels) const;
 
