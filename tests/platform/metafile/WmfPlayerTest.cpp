@@ -394,8 +394,9 @@ TEST(WmfPlayer, SymbolFontCodesDrawTheSymbolsTheyShow)
     EXPECT_NE(delta, wmfText("Liberation Serif", 0, "D"));
     EXPECT_EQ(wmfText("Symbol", 0, "D"), delta);
     // A space is one of the copy's own codes, so it keeps a run in the copy.
-    if (copied)
+    if (copied) {
         EXPECT_EQ(symbol->ownCodes("D D").value_or(QStringList()).size(), 3);
+    }
     EXPECT_EQ(wmfText("symbol", 2, "D"), delta);
     EXPECT_NE(wmfText("Symbola", 0, "D"), delta);
 
